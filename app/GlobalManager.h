@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QFileInfo>
+#include <QImage>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class ImageItem;
+
+// The application manager: global event bus, settings and temporary values, folders and
+// collision-free names, shell reveal, logging, and the list of ticked image cards.
+class GlobalManager final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(GlobalManager)
+
+public:
+    static GlobalManager* instance();
+
+    // Event bus: delivered synchronously to every receiver, in connection order.
+    void sendGlobalEvent(const QString& eventName, const QVariant& value);
+
+    // Persistent settings; every write announces itself with "setting_change".
+    QVariant getSetting(const QString& key, const QVariant& defaultValue) const;
+    void setSetting(const QString& key, const QVariant& value);
+
+    // In-memory values for this run; a null stored value reads as the default.
+    QVariant getTempValue(const QString& key, const QVariant& defaultValue) const;
+    void setTempValue(const QString& key, const QVariant& value);
+
+    // Logging: one file per start under the per-user data folder's "logs".
+    void initLog();
+    QString getLogDir() const;
+    QString logFilePath() const { return m_logFilePath; }
+
+    // Folders and names.
+    QString getTempDir(const QString& sub) const;
+    QString getPicturesDir(const QString& sub) const;
+    QString ensureDir(const QString& path) const;
+    static QString freeFileName(const QString& dir, const QString& baseName, const QString& suffix);
+    // Thread-safe: touches no shared state. Returns the path written, or empty text
+    // when the picture could not be written.
+    static QString saveImage(const QImage& image, const QString& dir, const QString& name,
+                             const QString& suffix = QString());
+    QStringList moveFilesToSavePath(const QStringList& files);
+
+    // Desktop integration.
+    void openFolder(const QString& path);
+    void openFilesBySelect(const QStringList& files);
+    void openUrl(const QString& url);
+
+    static QString formatTime(double seconds);
+    QString getVersion() const { return m_version; }
+
+    // The ticked image cards in strip order, rebuilt by the strip after every change.
+    QList<ImageItem*>& selectedItems() { return m_selectedItems; }
+
+    QFileInfo videoFileInfo() const { return m_videoFileInfo; }
+    void setVideoFileInfo(const QFileInfo& info) { m_videoFileInfo = info; }
+    bool stoppedByUser() const { return m_stoppedByUser; }
+    void setStoppedByUser(bool stopped) { m_stoppedByUser = stopped; }
+
+signals:
+    void globalEvent(QString eventName, QVariant value);
+
+private:
+    GlobalManager();
+
+    QList<ImageItem*> m_selectedItems;
+    QString m_logFilePath;
+    QString m_version;
+    QFileInfo m_videoFileInfo;
+    bool m_stoppedByUser = false;
+    QMap<QString, QVariant> m_tempValues;
+};

@@ -1,0 +1,58 @@
+#include "app/AppConfig.h"
+#include "app/GlobalManager.h"
+#include "app/InstanceGuard.h"
+#include "app/MetaTypes.h"
+#include "app/ScreenManager.h"
+#include "app/TranslateManager.h"
+#include "mainwindow/MainWindow.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDebug>
+#include <QFile>
+#include <QScreen>
+#include <QSslSocket>
+
+#include <memory>
+
+static QScreen* screenUnderCursor()
+{
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+static QString applicationStyleSheet()
+{
+    QFile file(QStringLiteral(":/qss/application.qss"));
+    QString css;
+    if (file.open(QIODevice::ReadOnly))
+        css = QString::fromUtf8(file.readAll());
+    scaleStyleSheet(css);
+    return css;
+}
+
+int main(int argc, char* argv[])
+{
+    InstanceGuard guard(AppConfig::kProductName);
+    if (!guard.acquire())
+        return 1;
+
+    registerMetaTypes();
+    QApplication app(argc, argv);
+
+    GlobalManager::instance()->initLog();
+    qDebug() << "sslLibraryBuildVersionString" << QSslSocket::sslLibraryBuildVersionString();
+    qDebug() << "supportsSsl" << QSslSocket::supportsSsl();
+    qDebug() << "sslLibraryVersionString" << QSslSocket::sslLibraryVersionString();
+
+    ScreenManager::instance()->init(screenUnderCursor());
+    TranslateManager::instance()->init();
+    app.setStyleSheet(applicationStyleSheet());
+
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    window->resize(scaledSize(QSize(1100, 741)));
+
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&guard] { guard.release(); });
+    return app.exec();
+}

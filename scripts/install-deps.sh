@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Pictorb needs to build, run and test, skipping those present.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    qtbase5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools
+    qt5-image-formats-plugins libqt5svg5
+    libbenchmark-dev
+    clang libclang-rt-dev
+    ffmpeg xvfb xauth x11-apps
+    fonts-dejavu-core fonts-noto-cjk
+    imagemagick librsvg2-bin
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

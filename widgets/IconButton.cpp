@@ -1,0 +1,10 @@
+#include "widgets/IconButton.h"
+
+#include <QBoxLayout>
+
+IconButton::IconButton(QWidget* parent) : BaseButton(parent, 1)
+{
+    setObjectName(QStringLiteral("icon_button"));
+    setTextVisible(false);
+    baseLayout()->setContentsMargins(0, 0, 0, 0);
+}
