@@ -1,0 +1,82 @@
+#pragma once
+
+#include "images/ImageCaption.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// One picture of the collection: the source, the source letterboxed onto the collection's
+// common canvas, and that canvas with the subtitle burnt in (the "composed" picture that
+// merges and exports use). Pixels are held as QImage so that worker threads may read copies;
+// only the thumbnail shown in the card is a QPixmap.
+class ImageItem : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImageItem(QWidget* parent = nullptr);
+
+    void setCanvasSize(int width, int height);
+    QSize canvasSize() const;
+
+    // Letterboxes the source onto the canvas; the composed picture then has no subtitle
+    // until the next updateImage().
+    void setPixmap(const QPixmap& source);
+    void setImage(const QImage& source);
+
+    void setCaption(std::shared_ptr<ImageCaption> caption);
+    ImageCaption* caption() const { return m_caption.get(); }
+    std::shared_ptr<ImageCaption> sharedCaption() const { return m_caption; }
+
+    QImage composedImage() const { return m_composed; }
+    QPixmap composedPixmap() const;
+    QImage sourceImage() const { return m_source; }
+    QPixmap sourcePixmap() const;
+
+    void setChecked(bool checked);
+    bool isChecked() const;
+    void setSelected(bool selected);
+    bool isSelected() const { return m_selected; }
+
+    void setCaptureInfo(double position, int index);
+    double capturePosition() const { return m_position; }
+    int captureIndex() const { return m_index; }
+
+    // Redraws the subtitle from the caption record.
+    void updateImage();
+    int getXPos(int hAlign) const;
+    int getYPos(int vAlign) const;
+
+signals:
+    void selectedSignal(bool checked);
+    void deleteSignal();
+
+protected:
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showComposed();
+
+    QLabel* m_pictureLabel;
+    QPushButton* m_deleteButton;
+    QCheckBox* m_checkBox;
+    QImage m_composed;
+    QImage m_canvas;
+    QImage m_source;
+    double m_position = 0.0;
+    int m_index = 0;
+    std::shared_ptr<ImageCaption> m_caption;
+    bool m_selected = false;
+    int m_canvasWidth = 0;
+    int m_canvasHeight = 0;
+};
