@@ -10,6 +10,7 @@
 #include <memory>
 
 class QCheckBox;
+class QFont;
 class QLabel;
 class QPushButton;
 
@@ -40,6 +41,9 @@ public:
     QPixmap composedPixmap() const;
     QImage sourceImage() const { return m_source; }
     QPixmap sourcePixmap() const;
+    QImage canvasImage() const { return m_canvas; }
+    // What the card shows: the composed picture scaled to the card, not the full picture.
+    QPixmap thumbnail() const { return m_thumbnail; }
 
     void setChecked(bool checked);
     bool isChecked() const;
@@ -63,9 +67,12 @@ protected:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void showComposed();
+    void refreshThumbnail();
+    QFont captionFont() const;
 
     QLabel* m_pictureLabel;
     QPushButton* m_deleteButton;
@@ -73,10 +80,12 @@ private:
     QImage m_composed;
     QImage m_canvas;
     QImage m_source;
+    QPixmap m_thumbnail;
     double m_position = 0.0;
     int m_index = 0;
     std::shared_ptr<ImageCaption> m_caption;
     bool m_selected = false;
+    bool m_thumbnailDirty = false;
     int m_canvasWidth = 0;
     int m_canvasHeight = 0;
 };
