@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QVector>
+
+// Composes pictures into one sheet: a grid, a vertical stack or a horizontal row. With a
+// negative spacing a stack becomes a subtitle-strip sheet: the first picture whole, then only
+// the bottom (or right-hand) band of each following one. Pure functions on values, so the
+// engine may run on any thread.
+class MergeLayout final
+{
+public:
+    enum Type
+    {
+        Grid = 0,
+        Vertical = 1,
+        Horizontal = 2
+    };
+
+    struct Params
+    {
+        int type = Vertical;
+        int xSpace = 0;
+        int ySpace = 0;
+        int columns = 1; // below 1 counts as 1
+    };
+
+    // One copy: the rectangle of picture `index` that lands with its top-left at `target`.
+    struct Placement
+    {
+        int index = 0;
+        QRect source;
+        QPoint target;
+    };
+
+    struct Plan
+    {
+        // Computed in 64 bits so a sheet too large for the toolkit is seen, not wrapped.
+        qint64 width = 0;
+        qint64 height = 0;
+        QVector<Placement> placements;
+    };
+
+    // Where every picture goes, from the picture sizes alone.
+    static Plan plan(const QVector<QSize>& sizes, const Params& params);
+    // The merged sheet on opaque white (Format_ARGB32); null for no pictures or for a sheet
+    // that cannot be allocated.
+    static QImage merge(const QList<QImage>& images, const Params& params);
+
+private:
+    MergeLayout() = delete;
+};
