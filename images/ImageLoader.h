@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class QIODevice;
+
+// Decodes one picture for the collection. It reads the header size before decoding and
+// refuses pictures too large to hold, so a hostile or broken file cannot exhaust memory.
+// Holds no state: safe to call from any thread at the same time.
+class ImageLoader final
+{
+public:
+    static constexpr int kMaxSide = 16384;
+    static constexpr qint64 kMaxPixels = 150'000'000;
+
+    // A null image when the file cannot be decoded or is refused; the reason is logged.
+    static QImage load(const QString& path);
+    static QImage loadData(const QByteArray& data);
+    // Header check only: true when the content looks like a picture format we can decode.
+    static bool canRead(const QString& path);
+
+    static bool withinLimits(const QSize& size);
+    // The largest size of the same aspect that fits the limits (a vector picture is rendered
+    // at this size instead of being refused).
+    static QSize clampedToLimits(const QSize& size);
+
+private:
+    static QImage read(QIODevice* device, const QString& name);
+};
