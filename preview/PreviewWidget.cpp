@@ -537,6 +537,13 @@ void PreviewWidget::applyLinkRule(int id, const QString& text)
     }
 }
 
+void PreviewWidget::scrollToNewest()
+{
+    QScrollBar* bar = m_layoutType == MergeLayout::Horizontal ? m_scrollArea->horizontalScrollBar()
+                                                              : m_scrollArea->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
 void PreviewWidget::relinkFromScale()
 {
     applyLinkRule(Scale, property(Scale)->text());

@@ -16,21 +16,18 @@ int ZoomFit::fitPercent(const QSize& picture, const QSize& area, int margin)
 {
     if (picture.isEmpty())
         return 0;
-    const int w = std::min(picture.width(), area.width());
-    const int h = std::min(picture.height(), area.height());
+    // The margin is taken from the area, not from the picture: a picture that already fits
+    // is shown at its own size instead of being shrunk by the margin.
+    const int w = std::min(picture.width(), std::max(area.width() - 2 * margin, 0));
+    const int h = std::min(picture.height(), std::max(area.height() - 2 * margin, 0));
     const float fx = float(w) / float(picture.width());
     const float fy = float(h) / float(picture.height());
     qDebug() << "changeSizeByWindow center:" << fx << fy;
 
     // The width the toolkit's fast scaling to that width (or height) would produce, worked
     // out without scaling the whole picture.
-    int fittedWidth = 0;
-    if (fy > fx) {
-        fittedWidth = std::max(w - 2 * margin, 0);
-    } else if (h - 2 * margin > 0) {
-        const double factor = double(h - 2 * margin) / double(picture.height());
-        fittedWidth = qRound(factor * double(picture.width()));
-    }
+    const int fittedWidth =
+        fy > fx ? w : qRound(double(h) / double(picture.height()) * double(picture.width()));
     return int(float(fittedWidth) / float(picture.width()) * 100.0f);
 }
 
