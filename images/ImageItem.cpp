@@ -1,7 +1,5 @@
 #include "images/ImageItem.h"
 
-#include "app/ScreenManager.h"
-
 #include <QCheckBox>
 #include <QColor>
 #include <QDebug>
@@ -14,6 +12,8 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPushButton>
+
+#include "app/ScreenManager.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "images/ImageCaption.h"
+#include <memory>
 
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QWidget>
 
-#include <memory>
+#include "images/ImageCaption.h"
 
 class QCheckBox;
 class QFont;
