@@ -191,6 +191,7 @@ bool ImagesWidget::importFile(const QString& path)
     }
 
     ImageItem* card = createCard(picture);
+    // Imported cards share one thumbnail size at every screen scale (captures scale theirs).
     card->setFixedSize(160, 90);
     m_cardsLayout->addWidget(card);
     makeCurrent(card);
