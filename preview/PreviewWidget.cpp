@@ -394,6 +394,11 @@ PropertyItem* PreviewWidget::property(int id) const
     return it == m_properties.cend() ? nullptr : *it;
 }
 
+ImageViewDialog* PreviewWidget::viewDialog() const
+{
+    return m_viewDialog.data();
+}
+
 QRadioButton* PreviewWidget::layoutButton(int type) const
 {
     return type >= 0 && type < 3 ? m_layoutButtons[type] : nullptr;
@@ -470,10 +475,15 @@ void PreviewWidget::changeSizeByWindow()
     m_scaleViewBar->setButtonEnabled(ScaleViewBar::FitToWindow, m_scaleViewBar->value() != fit);
 
     const QSize display = ZoomFit::displaySize(picture, m_scaleViewBar->value());
-    const QPixmap shown =
-        QPixmap::fromImage(m_merged.scaled(display, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    m_pictureLabel->setPixmap(shown);
-    m_pictureLabel->setMinimumSize(shown.size());
+    // Smooth scaling reads the whole sheet; the same sheet at the same size is not scaled again.
+    if (m_shownKey != m_merged.cacheKey() || m_shownSize != display) {
+        const QPixmap shown = QPixmap::fromImage(
+            m_merged.scaled(display, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        m_pictureLabel->setPixmap(shown);
+        m_pictureLabel->setMinimumSize(shown.size());
+        m_shownKey = m_merged.cacheKey();
+        m_shownSize = display;
+    }
     m_pixmapWidget->setFixedSize(
         std::max(area.width() - 2 * margin, display.width() + 2 * margin),
         std::max(area.height() - 2 * margin, display.height() + 2 * margin));

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 
 class ImageViewDialog;
@@ -104,7 +105,8 @@ public:
     NormalButton* exportButton() const { return m_exportButton; }
     QPushButton* showButton() const { return m_showButton; }
     QPushButton* changeButton() const { return m_changeButton; }
-    ImageViewDialog* viewDialog() const { return m_viewDialog; }
+    // Null once closeViewDialog() has run.
+    ImageViewDialog* viewDialog() const;
     SaveImageThread* saveThread() const { return m_saveThread; }
 
 public slots:
@@ -149,6 +151,9 @@ private:
     // What m_merged was built from: the layout and the identity of every input picture.
     MergeLayout::Params m_mergedParams;
     QList<qint64> m_mergedKeys;
+    // What the picture label shows: the sheet it was scaled from and the size.
+    qint64 m_shownKey = 0;
+    QSize m_shownSize;
     QString m_format;
     int m_zoomMode = FitZoom;
     int m_progressState = 0;

@@ -1,6 +1,7 @@
 #include "app/AppConfig.h"
 #include "app/PlatformShell.h"
 #include "images/ImageViewDialog.h"
+#include "images/SaveFileBar.h"
 #include "images/SaveImageThread.h"
 #include "preview/PreviewWidget.h"
 #include "preview/PropertyItem.h"
@@ -554,9 +555,12 @@ void TestPreviewWidget::exportSubtitleSheet()
 
     bool disabledWhileSaving = false;
     connect(panel->saveThread(), &SaveImageThread::saveStart, this, [&] {
+        ImageViewDialog* viewer = panel->viewDialog();
         disabledWhileSaving =
             !panel->settingsArea()->isEnabled() && !panel->outputBar()->isEnabled() &&
-            !panel->scaleViewBar()->isEnabled() && panel->progressBar()->isVisible();
+            !panel->scaleViewBar()->isEnabled() && panel->progressBar()->isVisible() &&
+            !viewer->saveFileBar()->isEnabled() && !viewer->progressBar()->isHidden() &&
+            viewer->progressBar()->maximum() == 200;
     });
     QTest::mouseClick(panel->exportButton(), Qt::LeftButton);
     const QStringList revealed = waitForReveal();
@@ -580,6 +584,8 @@ void TestPreviewWidget::exportSubtitleSheet()
     QVERIFY(panel->settingsArea()->isEnabled());
     QTRY_COMPARE(panel->progressState(), 0);
     QVERIFY(panel->progressBar()->isHidden());
+    QVERIFY(panel->viewDialog()->progressBar()->isHidden());
+    QVERIFY(panel->viewDialog()->saveFileBar()->isEnabled());
 
     // A second export lands beside the first under a free name.
     m_reveals = 0;
