@@ -1,5 +1,6 @@
 #include "images/ImageListViewDialog.h"
 
+#include "app/AppConfig.h"
 #include "app/ScreenManager.h"
 #include "images/ClickableWidget.h"
 #include "images/ImageItem.h"
@@ -21,6 +22,7 @@ ImageListViewDialog::ImageListViewDialog(QWidget* parent)
 {
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    setWindowTitle(AppConfig::kProductName);
     setMinimumSize(scaledSize(QSize(850, 500)));
 
     m_gridLayout->setHorizontalSpacing(scaled(10));

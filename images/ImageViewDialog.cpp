@@ -1,5 +1,6 @@
 #include "images/ImageViewDialog.h"
 
+#include "app/AppConfig.h"
 #include "app/ScreenManager.h"
 #include "images/SaveFileBar.h"
 #include "preview/ScaleViewBar.h"
@@ -23,6 +24,7 @@ ImageViewDialog::ImageViewDialog(QWidget* parent)
 {
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    setWindowTitle(AppConfig::kProductName);
 
     auto* containerLayout = new QHBoxLayout(m_container);
     const int margin = scaled(20);

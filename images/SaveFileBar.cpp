@@ -15,19 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleFactory>
-
-namespace {
-
-const QStringList& formats()
-{
-    static const QStringList list = {QStringLiteral("JPG"), QStringLiteral("PNG"),
-                                     QStringLiteral("WEBP")};
-    return list;
-}
-
-} // namespace
 
 SaveFileBar::FolderChooser& SaveFileBar::folderChooser()
 {
@@ -59,6 +49,65 @@ QString SaveFileBar::initialFolderText()
     return stored.isEmpty() ? manager->getPicturesDir(AppConfig::kProductName) : stored;
 }
 
+QComboBox* SaveFileBar::createFormatBox(QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setFixedWidth(scaled(100));
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) {
+        // setStyle() does not take ownership.
+        style->setParent(box);
+        box->setStyle(style);
+    }
+    box->addItems({QStringLiteral("JPG"), QStringLiteral("PNG"), QStringLiteral("WEBP")});
+    return box;
+}
+
+void SaveFileBar::showFormat(QComboBox* box, const QString& format)
+{
+    // Quiet: the format is already stored, this only shows it. An unknown format leaves no
+    // item selected.
+    const QSignalBlocker blocker(box);
+    box->setCurrentIndex(box->findText(format, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+SaveFileBar::FolderControls SaveFileBar::addFolderControls(QBoxLayout* layout, QWidget* parent)
+{
+    FolderControls controls;
+    controls.saveToLabel = new QLabel(parent);
+    controls.field = new QLineEdit(parent);
+    controls.field->setEnabled(false);
+    controls.field->setText(initialFolderText());
+    controls.changeButton = new QPushButton(parent);
+    controls.changeButton->setObjectName(QStringLiteral("show"));
+    controls.openButton = new IconButton(parent);
+    controls.openButton->setIcon(QStringLiteral(":/images/videoplay/dir.png"));
+    controls.openButton->setIconSize(scaledSize(QSize(16, 16)));
+    controls.noticeLabel = new QLabel(parent);
+    controls.noticeLabel->setObjectName(QStringLiteral("export_notice"));
+    controls.noticeLabel->setWordWrap(true);
+    controls.noticeLabel->hide();
+
+    layout->addWidget(controls.saveToLabel);
+    layout->addWidget(controls.field);
+    layout->addWidget(controls.changeButton);
+    layout->addWidget(controls.openButton);
+    layout->addStretch();
+    layout->addWidget(controls.noticeLabel);
+
+    QLineEdit* field = controls.field;
+    QPushButton* change = controls.changeButton;
+    connect(change, &QPushButton::clicked, field, [change, field] {
+        const QString chosen = chooseSaveFolder(change->window());
+        if (!chosen.isEmpty())
+            field->setText(chosen);
+    });
+    connect(controls.openButton, &IconButton::clicked, field, [field] {
+        GlobalManager* manager = GlobalManager::instance();
+        manager->openFolder(manager->ensureDir(field->text()));
+    });
+    return controls;
+}
+
 SaveFileBar::SaveFileBar(QWidget* parent) : BaseWidget(parent, 2)
 {
     SaveFileBar::initUI();
@@ -74,26 +123,15 @@ void SaveFileBar::initUI()
     innerLayout()->addWidget(createBottomBar());
     m_selectAllRow->hide();
     m_clearButton->hide();
-    m_noticeLabel->hide();
 
-    selectFormat(GlobalManager::instance()
-                     ->getSetting(AppConfig::kFileExtension, QStringLiteral("JPG"))
-                     .toString());
-    m_folderEdit->setText(initialFolderText());
+    showFormat(m_formatBox, GlobalManager::instance()
+                                ->getSetting(AppConfig::kFileExtension, QStringLiteral("JPG"))
+                                .toString());
 
     connect(m_formatBox, &QComboBox::currentTextChanged, this, [this](const QString& text) {
         GlobalManager::instance()->setSetting(AppConfig::kFileExtension, text);
         qDebug() << "current format:" << text;
         emit changeExtension(text);
-    });
-    connect(m_changeButton, &QPushButton::clicked, this, [this] {
-        const QString chosen = chooseSaveFolder(this);
-        if (!chosen.isEmpty())
-            m_folderEdit->setText(chosen);
-    });
-    connect(m_folderButton, &IconButton::clicked, this, [this] {
-        GlobalManager* manager = GlobalManager::instance();
-        manager->openFolder(manager->ensureDir(m_folderEdit->text()));
     });
     connect(m_folderEdit, &QLineEdit::returnPressed, m_folderEdit, &QLineEdit::clearFocus);
     connect(m_clearButton, &QPushButton::clicked, this, [this] { emit buttonClicked(2); });
@@ -109,14 +147,7 @@ QWidget* SaveFileBar::createTopRow()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     m_outputLabel = new QLabel(row);
-    m_formatBox = new QComboBox(row);
-    m_formatBox->setFixedWidth(scaled(100));
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) {
-        // setStyle() does not take ownership.
-        style->setParent(m_formatBox);
-        m_formatBox->setStyle(style);
-    }
-    m_formatBox->addItems(formats());
+    m_formatBox = createFormatBox(row);
     m_scaleViewBar = new ScaleViewBar(row);
 
     m_selectAllRow = new QWidget(row);
@@ -143,17 +174,12 @@ QWidget* SaveFileBar::createBottomBar()
     layout->setContentsMargins(scaledRect(10, 4, 10, 4));
     layout->setSpacing(scaled(10));
 
-    m_saveToLabel = new QLabel(bar);
-    m_folderEdit = new QLineEdit(bar);
-    m_folderEdit->setEnabled(false);
-    m_changeButton = new QPushButton(bar);
-    m_changeButton->setObjectName(QStringLiteral("show"));
-    m_folderButton = new IconButton(bar);
-    m_folderButton->setIcon(QStringLiteral(":/images/videoplay/dir.png"));
-    m_folderButton->setIconSize(scaledSize(QSize(16, 16)));
-    m_noticeLabel = new QLabel(bar);
-    m_noticeLabel->setObjectName(QStringLiteral("export_notice"));
-    m_noticeLabel->setWordWrap(true);
+    const FolderControls folder = addFolderControls(layout, bar);
+    m_saveToLabel = folder.saveToLabel;
+    m_folderEdit = folder.field;
+    m_changeButton = folder.changeButton;
+    m_folderButton = folder.openButton;
+    m_noticeLabel = folder.noticeLabel;
     m_clearButton = new QPushButton(bar);
     m_clearButton->setObjectName(QStringLiteral("show"));
     m_clearButton->setFixedHeight(scaled(22));
@@ -164,12 +190,6 @@ QWidget* SaveFileBar::createBottomBar()
     m_exportButton->setIconSize(scaledSize(QSize(14, 14)));
     m_exportButton->baseLayout()->setContentsMargins(scaledRect(10, 0, 10, 0));
 
-    layout->addWidget(m_saveToLabel);
-    layout->addWidget(m_folderEdit);
-    layout->addWidget(m_changeButton);
-    layout->addWidget(m_folderButton);
-    layout->addStretch();
-    layout->addWidget(m_noticeLabel);
     layout->addWidget(m_clearButton);
     layout->addWidget(m_exportButton);
     return bar;
@@ -224,15 +244,6 @@ void SaveFileBar::exportButtonClickHandle()
     emit exportButtonClick();
 }
 
-void SaveFileBar::selectFormat(const QString& format)
-{
-    // An unknown format leaves no item selected; the box is quiet so nothing is stored back.
-    const bool wasBlocked = m_formatBox->blockSignals(true);
-    m_formatBox->setCurrentIndex(
-        m_formatBox->findText(format, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    m_formatBox->blockSignals(wasBlocked);
-}
-
 void SaveFileBar::globalEventHandle(const QString& eventName, const QVariant& value)
 {
     if (eventName != AppConfig::kEventSettingChange)
@@ -242,7 +253,8 @@ void SaveFileBar::globalEventHandle(const QString& eventName, const QVariant& va
     if (key == AppConfig::kFileSavePath)
         m_folderEdit->setText(manager->getSetting(AppConfig::kFileSavePath, QString()).toString());
     else if (key == AppConfig::kFileExtension) {
-        selectFormat(
+        showFormat(
+            m_formatBox,
             manager->getSetting(AppConfig::kFileExtension, QStringLiteral("JPG")).toString());
         // A notice about the previous format no longer applies.
         setNotice(QString());

@@ -9,6 +9,7 @@
 
 class NormalButton;
 class IconButton;
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -33,6 +34,22 @@ public:
     static QString chooseSaveFolder(QWidget* parent);
     // What the folder field shows at start: the stored folder, or the default pictures one.
     static QString initialFolderText();
+    // The controls every output bar shares (this bar and the preview panel's): the format
+    // box with its three formats, its quiet selection, and the folder buttons.
+    static QComboBox* createFormatBox(QWidget* parent);
+    static void showFormat(QComboBox* box, const QString& format);
+    struct FolderControls
+    {
+        QLabel* saveToLabel = nullptr;
+        QLineEdit* field = nullptr;
+        QPushButton* changeButton = nullptr;
+        IconButton* openButton = nullptr;
+        QLabel* noticeLabel = nullptr;
+    };
+    // Adds "Save to", the folder field (showing initialFolderText()), "Change", the button that
+    // opens the folder, a stretch and the hidden notice label, all wired; the caller adds its
+    // own buttons after them and sets the texts.
+    static FolderControls addFolderControls(QBoxLayout* layout, QWidget* parent);
 
     explicit SaveFileBar(QWidget* parent = nullptr);
 
@@ -69,7 +86,6 @@ private:
     QWidget* createTopRow();
     QWidget* createBottomBar();
     void retranslate();
-    void selectFormat(const QString& format);
     void globalEventHandle(const QString& eventName, const QVariant& value);
 
     static FolderChooser& folderChooser();

@@ -28,8 +28,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTimer>
 
 #include <algorithm>
@@ -40,13 +38,6 @@ constexpr int kProgressMaximum = 200;
 // The timer moves the bar through 90 % of its length in two seconds while the export runs.
 constexpr int kProgressInterval = 2000 / kProgressMaximum;
 constexpr int kProgressCeiling = int(kProgressMaximum * 0.9);
-
-const QStringList& formats()
-{
-    static const QStringList list = {QStringLiteral("JPG"), QStringLiteral("PNG"),
-                                     QStringLiteral("WEBP")};
-    return list;
-}
 
 QList<PropertyDescriptor> descriptors()
 {
@@ -118,7 +109,6 @@ void PreviewWidget::initUI()
     layout->addWidget(createOutputBar());
     createOverlay();
 
-    m_folderEdit->setText(SaveFileBar::initialFolderText());
     m_format = m_formatBox->currentText();
     setLayoutType(m_layoutType);
 
@@ -276,14 +266,7 @@ QWidget* PreviewWidget::createFormatRow()
     layout->setContentsMargins(margin, margin, margin, margin);
     m_outputLabel = new QLabel(row);
     m_outputLabel->setMinimumWidth(scaled(70));
-    m_formatBox = new QComboBox(row);
-    m_formatBox->setFixedWidth(scaled(100));
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) {
-        // setStyle() does not take ownership.
-        style->setParent(m_formatBox);
-        m_formatBox->setStyle(style);
-    }
-    m_formatBox->addItems(formats());
+    m_formatBox = SaveFileBar::createFormatBox(row);
     layout->addWidget(m_outputLabel);
     layout->addWidget(m_formatBox);
     layout->addStretch();
@@ -303,42 +286,20 @@ QWidget* PreviewWidget::createOutputBar()
     auto* layout = new QHBoxLayout(m_outputBar);
     layout->setContentsMargins(scaledRect(10, 10, 10, 10));
     layout->setSpacing(scaled(10));
-    m_saveToLabel = new QLabel(m_outputBar);
-    m_folderEdit = new QLineEdit(m_outputBar);
-    m_folderEdit->setEnabled(false);
-    m_changeButton = new QPushButton(m_outputBar);
-    m_changeButton->setObjectName(QStringLiteral("show"));
-    m_folderButton = new IconButton(m_outputBar);
+    const SaveFileBar::FolderControls folder = SaveFileBar::addFolderControls(layout, m_outputBar);
+    m_saveToLabel = folder.saveToLabel;
+    m_folderEdit = folder.field;
+    m_changeButton = folder.changeButton;
+    m_folderButton = folder.openButton;
     m_folderButton->setObjectName(QStringLiteral("dir"));
-    m_folderButton->setIcon(QStringLiteral(":/images/videoplay/dir.png"));
-    m_folderButton->setIconSize(scaledSize(QSize(16, 16)));
-    m_noticeLabel = new QLabel(m_outputBar);
-    m_noticeLabel->setObjectName(QStringLiteral("export_notice"));
-    m_noticeLabel->setWordWrap(true);
-    m_noticeLabel->hide();
+    m_noticeLabel = folder.noticeLabel;
     m_exportButton = new NormalButton(m_outputBar);
     m_exportButton->setObjectName(QStringLiteral("export"));
     m_exportButton->setFixedHeight(scaled(26));
     m_exportButton->setIcon(QStringLiteral(":/images/preview/export_icon.svg"));
     m_exportButton->setIconSize(scaledSize(QSize(16, 16)));
 
-    layout->addWidget(m_saveToLabel);
-    layout->addWidget(m_folderEdit);
-    layout->addWidget(m_changeButton);
-    layout->addWidget(m_folderButton);
-    layout->addStretch();
-    layout->addWidget(m_noticeLabel);
     layout->addWidget(m_exportButton);
-
-    connect(m_changeButton, &QPushButton::clicked, this, [this] {
-        const QString chosen = SaveFileBar::chooseSaveFolder(this);
-        if (!chosen.isEmpty())
-            m_folderEdit->setText(chosen);
-    });
-    connect(m_folderButton, &IconButton::clicked, this, [this] {
-        GlobalManager* manager = GlobalManager::instance();
-        manager->openFolder(manager->ensureDir(m_folderEdit->text()));
-    });
     connect(m_exportButton, &NormalButton::clicked, this, &PreviewWidget::exportButtonClickHandle);
     return m_outputBar;
 }
@@ -614,11 +575,7 @@ void PreviewWidget::setSaveFolderText(const QString& text)
 
 void PreviewWidget::selectFormat(const QString& format)
 {
-    // Quiet: the format is already stored, this only shows it.
-    const bool wasBlocked = m_formatBox->blockSignals(true);
-    m_formatBox->setCurrentIndex(
-        m_formatBox->findText(format, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    m_formatBox->blockSignals(wasBlocked);
+    SaveFileBar::showFormat(m_formatBox, format);
     m_format = m_formatBox->currentText();
     showNotice(QString());
 }

@@ -1,24 +1,15 @@
 #include "preview/MergeLayout.h"
 
+#include "PreviewTestSupport.h"
+
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
-namespace {
+using PreviewTest::pattern;
 
-// Picture `tag`: red names the picture, green and blue encode the row and the column, so a
-// wrong picture, band or offset shows as a wrong pixel.
-QImage pattern(int tag, int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb(10 + 20 * tag, y % 251, x % 241);
-    }
-    return image;
-}
+namespace {
 
 // For tall pictures: the whole row number is spread over green and blue.
 QImage tallPattern(int tag, int width, int height)
@@ -98,7 +89,6 @@ class TestMerge : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void emptyListGivesNull();
     void verticalSubtitleSheet();
     void gridWorkedExample();
@@ -342,5 +332,5 @@ void TestMerge::nullPictureLeavesWhite()
     CHECK_TEXT(compareWhole(sheet, {0, 40}, pictures[2]));
 }
 
-QTEST_MAIN(TestMerge)
+PREVIEW_TEST_MAIN(TestMerge)
 #include "tst_merge.moc"
