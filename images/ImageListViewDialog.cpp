@@ -31,7 +31,7 @@ ImageListViewDialog::ImageListViewDialog(QWidget* parent)
     m_gridLayout->setContentsMargins(margin, margin, margin, margin);
     m_scrollArea->setWidget(m_gridWidget);
 
-    m_progressBar->setFixedHeight(3);
+    m_progressBar->setFixedHeight(scaled(3));
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
     m_saveFileBar->setExportButtonMode(1);

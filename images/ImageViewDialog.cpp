@@ -34,7 +34,7 @@ ImageViewDialog::ImageViewDialog(QWidget* parent)
     m_scrollArea->setAlignment(Qt::AlignCenter);
     m_scrollArea->setWidget(m_container);
 
-    m_progressBar->setFixedHeight(3);
+    m_progressBar->setFixedHeight(scaled(3));
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
     m_saveFileBar->setExportButtonMode(0);

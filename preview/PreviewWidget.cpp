@@ -96,7 +96,7 @@ void PreviewWidget::initUI()
     layout->addWidget(createHeader());
     layout->addWidget(createPreviewArea(), 1);
     m_progressBar = new QProgressBar(this);
-    m_progressBar->setFixedHeight(3);
+    m_progressBar->setFixedHeight(scaled(3));
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
     layout->addWidget(m_progressBar);
@@ -454,7 +454,7 @@ void PreviewWidget::changeSizeByWindow()
                              .arg(qint64(picture.width()) * scale / 100)
                              .arg(qint64(picture.height()) * scale / 100));
     m_overlay->adjustSize();
-    m_overlay->move(area.width() - m_overlay->width() - 8, 45);
+    m_overlay->move(area.width() - m_overlay->width() - scaled(8), scaled(45));
     qDebug() << "changeSizeByWindow Width" << picture.width() << area.width() << display.width();
     qDebug() << "changeSizeByWindow Height" << picture.height() << area.height()
              << display.height();

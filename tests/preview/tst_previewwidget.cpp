@@ -179,8 +179,9 @@ void TestPreviewWidget::sizeReadoutFollowsScale()
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(panel->previewArea(), &enter);
     QVERIFY(panel->overlayWidget()->isVisible());
-    QCOMPARE(panel->overlayWidget()->y(), 45);
-    QCOMPARE(panel->overlayWidget()->geometry().right(), panel->previewArea()->width() - 9);
+    QCOMPARE(panel->overlayWidget()->y(), scaled(45));
+    QCOMPARE(panel->overlayWidget()->geometry().right(),
+             panel->previewArea()->width() - scaled(8) - 1);
     panel->showImage();
     QVERIFY(!panel->overlayWidget()->isVisible());
 }
