@@ -1,5 +1,6 @@
 #include "app/AppConfig.h"
 #include "app/PlatformShell.h"
+#include "app/ScreenManager.h"
 #include "images/ImageViewDialog.h"
 #include "images/SaveFileBar.h"
 #include "images/SaveImageThread.h"
