@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+#include "caption/CaptionInfo.h"
+#include "caption/CaptionLanguage.h"
+
+// The captions of the current video, the recognition languages and the work files of one
+// video and language: the extracted audio, the raw recognition result and the ASS script.
+class CaptionManager final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CaptionManager)
+
+public:
+    static CaptionManager* instance();
+
+    // The store keeps ownership; the pointers stay valid until captionsAboutToBeCleared().
+    QList<CaptionInfo*> captions() const;
+    void clearCaptions();
+
+    // Display names in the current UI language.
+    QList<CaptionLanguage> languages() const;
+    CaptionLanguage speechLanguage() const;
+    // Kept between runs under "ai_caption_lang" as the language code.
+    void setSpeechLanguage(const CaptionLanguage& entry);
+
+    // Empty text while no video is loaded, so nothing is written under a made-up name.
+    QString getAudioFilePath() const;
+    QString getCaptionPath() const;
+    QString getAssPath() const;
+
+    // Replaces the captions with one per utterance of a recognition result, writes the script
+    // and posts "create_caption_complete"; with save the raw result is kept as well.
+    void createCaptions(const QByteArray& result, bool save);
+    // Applies the caption's edit values (to every caption when isAll), rewrites the script and
+    // posts "update_caption". Only captions of this store that have an edit are accepted.
+    void updateCaption(CaptionInfo* caption, bool isAll);
+
+    static int startTimeMs(const CaptionInfo* caption);
+
+    // Results larger than this are refused whole; more utterances than this are dropped.
+    static constexpr int kMaxResultBytes = 64 * 1024 * 1024;
+    static constexpr int kMaxCaptions = 20000;
+
+signals:
+    // Emitted before the records are freed, so holders of caption pointers can let go.
+    void captionsAboutToBeCleared();
+
+private:
+    CaptionManager();
+    QString workFilePath(const QString& suffix, const char* logTag) const;
+
+    std::vector<std::unique_ptr<CaptionInfo>> m_captions;
+    QList<CaptionLanguage> m_languages;
+    int m_speechLanguage = 0; // position in m_languages
+};
