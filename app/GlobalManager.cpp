@@ -2,6 +2,9 @@
 
 #include "app/AppConfig.h"
 #include "app/PlatformShell.h"
+#include "caption/CaptionManager.h"
+#include "speech/HttpManager.h"
+#include "speech/ProcessThread.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -92,6 +95,55 @@ GlobalManager* GlobalManager::instance()
 GlobalManager::GlobalManager() : m_version(AppConfig::kVersion)
 {
     initResources();
+    HttpManager* http = HttpManager::instance();
+    connect(http, &HttpManager::requestFinished, this, &GlobalManager::httpRequestFinished);
+    connect(http, &HttpManager::requestError, this, &GlobalManager::httpRequestError);
+
+    // The thread's signals come from its worker thread, so these run queued on this one.
+    m_mp3_thread = new ProcessThread;
+    connect(m_mp3_thread, &ProcessThread::processStart, this, [this] {
+        qDebug() << "m_mp3_thread->processStart";
+        sendGlobalEvent(AppConfig::kEventVideoToAudioStart, 0);
+    });
+    connect(m_mp3_thread, &ProcessThread::processOutput, this,
+            [](const QString& output) { qDebug() << "m_mp3_thread->processOutput" << output; });
+    connect(m_mp3_thread, &ProcessThread::processError, this,
+            [](const QString& output) { qDebug() << "m_mp3_thread->processError" << output; });
+    connect(m_mp3_thread, &ProcessThread::processStop, this, [this] {
+        qDebug() << "m_mp3_thread->processStop" << m_stoppedByUser;
+        if (!m_stoppedByUser)
+            sendGlobalEvent(AppConfig::kEventVideoToAudioStop, 0);
+    });
+}
+
+bool GlobalManager::startMp3Thread()
+{
+    if (m_mp3_thread->isRunning()) {
+        qDebug() << "startMp3Thread: an extraction is still running";
+        return false;
+    }
+    m_stoppedByUser = false;
+    return m_mp3_thread->extractAudio(m_videoFileInfo.absoluteFilePath(),
+                                      CaptionManager::instance()->getAudioFilePath());
+}
+
+void GlobalManager::stopMp3Thread()
+{
+    if (!m_mp3_thread->isRunning())
+        return;
+    m_stoppedByUser = true;
+    m_mp3_thread->stop();
+}
+
+void GlobalManager::httpRequestFinished(QString api, QJsonObject, QByteArray response)
+{
+    if (api == AppConfig::kEventTaskId)
+        sendGlobalEvent(AppConfig::kEventTaskId, response);
+}
+
+void GlobalManager::httpRequestError(QString api, QJsonObject, QByteArray response)
+{
+    qDebug() << "requestError:" << api << response;
 }
 
 void GlobalManager::sendGlobalEvent(const QString& eventName, const QVariant& value)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonObject>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -10,6 +12,7 @@
 #include <QVariant>
 
 class ImageItem;
+class ProcessThread;
 
 // The application manager: global event bus, settings and temporary values, folders and
 // collision-free names, shell reveal, logging, and the list of ticked image cards.
@@ -64,6 +67,17 @@ public:
     bool stoppedByUser() const { return m_stoppedByUser; }
     void setStoppedByUser(bool stopped) { m_stoppedByUser = stopped; }
 
+    // Audio extraction of the current video to the caption store's audio file. Start clears
+    // the user-stop mark so that a natural end posts "video_to_audio_stop" again; false when
+    // nothing was started (no video, or an extraction still running).
+    ProcessThread* mp3Thread() const { return m_mp3_thread; }
+    bool startMp3Thread();
+    void stopMp3Thread();
+
+public slots:
+    void httpRequestFinished(QString api, QJsonObject request, QByteArray response);
+    void httpRequestError(QString api, QJsonObject request, QByteArray response);
+
 signals:
     void globalEvent(QString eventName, QVariant value);
 
@@ -71,6 +85,7 @@ private:
     GlobalManager();
 
     QList<ImageItem*> m_selectedItems;
+    ProcessThread* m_mp3_thread = nullptr; // owned, never destroyed
     QString m_logFilePath;
     QString m_version;
     QFileInfo m_videoFileInfo;

@@ -1,5 +1,7 @@
 #include "app/MetaTypes.h"
 
+#include "caption/CaptionEdit.h"
+#include "caption/CaptionInfo.h"
 #include "images/CaptureData.h"
 
 #include <QList>
@@ -8,6 +10,9 @@
 
 void registerMetaTypes()
 {
+    qRegisterMetaType<CaptionInfo>("CaptionInfo");
+    qRegisterMetaType<CaptionInfo*>("CaptionInfo *");
+    qRegisterMetaType<CaptionEdit>("CaptionEdit");
     qRegisterMetaType<AppConfig::CaptureData>("AppConfig::CaptureData");
     qRegisterMetaType<QList<QString>>("QList<QString>&");
 }
