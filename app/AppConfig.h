@@ -49,6 +49,13 @@ inline const QString kEventCreateCaptionComplete = QStringLiteral("create_captio
 inline const QString kEventLoadFileComplete = QStringLiteral("load_file_complete");
 inline const QString kEventStopAiCaption = QStringLiteral("stop_ai_caption");
 
+// Paths of the maker's web pages, appended to the site address (Endpoints::sitePage).
+inline const QString kWelcomePagePath =
+    QStringLiteral("/thankyou/install-pictorb-successful-for-windows/");
+inline const QString kSupportPagePath = QStringLiteral("/support-center/");
+inline const QString kGuidePagePath = QStringLiteral("/guide/get-started-with-pictorb/");
+inline const QString kProductPagePath = QStringLiteral("/pictorb/");
+
 // Product and file-name constants.
 inline const QString kProductName = QStringLiteral("Pictorb");
 inline const QString kCompanyName = QStringLiteral("Quellony");
