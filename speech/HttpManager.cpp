@@ -19,7 +19,8 @@ const QString kTaskIdApi = QStringLiteral("task_id");
 // The body, or nothing when it was abandoned for its size.
 QByteArray readBody(QNetworkReply* reply)
 {
-    if (reply->property(kTooLargeProperty).toBool())
+    // An aborted or timed-out reply is closed and has nothing left to read.
+    if (reply->property(kTooLargeProperty).toBool() || !reply->isOpen())
         return QByteArray();
     return reply->readAll();
 }
@@ -62,15 +63,20 @@ QNetworkRequest HttpManager::request(const QString& pathAndQuery) const
 
 void HttpManager::limitResponse(QNetworkReply* reply)
 {
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
-        if (received <= kMaxResponseBytes && total <= kMaxResponseBytes)
+    // The announced length is refused as soon as the headers arrive, the bytes held as they
+    // come in; either way the reply is aborted instead of buffering on.
+    const auto check = [reply] {
+        const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+        const qint64 held = reply->bytesAvailable();
+        if ((announced <= kMaxResponseBytes && held <= kMaxResponseBytes) ||
+            reply->property(kTooLargeProperty).toBool())
             return;
-        if (reply->property(kTooLargeProperty).toBool())
-            return;
-        qWarning() << "Speech service answer too large, abandoned:" << received << total;
+        qWarning() << "Speech service answer too large, abandoned:" << announced << held;
         reply->setProperty(kTooLargeProperty, true);
         reply->abort();
-    });
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, reply, check);
+    connect(reply, &QNetworkReply::readyRead, reply, check);
 }
 
 void HttpManager::loadCaptions(const QString& filePath, const QString& language)
