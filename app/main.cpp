@@ -5,6 +5,7 @@
 #include "app/ScreenManager.h"
 #include "app/TranslateManager.h"
 #include "mainwindow/MainWindow.h"
+#include "update/DownloadManager.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -52,6 +53,7 @@ int main(int argc, char* argv[])
     auto window = std::make_unique<MainWindow>();
     window->show();
     window->resize(scaledSize(QSize(1100, 741)));
+    DownloadManager::instance()->downloadLastVersion(QStringLiteral("start"), 5);
 
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&guard] { guard.release(); });
     return app.exec();

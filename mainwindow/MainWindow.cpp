@@ -1,15 +1,57 @@
 #include "mainwindow/MainWindow.h"
 
 #include "app/AppConfig.h"
+#include "app/Endpoints.h"
+#include "app/GlobalManager.h"
 #include "app/ScreenManager.h"
 #include "app/TranslateManager.h"
+#include "caption/CaptionItem.h"
+#include "caption/CaptionManager.h"
+#include "caption/CaptionWidget.h"
+#include "images/CaptureData.h"
+#include "images/ImageListViewDialog.h"
+#include "images/ImagesWidget.h"
+#include "preview/PreviewWidget.h"
+#include "speech/HttpManager.h"
+#include "update/CheckUpdateDialog.h"
+#include "update/UpdateManifest.h"
+#include "widgets/AboutDialog.h"
+#include "widgets/LoadingDialog.h"
+#include "widgets/MessageDialog.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QDebug>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTimer>
 
 MainWindow::MainWindow(QWidget* parent) : BaseWindow(parent, 2)
 {
     initWindow();
+}
+
+// The loading dialog has no parent, so that it stays a separate window; it lives as long
+// as the main window does.
+MainWindow::~MainWindow()
+{
+    delete m_loadingDialog;
+}
+
+void MainWindow::setFileChooser(FileChooser chooser)
+{
+    fileChooser() = std::move(chooser);
+}
+
+MainWindow::FileChooser& MainWindow::fileChooser()
+{
+    static FileChooser chooser;
+    return chooser;
 }
 
 void MainWindow::initWindow()
@@ -22,6 +64,135 @@ void MainWindow::initWindow()
 
     changeLangByType(TranslateManager::instance()->currentLanguage());
     setWindowTitle(AppConfig::kProductName);
+
+    m_titleBar = new TitleBar;
+    connect(m_titleBar, &TitleBar::buttonClick, this, &MainWindow::titleBarButtonClickedHandle);
+
+    m_imagesWidget = new ImagesWidget;
+    connect(m_imagesWidget, &ImagesWidget::loadFileSignal, this, &MainWindow::openImageFiles);
+    connect(m_imagesWidget, &ImagesWidget::dragFileSignal, m_imagesWidget,
+            &ImagesWidget::importFile);
+
+    m_previewWidget = new PreviewWidget;
+
+    initMenu();
+    m_previewWidget->loadProperties();
+    openWelcomePageOnFirstStart();
+
+    m_loadingDialog = new LoadingDialog(nullptr, Qt::Dialog | Qt::WindowCloseButtonHint);
+    m_loadingDialog->hide();
+    m_messageDialog = new MessageDialog(this);
+    m_messageDialog->setModal(true);
+    m_messageDialog->hide();
+
+    initLayout();
+    for (QWidget* watched :
+         {static_cast<QWidget*>(m_imagesWidget), static_cast<QWidget*>(m_previewWidget),
+          static_cast<QWidget*>(m_titleBar)})
+        watched->installEventFilter(this);
+
+    connect(GlobalManager::instance(), &GlobalManager::globalEvent, this,
+            &MainWindow::globalEventHandle);
+    connect(DownloadManager::instance(), &DownloadManager::downloadLastVersionStateChanged, this,
+            &MainWindow::downloadLastVersionStatus);
+    ensureDefaultFolders();
+}
+
+void MainWindow::initLayout()
+{
+    QBoxLayout* layout = centralLayout();
+    layout->setContentsMargins(scaledRect(5, 5, 5, 5));
+    layout->setSpacing(scaled(5));
+    layout->addWidget(m_titleBar);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    auto* column = new QWidget(splitter);
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(scaled(5));
+    columnLayout->addWidget(m_imagesWidget, 0);
+    columnLayout->addStretch(2);
+    splitter->addWidget(column);
+    splitter->addWidget(m_previewWidget);
+    splitter->setCollapsible(0, false);
+    splitter->setCollapsible(1, false);
+    m_previewWidget->setMinimumWidth(scaled(520));
+    layout->addWidget(splitter, 1);
+}
+
+void MainWindow::openWelcomePageOnFirstStart()
+{
+    GlobalManager* manager = GlobalManager::instance();
+    if (manager->getSetting(AppConfig::kFirstOpenApp, false).toBool())
+        return;
+    manager->setSetting(AppConfig::kFirstOpenApp, true);
+    manager->openUrl(Endpoints::sitePage(AppConfig::kWelcomePagePath));
+}
+
+void MainWindow::ensureDefaultFolders()
+{
+    GlobalManager* manager = GlobalManager::instance();
+    if (manager->getSetting(AppConfig::kFileSavePath, QString()).toString().isEmpty())
+        manager->setSetting(AppConfig::kFileSavePath,
+                            manager->getPicturesDir(AppConfig::kProductName));
+    if (manager->getSetting(AppConfig::kOpenFilePath, QString()).toString().isEmpty())
+        manager->setSetting(AppConfig::kOpenFilePath,
+                            QStandardPaths::writableLocation(QStandardPaths::MoviesLocation));
+}
+
+QMap<int, QString> MainWindow::menuTitles()
+{
+    return {
+        {TitleBar::Support, tr("Support")},  {TitleBar::UserGuide, tr("User Guide")},
+        {TitleBar::ViewLog, tr("View Log")}, {TitleBar::CheckForUpdates, tr("Check for Updates")},
+        {TitleBar::About, tr("About")},
+    };
+}
+
+void MainWindow::initMenu()
+{
+    m_settingMenu = new QMenu(this);
+    m_settingMenu->setObjectName(QStringLiteral("settingMenu"));
+    m_languageMenu = new QMenu(tr("Language"), this);
+    m_settingMenu->addMenu(m_languageMenu);
+
+    const QMap<int, QString> titles = menuTitles();
+    for (auto it = titles.cbegin(); it != titles.cend(); ++it) {
+        auto* action = new QAction(it.value(), this);
+        action->setProperty("type", it.key());
+        m_settingMenu->addAction(action);
+        connect(action, &QAction::triggered, this, &MainWindow::menuClickedHandle);
+    }
+    const QMap<int, QString> names = TranslateManager::instance()->languageNames();
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        auto* action = new QAction(it.value(), this);
+        action->setProperty("type", it.key());
+        m_languageMenu->addAction(action);
+        connect(action, &QAction::triggered, this, &MainWindow::languageClickedHandle);
+    }
+
+    QTimer::singleShot(0, this, [this] {
+        QFile file(QStringLiteral(":/qss/menu.qss"));
+        QString css;
+        if (file.open(QIODevice::ReadOnly))
+            css = QString::fromUtf8(file.readAll());
+        scaleStyleSheet(css);
+        css += QStringLiteral(
+                   "QMenu::right-arrow{image:url(:/images/titlebar/right_arrow.svg);width: %1px;}")
+                   .arg(scaled(20));
+        m_settingMenu->setStyleSheet(css);
+        m_languageMenu->setStyleSheet(css);
+    });
+
+    m_retranslateMenu = [this] {
+        const QList<QAction*> actions = m_settingMenu->actions();
+        if (actions.isEmpty())
+            return;
+        actions.first()->setText(tr("Language"));
+        const QMap<int, QString> translated = menuTitles();
+        for (QAction* action : actions.mid(1))
+            action->setText(translated.value(action->property("type").toInt()));
+    };
 }
 
 void MainWindow::changeLangByType(int type)
@@ -36,4 +207,211 @@ void MainWindow::changeLangByType(int type)
         m_retranslateMenu();
     TranslateManager::instance()->setCurrentLanguage(type);
     emit TranslateManager::instance()->changeTranslate(type);
+}
+
+void MainWindow::openImageFiles()
+{
+    const QString filter =
+        QStringLiteral("%1  (*.jpg *.png *.jpeg *.svg *.bmp *.webp)").arg(tr("Image Files"));
+    GlobalManager* manager = GlobalManager::instance();
+    const QString dir = manager->getSetting(AppConfig::kOpenFilePath, QString()).toString();
+    const QString title = tr("Open Image");
+    const QStringList files = fileChooser()
+                                  ? fileChooser()(this, title, dir, filter)
+                                  : QFileDialog::getOpenFileNames(this, title, dir, filter);
+    for (const QString& file : files) {
+        m_imagesWidget->importFile(file);
+        manager->setSetting(AppConfig::kOpenFilePath, file);
+    }
+}
+
+void MainWindow::setCaptionPanelVisible(bool visible)
+{
+    if (!m_captionWidget)
+        return;
+    m_captionWidget->setVisible(visible);
+    if (visible) {
+        setMinimumWidth(scaled(1000) + m_captionWidget->width());
+        return;
+    }
+    setMinimumWidth(scaled(1000));
+    if (!isMaximized())
+        resize(width() - m_captionWidget->width(), height());
+}
+
+void MainWindow::titleBarButtonClickedHandle(TitleBar::ButtonType type, QWidget* button)
+{
+    switch (type) {
+    case TitleBar::Settings:
+        m_settingMenu->exec(button->mapToGlobal(QPoint(0, button->height())));
+        break;
+    case TitleBar::Minimize:
+        showMinimized();
+        break;
+    case TitleBar::Maximize:
+        isMaximized() ? showNormal() : showMaximized();
+        break;
+    case TitleBar::Quit:
+        QCoreApplication::exit(0);
+        break;
+    case TitleBar::AddImage:
+        openImageFiles();
+        break;
+    case TitleBar::Subtitle:
+        setCaptionPanelVisible(!(m_captionWidget && m_captionWidget->isVisible()));
+        break;
+    }
+}
+
+void MainWindow::menuClickedHandle()
+{
+    auto* action = qobject_cast<QAction*>(sender());
+    if (!action)
+        return;
+    const int type = action->property("type").toInt();
+    qDebug() << "menuClickedHandle:" << type;
+    handleMenu(type);
+}
+
+void MainWindow::handleMenu(int type)
+{
+    GlobalManager* manager = GlobalManager::instance();
+    switch (type) {
+    case TitleBar::Support:
+        manager->openUrl(Endpoints::sitePage(AppConfig::kSupportPagePath));
+        break;
+    case TitleBar::UserGuide:
+        manager->openUrl(Endpoints::sitePage(AppConfig::kGuidePagePath));
+        break;
+    case TitleBar::ViewLog:
+        manager->openFolder(manager->logFilePath());
+        break;
+    case TitleBar::CheckForUpdates: {
+        DownloadManager::instance()->downloadLastVersion(QString(), 5);
+        auto* dialog = new CheckUpdateDialog(this);
+        dialog->setModal(true);
+        dialog->setPage(0);
+        dialog->show();
+        break;
+    }
+    case TitleBar::About: {
+        auto* dialog = new AboutDialog(this);
+        dialog->setModal(true);
+        dialog->show();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MainWindow::languageClickedHandle()
+{
+    auto* action = qobject_cast<QAction*>(sender());
+    if (!action)
+        return;
+    const int type = action->property("type").toInt();
+    changeLangByType(type);
+    GlobalManager::instance()->setSetting(AppConfig::kAppLang, type);
+}
+
+void MainWindow::downloadLastVersionStatus(DownloadManager::DownloadState state, QString msg,
+                                           QByteArray data)
+{
+    qDebug() << "mainwindow downloadLastVersionStatus:" << int(state) << msg << data;
+    if (state != DownloadManager::Finished || DownloadManager::requestTag(msg) != "start")
+        return;
+    if (!UpdateManifest::isNewerThanRunning(data))
+        return;
+    auto* dialog = new CheckUpdateDialog(this);
+    dialog->setModal(true);
+    dialog->setUpdateInfo(data);
+    dialog->show();
+    dialog->alignButtons();
+}
+
+void MainWindow::globalEventHandle(QString eventName, QVariant data)
+{
+    CaptionManager* captions = CaptionManager::instance();
+    if (eventName == AppConfig::kEventCaptureImage)
+        m_imagesWidget->addImage(data);
+    if (eventName == AppConfig::kEventUpdateCaptureImage)
+        m_imagesWidget->updateImages(data.value<QList<QPixmap>>());
+    if (eventName == AppConfig::kEventSelectImageComplete) {
+        m_previewWidget->showImage();
+        m_previewWidget->scrollToNewest();
+        m_previewWidget->relinkFromScale();
+    }
+    if (eventName == AppConfig::kEventTaskId)
+        captions->createCaptions(data.toByteArray(), true);
+    if (eventName == AppConfig::kEventTimePos)
+        qDebug() << "字幕时间:" << float(data.toInt()) / 1000.0f;
+    if (eventName == AppConfig::kEventVideoToAudioStart)
+        m_loadingDialog->show();
+    if (eventName == AppConfig::kEventVideoToAudioStop)
+        HttpManager::instance()->loadCaptions(captions->getAudioFilePath(),
+                                              captions->speechLanguage().code);
+    if (eventName == AppConfig::kEventChangeCaption)
+        m_currentCaption = data.value<CaptionInfo*>();
+    if (eventName == AppConfig::kEventUpdateCaptionNew) {
+        m_currentCaption = data.value<CaptionInfo*>();
+        if (m_currentCaption)
+            captions->updateCaption(m_currentCaption, false);
+    }
+    if (eventName == AppConfig::kEventCreateCaptionComplete) {
+        if (m_captionWidget && !captions->captions().isEmpty())
+            m_captionWidget->reload();
+        m_loadingDialog->hide();
+    }
+    if (eventName == AppConfig::kEventLoadFileComplete) {
+        const QFileInfo info(data.toString());
+        GlobalManager::instance()->setVideoFileInfo(info);
+        setWindowTitle(QStringLiteral("%1 - %2").arg(AppConfig::kProductName, info.fileName()));
+        if (captions->captions().isEmpty())
+            captions->createCaptions("{\"state\":\"success\",\"utterances\":[]}", false);
+    }
+    if (eventName == AppConfig::kEventStopAiCaption) {
+        GlobalManager::instance()->stopMp3Thread();
+        HttpManager::instance()->stopUpload();
+    }
+    if (eventName == AppConfig::kEventRemoveCaption)
+        captions->clearCaptions();
+    if (eventName == AppConfig::kEventSettingChange) {
+        GlobalManager* manager = GlobalManager::instance();
+        const QString key = data.toString();
+        if (key == AppConfig::kFileSavePath)
+            m_previewWidget->setSaveFolderText(
+                manager->getSetting(AppConfig::kFileSavePath, QString()).toString());
+        if (key == AppConfig::kFileExtension)
+            m_previewWidget->selectFormat(
+                manager->getSetting(AppConfig::kFileExtension, QStringLiteral("JPG")).toString());
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_previewWidget->closeViewDialog();
+    m_imagesWidget->closeImageListDialog();
+    m_loadingDialog->hide();
+    BaseWindow::closeEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    qDebug() << "mainwindow key press" << event->key();
+    BaseWindow::keyPressEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    qDebug() << "max or normal:" << isMaximized();
+    m_titleBar->setMaximized(isMaximized());
+    BaseWindow::resizeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        m_previewWidget->clearInputFocus();
+    return BaseWindow::eventFilter(watched, event);
 }
