@@ -1,8 +1,8 @@
 #include "caption/AssStyle.h"
 
-#include <QStringList>
-
 #include <iterator>
+
+#include <QStringList>
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "caption/CaptionInfo.h"
 
-#include <QStringList>
-
 #include <algorithm>
 #include <limits>
+
+#include <QStringList>
 
 CaptionInfo::CaptionInfo() : style(std::make_shared<AssStyle>())
 {

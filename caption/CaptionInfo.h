@@ -1,10 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include <QList>
 #include <QMetaType>
 #include <QString>
-
-#include <memory>
 
 #include "caption/AssStyle.h"
 #include "caption/CaptionEdit.h"

@@ -1,5 +1,9 @@
 #include "caption/CaptionManager.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
@@ -7,10 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-
-#include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "app/AppConfig.h"
 #include "app/FileManager.h"

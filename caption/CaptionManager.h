@@ -1,12 +1,12 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
-
-#include <memory>
-#include <vector>
 
 #include "caption/CaptionInfo.h"
 #include "caption/CaptionLanguage.h"

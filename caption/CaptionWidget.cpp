@@ -1,5 +1,7 @@
 #include "caption/CaptionWidget.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QDebug>
 #include <QLabel>
@@ -7,8 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-
-#include <algorithm>
 
 #include "app/AppConfig.h"
 #include "app/GlobalManager.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "widgets/BaseWidget.h"
-
 #include <QList>
 #include <QPointer>
+
+#include "widgets/BaseWidget.h"
 
 struct CaptionInfo;
 class CaptionItem;

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <atomic>
+#include <memory>
+
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <QThread>
-
-#include <atomic>
-#include <memory>
 
 class QProcess;
 

@@ -1,3 +1,5 @@
+#include <set>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -5,8 +7,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
-
-#include <set>
 
 #include "../images/LogCapture.h"
 #include "CaptionSandbox.h"
@@ -118,13 +118,13 @@ private:
         return m_sandbox->workDir() + QStringLiteral("/talk.part1-en-US.ass");
     }
 
-    CaptionSandbox* m_sandbox = nullptr;
+    std::unique_ptr<CaptionSandbox> m_sandbox;
     CaptionManager* m_store = nullptr;
 };
 
 void TestAssScript::initTestCase()
 {
-    m_sandbox = new CaptionSandbox;
+    m_sandbox = std::make_unique<CaptionSandbox>();
     QVERIFY(m_sandbox->isValid());
     m_store = CaptionManager::instance();
     m_store->setSpeechLanguage({QString(), QStringLiteral("en-US"), 7});

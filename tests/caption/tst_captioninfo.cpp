@@ -37,12 +37,12 @@ private slots:
     void shortStyleLineKeepsTheRest();
 
 private:
-    CaptionSandbox* m_sandbox = nullptr;
+    std::unique_ptr<CaptionSandbox> m_sandbox;
 };
 
 void TestCaptionInfo::initTestCase()
 {
-    m_sandbox = new CaptionSandbox;
+    m_sandbox = std::make_unique<CaptionSandbox>();
     QVERIFY(m_sandbox->isValid());
 }
 

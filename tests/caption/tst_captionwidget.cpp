@@ -90,12 +90,12 @@ private slots:
     void buttonsAnnounce();
 
 private:
-    CaptionSandbox* m_sandbox = nullptr;
+    std::unique_ptr<CaptionSandbox> m_sandbox;
 };
 
 void TestCaptionWidget::initTestCase()
 {
-    m_sandbox = new CaptionSandbox;
+    m_sandbox = std::make_unique<CaptionSandbox>();
     QVERIFY(m_sandbox->isValid());
     CaptionSandbox::loadVideo(m_sandbox->root() + QStringLiteral("/movie.mkv"));
 }

@@ -81,14 +81,14 @@ private:
         m_server->setResponse("/api/speech/query", response);
     }
 
-    CaptionSandbox* m_sandbox = nullptr;
+    std::unique_ptr<CaptionSandbox> m_sandbox;
     LoopbackHttpServer* m_server = nullptr;
     QString m_audio;
 };
 
 void TestHttpManager::initTestCase()
 {
-    m_sandbox = new CaptionSandbox;
+    m_sandbox = std::make_unique<CaptionSandbox>();
     QVERIFY(m_sandbox->isValid());
     GlobalManager::instance(); // relays the query result as "task_id"
     m_audio = writeFile(m_sandbox->root() + QStringLiteral("/my audio ü.mp3"), "ID3 fake mp3");

@@ -65,12 +65,12 @@ private slots:
     void startClearsTheUserStop();
 
 private:
-    CaptionSandbox* m_sandbox = nullptr;
+    std::unique_ptr<CaptionSandbox> m_sandbox;
 };
 
 void TestProcessThread::initTestCase()
 {
-    m_sandbox = new CaptionSandbox;
+    m_sandbox = std::make_unique<CaptionSandbox>();
     QVERIFY(m_sandbox->isValid());
     QVERIFY2(!TestMedia::ffmpeg().isEmpty(), "ffmpeg is a test dependency");
     CaptionManager::instance()->setSpeechLanguage({QString(), QStringLiteral("zh-CN"), 0});

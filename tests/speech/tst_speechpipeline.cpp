@@ -78,14 +78,14 @@ private slots:
     void missingExtractorStopsQuietly();
 
 private:
-    CaptionSandbox* m_sandbox = nullptr;
+    std::unique_ptr<CaptionSandbox> m_sandbox;
     LoopbackHttpServer* m_server = nullptr;
     QString m_video;
 };
 
 void TestSpeechPipeline::initTestCase()
 {
-    m_sandbox = new CaptionSandbox;
+    m_sandbox = std::make_unique<CaptionSandbox>();
     QVERIFY(m_sandbox->isValid());
     QVERIFY2(!TestMedia::ffmpeg().isEmpty(), "ffmpeg is a test dependency");
     QDir().mkpath(m_sandbox->root() + QStringLiteral("/videos"));
