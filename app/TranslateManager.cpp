@@ -29,15 +29,19 @@ TranslateManager* TranslateManager::instance()
     return manager;
 }
 
-void TranslateManager::init(const QLocale& systemLocale)
+// The tables are built at once so that menus built before the start-up choice list every
+// language.
+TranslateManager::TranslateManager()
 {
-    m_qmFiles.clear();
-    m_languageNames.clear();
     for (int type = 0; type < kLanguageCount; ++type) {
         m_qmFiles.insert(
             type, QStringLiteral(":/i18n/pictorb_%1.qm").arg(QLatin1String(kLanguages[type].code)));
         m_languageNames.insert(type, QString::fromUtf8(kLanguages[type].name));
     }
+}
+
+void TranslateManager::init(const QLocale& systemLocale)
+{
 
     const int stored = GlobalManager::instance()->getSetting(AppConfig::kAppLang, -1).toInt();
     qDebug() << "Current system language: " << QLocale::languageToString(systemLocale.language())

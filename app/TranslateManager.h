@@ -29,7 +29,7 @@ public:
 
     static TranslateManager* instance();
 
-    // Builds the tables and chooses the start language from "app_lang" or the locale.
+    // Chooses the start language from "app_lang" or the locale.
     void init(const QLocale& systemLocale = QLocale::system());
 
     int currentLanguage() const { return m_currentLanguage; }
@@ -42,7 +42,7 @@ signals:
     void changeTranslate(int type);
 
 private:
-    TranslateManager() = default;
+    TranslateManager();
 
     int m_currentLanguage = English;
     QMap<int, QString> m_qmFiles;
