@@ -4,10 +4,13 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
+#include <QVariantList>
 
 #include "app/GlobalManager.h"
 
@@ -42,3 +45,24 @@ public:
 private:
     QTemporaryDir m_root;
 };
+
+namespace CaptionTest {
+
+// The payloads posted on the event bus under one name, in the order they were posted.
+inline QVariantList posted(const QSignalSpy& globalEvents, const QString& name)
+{
+    QVariantList values;
+    for (const QList<QVariant>& call : globalEvents) {
+        if (call.at(0).toString() == name)
+            values << call.at(1);
+    }
+    return values;
+}
+
+inline QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace CaptionTest

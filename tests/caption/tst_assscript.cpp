@@ -24,30 +24,14 @@ const QByteArray kThree = R"({"state":"success","utterances":[
 
 const QByteArray kEmpty = R"({"state":"success","utterances":[]})";
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QByteArray expected(const QString& name)
 {
-    QByteArray bytes = readAll(QStringLiteral(PICTORB_SOURCE_DIR "/tests/caption/data/") + name);
+    QByteArray bytes =
+        CaptionTest::readAll(QStringLiteral(PICTORB_SOURCE_DIR "/tests/caption/data/") + name);
 #ifdef Q_OS_WIN
     bytes.replace("\n", "\r\n");
 #endif
     return bytes;
-}
-
-// The payloads posted under one event name, in order.
-QVariantList posted(const QSignalSpy& spy, const QString& name)
-{
-    QVariantList values;
-    for (const QList<QVariant>& call : spy) {
-        if (call.at(0).toString() == name)
-            values << call.at(1);
-    }
-    return values;
 }
 
 QByteArray utterances(int count)
@@ -82,6 +66,9 @@ std::shared_ptr<CaptionEdit> edit(int size, int x, int y, int border, int shadow
 }
 
 } // namespace
+
+using CaptionTest::posted;
+using CaptionTest::readAll;
 
 class TestAssScript : public QObject
 {

@@ -50,16 +50,6 @@ void scrollToEnd(CaptionWidget& panel)
     }
 }
 
-QVariantList posted(const QSignalSpy& spy, const QString& name)
-{
-    QVariantList values;
-    for (const QList<QVariant>& call : spy) {
-        if (call.at(0).toString() == name)
-            values << call.at(1);
-    }
-    return values;
-}
-
 void click(CaptionWidget& panel, int row)
 {
     QListWidget* list = panel.listWidget();
@@ -68,6 +58,8 @@ void click(CaptionWidget& panel, int row)
 }
 
 } // namespace
+
+using CaptionTest::posted;
 
 class TestCaptionWidget : public QObject
 {

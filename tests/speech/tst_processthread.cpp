@@ -208,7 +208,7 @@ void TestProcessThread::extractsTheSoundTrack()
     QCOMPARE(TestMedia::audioCodec(audio), QStringLiteral("mp3"));
     QVERIFY(QFileInfo(audio).size() > 1000);
     QVERIFY2(order.errors.isEmpty(), qPrintable(order.errors));
-    QVERIFY(thread.program().isEmpty() == false);
+    QCOMPARE(thread.program(), QStringLiteral("ffmpeg"));
 }
 
 void TestProcessThread::failedExtractionLeavesNoStaleAudio()

@@ -24,12 +24,6 @@ const QByteArray kResult = R"({"state":"success","utterances":[
     {"start_time":0,"end_time":1000,"text":"a steady tone"},
     {"start_time":1000,"end_time":1900,"text":"still the tone"}]})";
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Routes the events of the subtitle pipeline the way the main window does.
 class Dispatcher : public QObject
 {
@@ -63,6 +57,9 @@ private:
 };
 
 } // namespace
+
+using CaptionTest::posted;
+using CaptionTest::readAll;
 
 class TestSpeechPipeline : public QObject
 {
@@ -148,12 +145,7 @@ void TestSpeechPipeline::videoToCaptions()
     QCOMPARE(dispatcher.events,
              QStringList({AppConfig::kEventVideoToAudioStart, AppConfig::kEventVideoToAudioStop,
                           AppConfig::kEventTaskId, AppConfig::kEventCreateCaptionComplete}));
-    QVariantList scripts;
-    for (const QList<QVariant>& call : events) {
-        if (call.at(0).toString() == AppConfig::kEventCreateCaptionComplete)
-            scripts << call.at(1);
-    }
-    QCOMPARE(scripts, QVariantList({script}));
+    QCOMPARE(posted(events, AppConfig::kEventCreateCaptionComplete), QVariantList({script}));
 
     // The extracted sound track is what went over the wire.
     QCOMPARE(TestMedia::audioCodec(audio), QStringLiteral("mp3"));
