@@ -1,23 +1,26 @@
 #!/usr/bin/env bash
-# Starts Pictorb under a virtual display and saves a screenshot of the screen:
-#   scripts/screenshot.sh [output.png] [build-dir]
+# Renders the main window (empty and with a subtitle-strip sheet) and the dialogs under a
+# virtual display, in English and the languages given:
+#   scripts/screenshot.sh [output-dir] [build-dir] [language-type ...]
 # Settings, logs and pictures go to a throw-away home folder.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-output="${1:-$root/build/screenshot.png}"
+output="${1:-$root/build/screenshots}"
 build_dir="${2:-$root/build}"
+shift $(( $# > 2 ? 2 : $# ))
+languages=(0 "$@")
 sandbox="$(mktemp -d)"
-trap 'kill "${app_pid:-0}" "${xvfb_pid:-0}" 2>/dev/null || true; rm -rf "$sandbox"' EXIT
+trap 'kill "${xvfb_pid:-0}" 2>/dev/null || true; rm -rf "$sandbox"' EXIT
 
 display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp &
+Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp &
 xvfb_pid=$!
 sleep 1
 
 export HOME="$sandbox" XDG_CONFIG_HOME="$sandbox/config" XDG_DATA_HOME="$sandbox/data"
 export PICTORB_SITE_URL= PICTORB_UPDATE_URL= PICTORB_SPEECH_URL=
-DISPLAY="$display" QT_QPA_PLATFORM=xcb "$build_dir/pictorb" >/dev/null 2>&1 &
-app_pid=$!
-sleep "${PICTORB_SCREENSHOT_DELAY:-3}"
-DISPLAY="$display" import -window root "$output"
+for language in "${languages[@]}"; do
+    DISPLAY="$display" QT_QPA_PLATFORM=xcb \
+        "$build_dir/pictorb-screenshots" "$output/lang_$language" "$language" >/dev/null 2>&1
+done
 echo "$output"
