@@ -53,7 +53,9 @@ struct HttpResponse
         ByteByByte,   // one byte per byte interval
         CloseMidBody, // status line, headers and half the body, then the connection closes
         NeverAnswer,  // the connection stays open and silent
-        Drop,         // the connection closes without a byte of answer
+        // The connection closes without a byte of answer. The toolkit's client resends a
+        // GET once by itself after that, so one drop is not always one failure it reports.
+        Drop,
     };
 
     int status = 200;
@@ -124,3 +126,4 @@ private:
 };
 
 Q_DECLARE_METATYPE(HttpRequest)
+Q_DECLARE_METATYPE(HttpResponse)

@@ -10,8 +10,6 @@
 #include "common/LoopbackHttpServer.h"
 #include "speech/HttpManager.h"
 
-Q_DECLARE_METATYPE(HttpResponse)
-
 namespace {
 
 const QByteArray kResult =
@@ -33,17 +31,9 @@ int linesWith(const LogCapture& log, const QString& part)
     return count;
 }
 
-QVariantList posted(const QSignalSpy& spy, const QString& name)
-{
-    QVariantList values;
-    for (const QList<QVariant>& call : spy) {
-        if (call.at(0).toString() == name)
-            values << call.at(1);
-    }
-    return values;
-}
-
 } // namespace
+
+using CaptionTest::posted;
 
 class TestHttpManager : public QObject
 {
