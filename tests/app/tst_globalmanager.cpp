@@ -25,8 +25,8 @@ void TestGlobalManager::eventsReachReceiversInConnectionOrder()
     GlobalManager* manager = GlobalManager::instance();
     QObject context;
     QStringList order;
-    for (const QString& who : {QStringLiteral("first"), QStringLiteral("second"),
-                               QStringLiteral("third")}) {
+    for (const QString& who :
+         {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third")}) {
         connect(manager, &GlobalManager::globalEvent, &context,
                 [&order, who](const QString& name, const QVariant& value) {
                     order << who + QLatin1Char(':') + name + QLatin1Char('=') + value.toString();
@@ -34,9 +34,9 @@ void TestGlobalManager::eventsReachReceiversInConnectionOrder()
     }
     manager->sendGlobalEvent(QStringLiteral("time_pos"), 42);
     // Synchronous delivery: every receiver has run before the call returns.
-    QCOMPARE(order, QStringList({QStringLiteral("first:time_pos=42"),
-                                 QStringLiteral("second:time_pos=42"),
-                                 QStringLiteral("third:time_pos=42")}));
+    QCOMPARE(order,
+             QStringList({QStringLiteral("first:time_pos=42"), QStringLiteral("second:time_pos=42"),
+                          QStringLiteral("third:time_pos=42")}));
 }
 
 void TestGlobalManager::eventNamesMatchExactly()
