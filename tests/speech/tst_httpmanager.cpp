@@ -31,6 +31,13 @@ int linesWith(const LogCapture& log, const QString& part)
     return count;
 }
 
+HttpResponse scripted(int status, int delivery, const QByteArray& body)
+{
+    HttpResponse response = HttpResponse::withStatus(status, body);
+    response.delivery = HttpResponse::Delivery(delivery);
+    return response;
+}
+
 } // namespace
 
 using CaptionTest::posted;
@@ -200,18 +207,24 @@ void TestHttpManager::missingFileSendsNothing()
 
 void TestHttpManager::submitFailures_data()
 {
-    QTest::addColumn<HttpResponse>("response");
-    QTest::newRow("HTTP error") << HttpResponse::withStatus(500, "oops");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("delivery");
+    QTest::addColumn<QByteArray>("answer");
+    const auto how = [](HttpResponse::Delivery delivery) { return int(delivery); };
+    QTest::newRow("HTTP error") << 500 << how(HttpResponse::Delivery::Whole) << QByteArray("oops");
     QTest::newRow("closed mid body")
-        << HttpResponse::delivered(HttpResponse::Delivery::CloseMidBody, R"({"task_id":"half"})");
-    QTest::newRow("dropped") << HttpResponse::delivered(HttpResponse::Delivery::Drop);
-    QTest::newRow("never answers") << HttpResponse::delivered(HttpResponse::Delivery::NeverAnswer);
+        << 200 << how(HttpResponse::Delivery::CloseMidBody) << QByteArray(R"({"task_id":"half"})");
+    QTest::newRow("dropped") << 200 << how(HttpResponse::Delivery::Drop) << QByteArray();
+    QTest::newRow("never answers")
+        << 200 << how(HttpResponse::Delivery::NeverAnswer) << QByteArray();
 }
 
 void TestHttpManager::submitFailures()
 {
-    QFETCH(HttpResponse, response);
-    serveSubmit(response);
+    QFETCH(int, status);
+    QFETCH(int, delivery);
+    QFETCH(QByteArray, answer);
+    serveSubmit(scripted(status, delivery, answer));
     serveQuery(HttpResponse::ok(kResult));
     HttpManager* http = HttpManager::instance();
     http->setTransferTimeout(800);
@@ -231,21 +244,27 @@ void TestHttpManager::submitFailures()
 
 void TestHttpManager::queryFailures_data()
 {
-    QTest::addColumn<HttpResponse>("response");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("delivery");
+    QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QByteArray>("body");
-    QTest::newRow("HTTP error") << HttpResponse::withStatus(503, "busy") << QByteArray("busy");
+    const auto how = [](HttpResponse::Delivery delivery) { return int(delivery); };
+    QTest::newRow("HTTP error") << 503 << how(HttpResponse::Delivery::Whole) << QByteArray("busy")
+                                << QByteArray("busy");
     QTest::newRow("never answers")
-        << HttpResponse::delivered(HttpResponse::Delivery::NeverAnswer) << QByteArray();
-    QTest::newRow("dropped") << HttpResponse::delivered(HttpResponse::Delivery::Drop)
+        << 200 << how(HttpResponse::Delivery::NeverAnswer) << QByteArray() << QByteArray();
+    QTest::newRow("dropped") << 200 << how(HttpResponse::Delivery::Drop) << QByteArray()
                              << QByteArray();
 }
 
 void TestHttpManager::queryFailures()
 {
-    QFETCH(HttpResponse, response);
+    QFETCH(int, status);
+    QFETCH(int, delivery);
+    QFETCH(QByteArray, answer);
     QFETCH(QByteArray, body);
     serveSubmit(HttpResponse::ok(R"({"task_id":"q"})"));
-    serveQuery(response);
+    serveQuery(scripted(status, delivery, answer));
     HttpManager* http = HttpManager::instance();
     http->setTransferTimeout(800);
     QSignalSpy finished(http, &HttpManager::requestFinished);
