@@ -149,7 +149,8 @@ QFont ImageItem::captionFont() const
     const ImageCaption fallback;
     const ImageCaption& caption = m_caption ? *m_caption : fallback;
     QFont font(QStringLiteral("Microsoft YaHei"));
-    font.setPointSize(caption.fontSize.toInt(nullptr, 10));
+    // An emptied size field stores 0, which is no point size; draw at the smallest one.
+    font.setPointSize(qMax(1, caption.fontSize.toInt(nullptr, 10)));
     font.setWeight(caption.bold ? 75 : 50);
     font.setItalic(caption.italic);
     font.setUnderline(caption.underline);

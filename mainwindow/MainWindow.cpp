@@ -9,12 +9,14 @@
 #include "caption/CaptionManager.h"
 #include "caption/CaptionWidget.h"
 #include "images/CaptureData.h"
+#include "images/ImageItem.h"
 #include "images/ImageListViewDialog.h"
 #include "images/ImagesWidget.h"
 #include "preview/PreviewWidget.h"
 #include "speech/HttpManager.h"
 #include "update/CheckUpdateDialog.h"
 #include "update/UpdateManifest.h"
+#include "video/VideoPlayWidget.h"
 #include "widgets/AboutDialog.h"
 #include "widgets/LoadingDialog.h"
 #include "widgets/MessageDialog.h"
@@ -68,15 +70,17 @@ void MainWindow::initWindow()
     m_titleBar = new TitleBar;
     connect(m_titleBar, &TitleBar::buttonClick, this, &MainWindow::titleBarButtonClickedHandle);
 
+    m_videoPlayWidget = new VideoPlayWidget;
+    connect(m_videoPlayWidget, &VideoPlayWidget::editSignal, this, &MainWindow::captionEdited);
+
     m_imagesWidget = new ImagesWidget;
-    connect(m_imagesWidget, &ImagesWidget::loadFileSignal, this, &MainWindow::openImageFiles);
-    connect(m_imagesWidget, &ImagesWidget::dragFileSignal, m_imagesWidget,
-            &ImagesWidget::importFile);
+    connectImagesWidget();
 
     m_previewWidget = new PreviewWidget;
 
     initMenu();
     m_previewWidget->loadProperties();
+    m_videoPlayWidget->restorePlayerSettings();
     openWelcomePageOnFirstStart();
 
     m_loadingDialog = new LoadingDialog(nullptr, Qt::Dialog | Qt::WindowCloseButtonHint);
@@ -87,8 +91,8 @@ void MainWindow::initWindow()
 
     initLayout();
     for (QWidget* watched :
-         {static_cast<QWidget*>(m_imagesWidget), static_cast<QWidget*>(m_previewWidget),
-          static_cast<QWidget*>(m_titleBar)})
+         {static_cast<QWidget*>(m_imagesWidget), static_cast<QWidget*>(m_videoPlayWidget),
+          static_cast<QWidget*>(m_previewWidget), static_cast<QWidget*>(m_titleBar)})
         watched->installEventFilter(this);
 
     connect(GlobalManager::instance(), &GlobalManager::globalEvent, this,
@@ -96,6 +100,36 @@ void MainWindow::initWindow()
     connect(DownloadManager::instance(), &DownloadManager::downloadLastVersionStateChanged, this,
             &MainWindow::downloadLastVersionStatus);
     ensureDefaultFolders();
+}
+
+void MainWindow::connectImagesWidget()
+{
+    connect(m_imagesWidget, &ImagesWidget::deleteImageItem, this, [this](ImageItem* item) {
+        if (item == m_videoPlayWidget->currentImageItem())
+            m_videoPlayWidget->clearImageItem();
+    });
+    connect(m_imagesWidget, &ImagesWidget::clearAll, m_videoPlayWidget,
+            &VideoPlayWidget::clearImageItem);
+    connect(m_imagesWidget, &ImagesWidget::loadFileSignal, this, &MainWindow::openImageFiles);
+    connect(m_imagesWidget, &ImagesWidget::applyStyleSignal, m_videoPlayWidget,
+            &VideoPlayWidget::applyCaptionEdit);
+    connect(m_imagesWidget, &ImagesWidget::selectImageItemSignal, m_videoPlayWidget,
+            &VideoPlayWidget::showImageItem);
+    connect(m_imagesWidget, &ImagesWidget::dragFileSignal, m_imagesWidget,
+            &ImagesWidget::importFile);
+}
+
+// The editor has written the shown card's caption: redraw that card, and follow it in the
+// panel, the merged preview and its viewer.
+void MainWindow::captionEdited()
+{
+    ImageItem* card = m_imagesWidget->currentCard();
+    if (!card)
+        return;
+    card->updateImage();
+    m_videoPlayWidget->setPreviewPixmap(card->composedPixmap());
+    m_previewWidget->showImage();
+    m_previewWidget->updateViewDialog();
 }
 
 void MainWindow::initLayout()
@@ -111,7 +145,7 @@ void MainWindow::initLayout()
     columnLayout->setContentsMargins(0, 0, 0, 0);
     columnLayout->setSpacing(scaled(5));
     columnLayout->addWidget(m_imagesWidget, 0);
-    columnLayout->addStretch(2);
+    columnLayout->addWidget(m_videoPlayWidget, 2);
     splitter->addWidget(column);
     splitter->addWidget(m_previewWidget);
     splitter->setCollapsible(0, false);
@@ -344,8 +378,13 @@ void MainWindow::globalEventHandle(QString eventName, QVariant data)
     }
     if (eventName == AppConfig::kEventTaskId)
         captions->createCaptions(data.toByteArray(), true);
-    if (eventName == AppConfig::kEventTimePos)
+    if (eventName == AppConfig::kEventTimePos) {
         qDebug() << "字幕时间:" << float(data.toInt()) / 1000.0f;
+        m_videoPlayWidget->resetPlayButton();
+        m_videoPlayWidget->seekTo(data.toInt() / 1000.0);
+    }
+    if (eventName == AppConfig::kEventUpdateCaption)
+        m_videoPlayWidget->setSubtitleFile(data.toString());
     if (eventName == AppConfig::kEventVideoToAudioStart)
         m_loadingDialog->show();
     if (eventName == AppConfig::kEventVideoToAudioStop)
@@ -361,6 +400,7 @@ void MainWindow::globalEventHandle(QString eventName, QVariant data)
     if (eventName == AppConfig::kEventCreateCaptionComplete) {
         if (m_captionWidget && !captions->captions().isEmpty())
             m_captionWidget->reload();
+        m_videoPlayWidget->setSubtitleFile(data.toString());
         m_loadingDialog->hide();
     }
     if (eventName == AppConfig::kEventLoadFileComplete) {
@@ -374,8 +414,10 @@ void MainWindow::globalEventHandle(QString eventName, QVariant data)
         GlobalManager::instance()->stopMp3Thread();
         HttpManager::instance()->stopUpload();
     }
-    if (eventName == AppConfig::kEventRemoveCaption)
+    if (eventName == AppConfig::kEventRemoveCaption) {
+        m_videoPlayWidget->removeSubtitle();
         captions->clearCaptions();
+    }
     if (eventName == AppConfig::kEventSettingChange) {
         GlobalManager* manager = GlobalManager::instance();
         const QString key = data.toString();

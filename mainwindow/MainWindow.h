@@ -16,6 +16,7 @@ class LoadingDialog;
 class MessageDialog;
 class PreviewWidget;
 class QMenu;
+class VideoPlayWidget;
 
 // The single top-level window: builds and wires the panels, owns the translator and the
 // settings menu, and routes the global events to the panel that acts on them.
@@ -32,6 +33,7 @@ public:
     void setCaptionPanelVisible(bool visible);
 
     TitleBar* titleBar() const { return m_titleBar; }
+    VideoPlayWidget* videoPlayWidget() const { return m_videoPlayWidget; }
     ImagesWidget* imagesWidget() const { return m_imagesWidget; }
     PreviewWidget* previewWidget() const { return m_previewWidget; }
     QMenu* settingMenu() const { return m_settingMenu; }
@@ -64,10 +66,13 @@ private:
     void ensureDefaultFolders();
     void openWelcomePageOnFirstStart();
     void handleMenu(int type);
+    void captionEdited();
+    void connectImagesWidget();
     static QMap<int, QString> menuTitles();
     static FileChooser& fileChooser();
 
     TitleBar* m_titleBar = nullptr;
+    VideoPlayWidget* m_videoPlayWidget = nullptr;
     ImagesWidget* m_imagesWidget = nullptr;
     PreviewWidget* m_previewWidget = nullptr;
     CaptionWidget* m_captionWidget = nullptr;

@@ -63,9 +63,10 @@ int maximumSide(const QString& format)
     return 0;
 }
 
+// Room for the longest label ("Y Space") and a five-character value such as "-1080".
 QWidget* fixedRow(PropertyItem* item)
 {
-    item->setFixedWidth(scaled(100));
+    item->setFixedWidth(scaled(128));
     return item;
 }
 

@@ -1,6 +1,6 @@
 // Builds the main window with sample stills and captions and saves what it shows, so the
 // look of each panel and dialog can be checked without clicking through the application:
-//   pictorb-screenshots <output-dir> [language-type]
+//   pictorb-screenshots <output-dir> [language-type] [screen-scale]
 #include "app/GlobalManager.h"
 #include "app/MetaTypes.h"
 #include "app/ScreenManager.h"
@@ -60,7 +60,13 @@ int main(int argc, char* argv[])
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
 
-    ScreenManager::instance()->init(QGuiApplication::primaryScreen());
+    // A scale given on the command line stands for a screen of that many times 96 DPI.
+    if (argc > 3) {
+        const double dpi = 96.0 * QString::fromLocal8Bit(argv[3]).toDouble();
+        ScreenManager::instance()->init(dpi, dpi, 1.0);
+    } else {
+        ScreenManager::instance()->init(QGuiApplication::primaryScreen());
+    }
     TranslateManager::instance()->init();
     QFile sheet(QStringLiteral(":/qss/application.qss"));
     QString css = sheet.open(QIODevice::ReadOnly) ? QString::fromUtf8(sheet.readAll()) : QString();
@@ -86,8 +92,11 @@ int main(int argc, char* argv[])
         card->caption()->border = 2;
         card->caption()->y = 720 - 60;
         card->caption()->x = 640;
+        card->caption()->hAlign = 5;
         card->updateImage();
     }
+    // Clicked like a user would, so the editing panel shows that card.
+    QTest::mouseClick(window.imagesWidget()->cards().at(1), Qt::LeftButton);
     PreviewWidget* preview = window.previewWidget();
     preview->setLayoutType(1);
     preview->property(PreviewWidget::YSpace)->setValue(QStringLiteral("-620"), false);
