@@ -1,5 +1,7 @@
 #include "images/SaveImageThread.h"
 
+#include <utility>
+
 #include <QDebug>
 
 #include "app/AppConfig.h"
@@ -26,7 +28,9 @@ void SaveImageThread::setData(const QList<QImage>& images, const QString& folder
 
 void SaveImageThread::run()
 {
-    const QList<QImage> images = m_images;
+    // Taken, not copied: a picture still referenced here would make the next edit of the
+    // preview sheet copy the whole sheet before changing it.
+    const QList<QImage> images = std::exchange(m_images, {});
     const QString folder = m_folder;
     const int total = images.size();
     QString format = GlobalManager::instance()

@@ -173,3 +173,41 @@ QImage MergeLayout::merge(const QList<QImage>& images, const Params& params)
     }
     return canvas;
 }
+
+QVector<QRect> MergeLayout::remerge(QImage& sheet, const QList<QImage>& images,
+                                    const Params& params, const QVector<int>& changed)
+{
+    QVector<QSize> sizes;
+    sizes.reserve(images.size());
+    for (const QImage& image : images)
+        sizes.append(image.size());
+    const Plan layout = plan(sizes, params);
+
+    QVector<QRect> areas;
+    for (const Placement& placement : layout.placements) {
+        if (changed.contains(placement.index))
+            areas.append(
+                QRect(placement.target, placement.source.size()).intersected(sheet.rect()));
+    }
+    // Each area is rebuilt as a fresh merge builds it: white, then every picture reaching
+    // into it in merge order, so overlaps and blended transparency come out the same.
+    for (const QRect& area : qAsConst(areas)) {
+        if (area.isEmpty())
+            continue;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(sheet.scanLine(y)) + area.left(), area.width(),
+                        qRgb(255, 255, 255));
+        for (const Placement& placement : layout.placements) {
+            const QImage& image = images.at(placement.index);
+            const QRect target(placement.target, placement.source.size());
+            const QRect overlap = target.intersected(area);
+            if (image.isNull() || overlap.isEmpty())
+                continue;
+            copyRect(sheet, copyable(image),
+                     QRect(placement.source.topLeft() + (overlap.topLeft() - target.topLeft()),
+                           overlap.size()),
+                     overlap.topLeft());
+        }
+    }
+    return areas;
+}

@@ -50,6 +50,11 @@ public:
     // The merged sheet on opaque white (Format_ARGB32); null for no pictures or for a sheet
     // that cannot be allocated.
     static QImage merge(const QList<QImage>& images, const Params& params);
+    // Brings a sheet merged from the same number of pictures of the same sizes up to date
+    // after the pictures at `changed` were redrawn, touching only the areas they cover; the
+    // result equals a fresh merge. Returns those areas.
+    static QVector<QRect> remerge(QImage& sheet, const QList<QImage>& images, const Params& params,
+                                  const QVector<int>& changed);
 
 private:
     MergeLayout() = delete;

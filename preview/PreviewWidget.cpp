@@ -23,6 +23,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,6 +32,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -384,6 +386,7 @@ QImage PreviewWidget::groupImage()
     if (items.isEmpty()) {
         m_merged = QImage();
         m_mergedKeys.clear();
+        m_mergedSizes.clear();
         return m_merged;
     }
     QList<QImage> images;
@@ -399,16 +402,91 @@ QImage PreviewWidget::groupImage()
         params.xSpace == m_mergedParams.xSpace && params.ySpace == m_mergedParams.ySpace &&
         params.columns == m_mergedParams.columns;
     if (!same) {
-        m_merged = MergeLayout::merge(images, params);
+        if (!remergeChanged(images, keys, params))
+            m_merged = MergeLayout::merge(images, params);
         m_mergedKeys = keys;
         m_mergedParams = params;
+        m_mergedSizes.clear();
+        for (const QImage& image : qAsConst(images))
+            m_mergedSizes.append(image.size());
     }
     return m_merged;
+}
+
+// A caption edit redraws one picture of the sheet: only the areas it covers are merged
+// again, in place, instead of the whole sheet. The plan stays the same as long as the count,
+// the sizes and the layout do.
+bool PreviewWidget::remergeChanged(const QList<QImage>& images, const QList<qint64>& keys,
+                                   const MergeLayout::Params& params)
+{
+    if (m_merged.isNull() || keys.size() != m_mergedKeys.size() ||
+        params.type != m_mergedParams.type || params.xSpace != m_mergedParams.xSpace ||
+        params.ySpace != m_mergedParams.ySpace || params.columns != m_mergedParams.columns)
+        return false;
+    QVector<int> changed;
+    for (int i = 0; i < images.size(); ++i) {
+        if (images.at(i).size() != m_mergedSizes.at(i))
+            return false;
+        if (keys.at(i) != m_mergedKeys.at(i))
+            changed.append(i);
+    }
+    // Past half the pictures a fresh merge writes no more than the patches would.
+    if (changed.size() * 2 > images.size())
+        return false;
+    const qint64 before = m_merged.cacheKey();
+    const QVector<QRect> areas = MergeLayout::remerge(m_merged, images, params, changed);
+    // The shown picture can follow just as cheaply when it was scaled from the sheet as it
+    // stood before this edit.
+    if (m_shownKey == before) {
+        m_shownKey = m_merged.cacheKey();
+        m_shownStale += areas;
+    }
+    return true;
 }
 
 QPixmap PreviewWidget::getGroupPixmap()
 {
     return QPixmap::fromImage(groupImage());
+}
+
+void PreviewWidget::rescaleShown(const QSize& display)
+{
+    m_shown = m_merged.scaled(display, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_shownStale.clear();
+    m_pictureLabel->setPixmap(QPixmap::fromImage(m_shown));
+    m_pictureLabel->setMinimumSize(m_shown.size());
+    m_shownKey = m_merged.cacheKey();
+    m_shownSize = display;
+}
+
+// Rescales only the redrawn areas of the sheet into the shown picture. Each area is widened
+// to whole shown pixels and scaled from the sheet pixels those cover, so the patch lines up
+// with the picture around it.
+void PreviewWidget::patchShown()
+{
+    const double sx = double(m_shown.width()) / m_merged.width();
+    const double sy = double(m_shown.height()) / m_merged.height();
+    QPainter painter(&m_shown);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& area : qAsConst(m_shownStale)) {
+        const QRect shown =
+            QRect(QPoint(int(std::floor(area.left() * sx)), int(std::floor(area.top() * sy))),
+                  QPoint(int(std::ceil((area.right() + 1) * sx)) - 1,
+                         int(std::ceil((area.bottom() + 1) * sy)) - 1))
+                .intersected(m_shown.rect());
+        if (shown.isEmpty())
+            continue;
+        const QRect source =
+            QRect(QPoint(int(std::floor(shown.left() / sx)), int(std::floor(shown.top() / sy))),
+                  QPoint(int(std::ceil((shown.right() + 1) / sx)) - 1,
+                         int(std::ceil((shown.bottom() + 1) / sy)) - 1))
+                .intersected(m_merged.rect());
+        painter.drawImage(shown, m_merged.copy(source).scaled(shown.size(), Qt::IgnoreAspectRatio,
+                                                              Qt::SmoothTransformation));
+    }
+    painter.end();
+    m_shownStale.clear();
+    m_pictureLabel->setPixmap(QPixmap::fromImage(m_shown));
 }
 
 void PreviewWidget::showImage()
@@ -438,14 +516,10 @@ void PreviewWidget::changeSizeByWindow()
 
     const QSize display = ZoomFit::displaySize(picture, m_scaleViewBar->value());
     // Smooth scaling reads the whole sheet; the same sheet at the same size is not scaled again.
-    if (m_shownKey != m_merged.cacheKey() || m_shownSize != display) {
-        const QPixmap shown = QPixmap::fromImage(
-            m_merged.scaled(display, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        m_pictureLabel->setPixmap(shown);
-        m_pictureLabel->setMinimumSize(shown.size());
-        m_shownKey = m_merged.cacheKey();
-        m_shownSize = display;
-    }
+    if (m_shownKey != m_merged.cacheKey() || m_shownSize != display)
+        rescaleShown(display);
+    else if (!m_shownStale.isEmpty())
+        patchShown();
     m_pixmapWidget->setFixedSize(
         std::max(area.width() - 2 * margin, display.width() + 2 * margin),
         std::max(area.height() - 2 * margin, display.height() + 2 * margin));
@@ -583,19 +657,24 @@ void PreviewWidget::selectFormat(const QString& format)
 
 void PreviewWidget::showViewDialog()
 {
-    if (!m_viewDialog || groupImage().isNull())
+    const QImage merged = groupImage();
+    if (!m_viewDialog || merged.isNull())
         return;
-    updateViewDialog();
+    m_viewDialog->setImage(merged, m_layoutType == MergeLayout::Horizontal);
     m_viewDialog->show();
     m_viewDialog->raise();
     m_viewDialog->activateWindow();
     m_viewDialog->setFocus();
 }
 
+// A hidden viewer is brought up to date when it is shown; updating it on every key would
+// also keep a second reference to the sheet and force a full copy on the next edit.
 void PreviewWidget::updateViewDialog()
 {
+    if (!m_viewDialog || !m_viewDialog->isVisible())
+        return;
     const QImage merged = groupImage();
-    if (m_viewDialog && !merged.isNull())
+    if (!merged.isNull())
         m_viewDialog->setImage(merged, m_layoutType == MergeLayout::Horizontal);
 }
 

@@ -143,6 +143,10 @@ private:
     void setExportControlsEnabled(bool enabled);
     void showNotice(const QString& text);
     QString exportFolder() const;
+    bool remergeChanged(const QList<QImage>& images, const QList<qint64>& keys,
+                        const MergeLayout::Params& params);
+    void rescaleShown(const QSize& display);
+    void patchShown();
 
     QList<PropertyItem*> m_properties;
     QButtonGroup* m_layoutGroup = nullptr;
@@ -151,9 +155,13 @@ private:
     // What m_merged was built from: the layout and the identity of every input picture.
     MergeLayout::Params m_mergedParams;
     QList<qint64> m_mergedKeys;
-    // What the picture label shows: the sheet it was scaled from and the size.
+    QVector<QSize> m_mergedSizes;
+    // What the picture label shows: the sheet it was scaled from, the size, the scaled
+    // picture itself and the areas of the sheet redrawn since it was scaled.
     qint64 m_shownKey = 0;
     QSize m_shownSize;
+    QImage m_shown;
+    QVector<QRect> m_shownStale;
     QString m_format;
     int m_zoomMode = FitZoom;
     int m_progressState = 0;

@@ -6,6 +6,7 @@
 #include "images/ImageListViewDialog.h"
 #include "images/ImagesWidget.h"
 #include "mainwindow/MainWindow.h"
+#include "preview/MergeLayout.h"
 #include "preview/PreviewWidget.h"
 #include "preview/PropertyItem.h"
 #include "video/CaptionStyleEditor.h"
@@ -14,8 +15,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
 
@@ -31,6 +32,7 @@ private slots:
     void captionedSheetIsExportedAndRevealed();
     void editingFollowsTheSelectedCard();
     void deletingCardsClearsThePanelOnlyForTheShownOne();
+    void patchedPreviewEqualsAFreshMerge();
 
 private:
     QString writeStill(const QString& name, const QColor& colour);
@@ -190,6 +192,62 @@ void TestExportRoad::deletingCardsClearsThePanelOnlyForTheShownOne()
     QSignalSpy edits(panel, &VideoPlayWidget::editSignal);
     QTest::keyClicks(panel->captionEditor()->textEdit(), QStringLiteral("x"));
     QCOMPARE(edits.count(), 0);
+}
+
+// The preview patches its sheet where a caption changed; after any run of edits, deletions,
+// unticks and layout changes it must hold what a fresh merge of the ticked cards gives.
+void TestExportRoad::patchedPreviewEqualsAFreshMerge()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    importStills(window, 5);
+    PreviewWidget* preview = window.previewWidget();
+    CaptionStyleEditor* editor = window.videoPlayWidget()->captionEditor();
+    const auto select = [&](int index) {
+        ImageItem* card = window.imagesWidget()->cards().at(index);
+        QTest::mouseClick(card, Qt::LeftButton, {}, QPoint(card->width() / 2, 10));
+    };
+    const auto checkSheet = [&] {
+        QList<QImage> images;
+        for (ImageItem* item : GlobalManager::instance()->selectedItems())
+            images << item->composedImage();
+        MergeLayout::Params params;
+        params.type = preview->layoutType();
+        params.xSpace = preview->property(PreviewWidget::XSpace)->value();
+        params.ySpace = preview->property(PreviewWidget::YSpace)->value();
+        params.columns = preview->property(PreviewWidget::Column)->value();
+        return preview->mergedImage() == MergeLayout::merge(images, params);
+    };
+
+    QLineEdit* ySpace = preview->property(PreviewWidget::YSpace)->lineEdit();
+    ySpace->clear();
+    QTest::keyClicks(ySpace, QStringLiteral("-280"));
+    select(1);
+    QTest::keyClicks(editor->textEdit(), QStringLiteral("Second"));
+    QVERIFY(checkSheet());
+    select(3);
+    QTest::keyClicks(editor->textEdit(), QStringLiteral("Fourth line"));
+    editor->fontStyleBox(CaptionStyleEditor::Bold)->click();
+    editor->verticalBox(CaptionStyleEditor::VCenter)->click();
+    QVERIFY(checkSheet());
+
+    window.imagesWidget()->deleteImage(window.imagesWidget()->cards().at(0));
+    QVERIFY(checkSheet());
+    select(2);
+    QTest::keyClicks(editor->textEdit(), QStringLiteral("after delete"));
+    QVERIFY(checkSheet());
+
+    window.imagesWidget()->cards().at(1)->setChecked(false);
+    QTest::keyClicks(editor->textEdit(), QStringLiteral("!"));
+    QVERIFY(checkSheet());
+
+    preview->layoutButton(MergeLayout::Grid)->click();
+    QTest::keyClicks(editor->textEdit(), QStringLiteral("?"));
+    QVERIFY(checkSheet());
+    preview->layoutButton(MergeLayout::Horizontal)->click();
+    QTest::keyClick(editor->textEdit(), Qt::Key_Backspace);
+    QVERIFY(checkSheet());
 }
 
 PICTORB_ISOLATED_TEST_MAIN(TestExportRoad)

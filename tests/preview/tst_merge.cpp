@@ -109,6 +109,8 @@ private slots:
     void transparentPictureLiesOnWhite();
     void otherFormatsAreConverted();
     void nullPictureLeavesWhite();
+    void remergeEqualsFreshMerge_data();
+    void remergeEqualsFreshMerge();
 };
 
 void TestMerge::emptyListGivesNull()
@@ -333,4 +335,45 @@ void TestMerge::nullPictureLeavesWhite()
 }
 
 PREVIEW_TEST_MAIN(TestMerge)
+void TestMerge::remergeEqualsFreshMerge_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("xSpace");
+    QTest::addColumn<int>("ySpace");
+    QTest::addColumn<bool>("transparent");
+    QTest::newRow("strip sheet") << int(MergeLayout::Vertical) << 0 << -300 << false;
+    QTest::newRow("spaced stack") << int(MergeLayout::Vertical) << 0 << 25 << false;
+    QTest::newRow("right bands") << int(MergeLayout::Horizontal) << -500 << 0 << false;
+    QTest::newRow("grid") << int(MergeLayout::Grid) << 7 << 9 << false;
+    QTest::newRow("transparent strip") << int(MergeLayout::Vertical) << 0 << -200 << true;
+}
+
+// Redrawing a few pictures and patching the sheet must give exactly the sheet a fresh merge
+// of the new pictures gives, edit after edit.
+void TestMerge::remergeEqualsFreshMerge()
+{
+    QFETCH(int, type);
+    QFETCH(int, xSpace);
+    QFETCH(int, ySpace);
+    QFETCH(bool, transparent);
+    const MergeLayout::Params layout = params(type, xSpace, ySpace);
+    QList<QImage> pictures = patterns(5, 640, 360);
+    if (transparent) {
+        for (QImage& picture : pictures)
+            picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    QImage sheet = MergeLayout::merge(pictures, layout);
+    const QVector<QVector<int>> edits = {{0}, {3}, {1, 4}, {2}, {0, 2}};
+    for (const QVector<int>& changed : edits) {
+        for (int index : changed) {
+            QPainter painter(&pictures[index]);
+            painter.fillRect(QRect(index * 40, 250 + index * 5, 300, 80),
+                             QColor(255, 255, 255, transparent ? 90 : 255));
+        }
+        const QVector<QRect> areas = MergeLayout::remerge(sheet, pictures, layout, changed);
+        QVERIFY(!areas.isEmpty());
+        QCOMPARE(sheet, MergeLayout::merge(pictures, layout));
+    }
+}
+
 #include "tst_merge.moc"

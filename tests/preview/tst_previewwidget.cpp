@@ -497,14 +497,20 @@ void TestPreviewWidget::viewerShowsAndCloses()
     auto panel = makePanel();
     panel->layoutButton(2)->click();
     QVERIFY(!panel->viewDialog()->isVisible());
-    // The hidden viewer already holds the refreshed picture.
-    QCOMPARE(panel->viewDialog()->image(), panel->mergedImage());
+    // A hidden viewer is not kept up to date on every refresh; showing it brings it there.
+    QVERIFY(panel->viewDialog()->image().isNull());
 
     QTest::mouseClick(panel->showButton(), Qt::LeftButton);
     ImageViewDialog* viewer = panel->viewDialog();
     QVERIFY(viewer->isVisible());
     QVERIFY(viewer->isHorizontal());
+    QCOMPARE(viewer->image(), panel->mergedImage());
     QCOMPARE(viewer->image().size(), QSize(600, 200));
+
+    // While shown, it follows every refresh.
+    panel->layoutButton(1)->click();
+    QCOMPARE(viewer->image(), panel->mergedImage());
+    QVERIFY(!viewer->isHorizontal());
 
     QSignalSpy destroyed(viewer, &QObject::destroyed);
     panel->closeViewDialog();
