@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -22,6 +23,7 @@
 #include "images/ImageItem.h"
 #include "images/ImageListViewDialog.h"
 #include "images/ImageLoader.h"
+#include "images/ImportQueue.h"
 #include "images/SaveImageThread.h"
 
 ImagesWidget::ImagesWidget(QWidget* parent)
@@ -61,6 +63,7 @@ void ImagesWidget::initUI()
     innerLayout()->addWidget(createHeader());
     innerLayout()->addWidget(createEmptyPanel(), 1);
     innerLayout()->addWidget(createCardArea(), 1);
+    innerLayout()->addWidget(createImportProgress());
     m_scrollArea->hide();
 
     setLanguageCallback([this] {
@@ -181,9 +184,60 @@ ImageItem* ImagesWidget::createCard(const QImage& picture)
     return card;
 }
 
+QProgressBar* ImagesWidget::createImportProgress()
+{
+    m_importQueue = new ImportQueue(this);
+    m_importProgress = new QProgressBar(this);
+    m_importProgress->setFixedHeight(scaled(3));
+    m_importProgress->setTextVisible(false);
+    m_importProgress->hide();
+    // Quick imports finish before the bar would be seen; only a long one shows it.
+    m_importProgressDelay = new QTimer(this);
+    m_importProgressDelay->setSingleShot(true);
+    m_importProgressDelay->setInterval(300);
+    connect(m_importProgressDelay, &QTimer::timeout, m_importProgress, &QWidget::show);
+    connect(m_importQueue, &ImportQueue::pictureReady, this,
+            [this](const QString& path, const QImage& picture) {
+                addPicture(path, picture);
+                emit fileImported(path);
+            });
+    connect(m_importQueue, &ImportQueue::progress, this, [this](int delivered, int total) {
+        m_importProgress->setMaximum(total);
+        m_importProgress->setValue(delivered);
+    });
+    connect(m_importQueue, &ImportQueue::finished, this, [this] {
+        m_importProgressDelay->stop();
+        m_importProgress->hide();
+        emit importFinished();
+    });
+    return m_importProgress;
+}
+
+void ImagesWidget::importFiles(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    const bool wasRunning = m_importQueue->isRunning();
+    m_importQueue->enqueue(paths);
+    if (!wasRunning) {
+        m_importProgress->setRange(0, paths.size());
+        m_importProgress->setValue(0);
+        m_importProgressDelay->start();
+    }
+}
+
+bool ImagesWidget::isImporting() const
+{
+    return m_importQueue->isRunning();
+}
+
 bool ImagesWidget::importFile(const QString& path)
 {
-    const QImage picture = ImageLoader::load(path);
+    return addPicture(path, ImageLoader::load(path));
+}
+
+bool ImagesWidget::addPicture(const QString& path, const QImage& picture)
+{
     // An empty card would show nothing and, as the first card, give the collection no canvas.
     if (picture.isNull()) {
         qWarning() << "importFile: no picture could be read from" << path << "- skipped";

@@ -12,7 +12,10 @@
 #include "widgets/BaseWidget.h"
 
 class QHBoxLayout;
+class ImportQueue;
 class QLabel;
+class QProgressBar;
+class QTimer;
 class QPushButton;
 class QScrollArea;
 class ImageItem;
@@ -32,6 +35,11 @@ public:
 
     // A file that cannot be decoded, or is too large, adds no card; returns whether one was added.
     bool importFile(const QString& path);
+    // Imports files decoded on worker threads; their cards arrive in this order, each as
+    // importFile() would add it, followed by fileImported(). Calls during a running import
+    // join its end.
+    void importFiles(const QStringList& paths);
+    bool isImporting() const;
     // A picture captured from the video panel (a QVariant holding AppConfig::CaptureData).
     void addImage(const QVariant& capture);
     // Card k gets picture k; with fewer pictures than cards the remaining cards keep
@@ -66,6 +74,9 @@ signals:
     void deleteImageItem(ImageItem* item);
     void clearAll();
     void loadFileSignal();
+    // A file of importFiles() has been handled, whether or not it gave a card.
+    void fileImported(QString filePath);
+    void importFinished();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -81,6 +92,8 @@ private:
     std::shared_ptr<ImageCaption> newCaption(const QImage& picture) const;
     QSize canvasFor(const QImage& picture) const;
     ImageItem* createCard(const QImage& picture);
+    bool addPicture(const QString& path, const QImage& picture);
+    QProgressBar* createImportProgress();
     void makeCurrent(ImageItem* item);
     void removeCard(ImageItem* item, bool announce);
     void scrollToEndLater();
@@ -90,6 +103,9 @@ private:
     void refreshDialogIfShown();
 
     QList<ImageItem*> m_cards;
+    ImportQueue* m_importQueue = nullptr;
+    QProgressBar* m_importProgress = nullptr;
+    QTimer* m_importProgressDelay = nullptr;
     QLabel* m_titleLabel = nullptr;
     QPushButton* m_applyStyleButton = nullptr;
     QPushButton* m_showButton = nullptr;

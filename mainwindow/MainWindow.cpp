@@ -117,6 +117,11 @@ void MainWindow::connectImagesWidget()
             &VideoPlayWidget::showImageItem);
     connect(m_imagesWidget, &ImagesWidget::dragFileSignal, m_imagesWidget,
             &ImagesWidget::importFile);
+    connect(m_imagesWidget, &ImagesWidget::fileImported, this, [](const QString& file) {
+        GlobalManager::instance()->setSetting(AppConfig::kOpenFilePath, file);
+    });
+    // While a batch arrives the preview merges once at its end, not once per card.
+    connect(m_imagesWidget, &ImagesWidget::importFinished, this, &MainWindow::refreshPreview);
 }
 
 // The editor has written the shown card's caption: redraw that card, and follow it in the
@@ -130,6 +135,13 @@ void MainWindow::captionEdited()
     m_videoPlayWidget->setPreviewPixmap(card->composedPixmap());
     m_previewWidget->showImage();
     m_previewWidget->updateViewDialog();
+}
+
+void MainWindow::refreshPreview()
+{
+    m_previewWidget->showImage();
+    m_previewWidget->scrollToNewest();
+    m_previewWidget->relinkFromScale();
 }
 
 void MainWindow::initLayout()
@@ -253,10 +265,9 @@ void MainWindow::openImageFiles()
     const QStringList files = fileChooser()
                                   ? fileChooser()(this, title, dir, filter)
                                   : QFileDialog::getOpenFileNames(this, title, dir, filter);
-    for (const QString& file : files) {
-        m_imagesWidget->importFile(file);
-        manager->setSetting(AppConfig::kOpenFilePath, file);
-    }
+    // Decoded on worker threads; each file is remembered as the next start folder once its
+    // card is in (MainWindow::connectImagesWidget).
+    m_imagesWidget->importFiles(files);
 }
 
 void MainWindow::setCaptionPanelVisible(bool visible)
@@ -371,11 +382,8 @@ void MainWindow::globalEventHandle(QString eventName, QVariant data)
         m_imagesWidget->addImage(data);
     if (eventName == AppConfig::kEventUpdateCaptureImage)
         m_imagesWidget->updateImages(data.value<QList<QPixmap>>());
-    if (eventName == AppConfig::kEventSelectImageComplete) {
-        m_previewWidget->showImage();
-        m_previewWidget->scrollToNewest();
-        m_previewWidget->relinkFromScale();
-    }
+    if (eventName == AppConfig::kEventSelectImageComplete && !m_imagesWidget->isImporting())
+        refreshPreview();
     if (eventName == AppConfig::kEventTaskId)
         captions->createCaptions(data.toByteArray(), true);
     if (eventName == AppConfig::kEventTimePos) {

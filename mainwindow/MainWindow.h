@@ -67,6 +67,7 @@ private:
     void openWelcomePageOnFirstStart();
     void handleMenu(int type);
     void captionEdited();
+    void refreshPreview();
     void connectImagesWidget();
     static QMap<int, QString> menuTitles();
     static FileChooser& fileChooser();

@@ -75,6 +75,7 @@ void TestExportRoad::importStills(MainWindow& window, int count)
     MainWindow::setFileChooser(
         [paths](QWidget*, const QString&, const QString&, const QString&) { return paths; });
     window.openImageFiles();
+    QTRY_VERIFY(!window.imagesWidget()->isImporting());
     QCOMPARE(window.imagesWidget()->cards().size(), count);
 }
 

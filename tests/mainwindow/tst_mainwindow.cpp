@@ -6,6 +6,7 @@
 #include "images/ImageListViewDialog.h"
 #include "images/ImagesWidget.h"
 #include "mainwindow/MainWindow.h"
+#include "preview/PreviewWidget.h"
 #include "update/CheckUpdateDialog.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -31,6 +33,7 @@ private slots:
     void firstStartStoresDefaultFolders();
     void importsChosenFilesInOrder();
     void cancelledImportChangesNothing();
+    void longImportKeepsOrderAndSignals();
     void settingsMenuListsEntriesInOrder();
     void languageChoiceRetranslatesAndIsStored();
     void startupUpdateAnswer_data();
@@ -114,6 +117,7 @@ void MainWindowTest::importsChosenFilesInOrder()
     window.openImageFiles();
 
     QCOMPARE(seenFilter, QStringLiteral("Image Files  (*.jpg *.png *.jpeg *.svg *.bmp *.webp)"));
+    QTRY_VERIFY(!window.imagesWidget()->isImporting());
     const QList<ImageItem*> cards = window.imagesWidget()->cards();
     QCOMPARE(cards.size(), 3);
     // Every card takes the canvas of the first picture; the sources keep their own sizes.
@@ -124,6 +128,56 @@ void MainWindowTest::importsChosenFilesInOrder()
     QCOMPARE(GlobalManager::instance()->getSetting(AppConfig::kOpenFilePath, QString()).toString(),
              files.last());
     QCOMPARE(GlobalManager::instance()->selectedItems().size(), 3);
+}
+
+// Decoding runs on worker threads, where small files finish before large ones; the cards
+// must still arrive in the chosen order, each with the signals of a single import, while
+// the window keeps handling events.
+void MainWindowTest::longImportKeepsOrderAndSignals()
+{
+    UrlCatcher catcher;
+    QStringList files;
+    for (int i = 0; i < 24; ++i) {
+        const int width = i % 3 == 0 ? 1600 : 40 + i;
+        files << writePicture(QStringLiteral("still %1.png").arg(i), width, width / 2);
+    }
+    MainWindow::setFileChooser(
+        [&](QWidget*, const QString&, const QString&, const QString&) { return files; });
+    MainWindow window;
+    QList<ImageItem*> selected;
+    connect(window.imagesWidget(), &ImagesWidget::selectImageItemSignal, this,
+            [&](ImageItem* item) { selected << item; });
+    QStringList remembered;
+    // The window is the context: the connection must end with this test's locals.
+    connect(GlobalManager::instance(), &GlobalManager::globalEvent, &window,
+            [&](const QString& name, const QVariant& key) {
+                if (name == AppConfig::kEventSettingChange && key == AppConfig::kOpenFilePath)
+                    remembered << GlobalManager::instance()
+                                      ->getSetting(AppConfig::kOpenFilePath, QString())
+                                      .toString();
+            });
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
+    ticker.start(1);
+
+    window.openImageFiles();
+    QVERIFY(window.imagesWidget()->isImporting());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.imagesWidget()->isImporting(), 20000);
+
+    const QList<ImageItem*> cards = window.imagesWidget()->cards();
+    QCOMPARE(cards.size(), files.size());
+    QCOMPARE(selected, cards);
+    QCOMPARE(remembered, files);
+    for (int i = 0; i < cards.size(); ++i) {
+        const int width = i % 3 == 0 ? 1600 : 40 + i;
+        QCOMPARE(cards.at(i)->sourceImage().width(), width);
+    }
+    QVERIFY(ticks > 0);
+    // The preview caught up once the last card was in.
+    QCOMPARE(GlobalManager::instance()->selectedItems().size(), files.size());
+    QVERIFY(!window.previewWidget()->mergedImage().isNull());
+    QCOMPARE(window.previewWidget()->mergedImage().width(), 1600);
 }
 
 void MainWindowTest::cancelledImportChangesNothing()
