@@ -14,7 +14,7 @@ export HOME="$sandbox" XDG_CONFIG_HOME="$sandbox/config" XDG_DATA_HOME="$sandbox
 export XDG_CACHE_HOME="$sandbox/cache" QT_QPA_PLATFORM=offscreen
 export PICTORB_SITE_URL= PICTORB_UPDATE_URL= PICTORB_SPEECH_URL=
 for bench in "$build_dir"/benchmarks/bench_*; do
-    [[ -x "$bench" ]] || continue
+    [[ -f "$bench" && -x "$bench" ]] || continue
     echo "== $(basename "$bench")"
     "$bench"
 done
