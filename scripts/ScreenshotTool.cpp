@@ -7,17 +7,21 @@
 #include "app/TranslateManager.h"
 #include "images/ImageItem.h"
 #include "images/ImageListViewDialog.h"
+#include "images/ImageViewDialog.h"
 #include "images/ImagesWidget.h"
 #include "mainwindow/MainWindow.h"
 #include "preview/PreviewWidget.h"
 #include "preview/PropertyItem.h"
 #include "update/CheckUpdateDialog.h"
 #include "widgets/AboutDialog.h"
+#include "widgets/LoadingDialog.h"
+#include "widgets/MessageDialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLinearGradient>
+#include <QMenu>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -103,6 +107,15 @@ int main(int argc, char* argv[])
     preview->showImage();
     save(&window, out + "/main_sheet.png");
 
+    preview->showViewDialog();
+    save(preview->viewDialog(), out + "/view_dialog.png");
+    preview->viewDialog()->hide();
+
+    QMenu* menu = window.settingMenu();
+    menu->popup(window.mapToGlobal(QPoint(window.width() - menu->sizeHint().width(), 40)));
+    save(menu, out + "/settings_menu.png");
+    menu->hide();
+
     window.imagesWidget()->showButtonClickedHandle();
     save(window.imagesWidget()->imageListDialog(), out + "/image_list_dialog.png");
     window.imagesWidget()->imageListDialog()->hide();
@@ -118,6 +131,16 @@ int main(int argc, char* argv[])
     update->setPage(2);
     save(update, out + "/update_latest.png");
     update->close();
+
+    auto* message = new MessageDialog(&window);
+    message->show();
+    save(message, out + "/message_dialog.png");
+    message->close();
+
+    auto* loading = new LoadingDialog(&window);
+    loading->show();
+    save(loading, out + "/loading_dialog.png");
+    loading->close();
 
     auto* about = new AboutDialog(&window);
     about->show();
