@@ -9,6 +9,8 @@
 #include "images/ImagesWidget.h"
 #include "images/ImportQueue.h"
 
+#include "benchmarks/BenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -115,20 +117,6 @@ BENCHMARK(BM_StripImport)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterati
 
 int main(int argc, char** argv)
 {
-    // Settings, pictures and logs of the real user stay untouched.
-    QTemporaryDir home;
-    for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qputenv(variable, (home.path() + QLatin1Char('/') + variable).toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qInstallMessageHandler(quiet);
-    stills();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    // The stills are written before anything is timed.
+    return runIsolatedBenchmarks(argc, argv, quiet, [] { stills(); });
 }

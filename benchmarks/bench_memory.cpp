@@ -8,6 +8,8 @@
 #include "mainwindow/MainWindow.h"
 #include "preview/PreviewWidget.h"
 
+#include "benchmarks/BenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -77,22 +79,5 @@ BENCHMARK(BM_PeakMemoryOfSheet)->Unit(benchmark::kMillisecond)->UseRealTime()->I
 
 int main(int argc, char** argv)
 {
-    // Settings, pictures and logs of the real user stay untouched.
-    QTemporaryDir home;
-    for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qputenv(variable, (home.path() + QLatin1Char('/') + variable).toLocal8Bit());
-    qputenv("PICTORB_SITE_URL", "");
-    qputenv("PICTORB_UPDATE_URL", "");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qInstallMessageHandler(quiet);
-    GlobalManager::instance()->setSetting(AppConfig::kFirstOpenApp, true);
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runIsolatedBenchmarks(argc, argv, quiet);
 }

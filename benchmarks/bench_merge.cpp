@@ -9,6 +9,8 @@
 #include "preview/PreviewWidget.h"
 #include "preview/PropertyItem.h"
 
+#include "benchmarks/BenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -182,20 +184,7 @@ BENCHMARK(BM_ShowImageUnchanged)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    // Settings, pictures and logs of the real user stay untouched.
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qInstallMessageHandler(countMerges);
-    GlobalManager::instance()->setSetting(AppConfig::kRadioType, 1u);
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runIsolatedBenchmarks(argc, argv, countMerges, [] {
+        GlobalManager::instance()->setSetting(AppConfig::kRadioType, 1u);
+    });
 }
