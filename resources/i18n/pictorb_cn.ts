@@ -1,4 +1,472 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>版本：%1</translation>
+    </message>
+    <message>
+        <source>%1 is a pioneering force dedicated to crafting cutting-edge solutions that empower individuals and businesses to unleash their full potential through technologies.</source>
+        <translation>%1 是一家锐意开拓的企业，致力于打造前沿解决方案，借助技术帮助个人和企业充分释放潜能。</translation>
+    </message>
+    <message>
+        <source>For more details, please visit %2 and %1 official site.</source>
+        <translation>如需了解更多详情，请访问 %2 和 %1 官方网站。</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 %1. All rights reserved.</source>
+        <translation>版权所有 © 2026 %1。保留所有权利。</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionManager</name>
+    <message>
+        <source>英语（美国）</source>
+        <translation>英语（美国）</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>西班牙语</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>法语</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>粤语</source>
+        <translation>粤语</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>韩语</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>日语</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>俄语</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionStyleEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>描边</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>粗体</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下划线</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>删除线</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>样式</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>靠左</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>靠右</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>靠下</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>靠上</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文字颜色</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>描边颜色</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionWidget</name>
+    <message>
+        <source>Search captions</source>
+        <translation>搜索字幕</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>No captions yet</source>
+        <translation>暂无字幕</translation>
+    </message>
+    <message>
+        <source>Generate Captions</source>
+        <translation>生成字幕</translation>
+    </message>
+    <message>
+        <source>Captions (%1)</source>
+        <translation>字幕（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdateDialog</name>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>正在检查更新</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>稍后提醒</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>立即更新</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>版本：%1</translation>
+    </message>
+    <message>
+        <source>Your current use is already the latest version.</source>
+        <translation>当前已是最新版本。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Release date: %1</source>
+        <translation>发布日期：%1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>大小：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ColorEntry</name>
+    <message>
+        <source>Select color</source>
+        <translation>选择颜色</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesWidget</name>
+    <message>
+        <source>Images</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Apply Current Style</source>
+        <translation>应用当前样式</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>查看</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
+        <translation>将图片拖放到这里！或者&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;点击此处导入图片。&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Subtitle Generation in Progress</source>
+        <translation>正在生成字幕</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Support</source>
+        <translation>技术支持</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>用户指南</translation>
+    </message>
+    <message>
+        <source>View Log</source>
+        <translation>查看日志</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>图片文件</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>打开图片</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>This is a message.</source>
+        <translation>这是一条消息。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Backward [Left]</source>
+        <translation>后退 [Left]</translation>
+    </message>
+    <message>
+        <source>Forward [Right]</source>
+        <translation>前进 [Right]</translation>
+    </message>
+    <message>
+        <source>Play [Space]</source>
+        <translation>播放 [Space]</translation>
+    </message>
+    <message>
+        <source>Stop [Ctrl+/]</source>
+        <translation>停止 [Ctrl+/]</translation>
+    </message>
+    <message>
+        <source>Capture [Ctrl+Alt+S]</source>
+        <translation>截图 [Ctrl+Alt+S]</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>截图</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>查看</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>布局</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>网格</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>纵向</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横向</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>间距</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列数</translation>
+    </message>
+    <message>
+        <source>X Space</source>
+        <translation>X 间距</translation>
+    </message>
+    <message>
+        <source>Y Space</source>
+        <translation>Y 间距</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>保存到</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Too large for %1: at most %2 pixels per side. Lower the scale or choose another format.</source>
+        <translation>图片对 %1 来说过大：每边最多 %2 像素。请降低缩放比例或选择其他格式。</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>无法保存图片。</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessThread</name>
+    <message>
+        <source>Process %1 has been terminated.</source>
+        <translation>进程 %1 已被终止。</translation>
+    </message>
+    <message>
+        <source>Failed to start process %1. exit code %2</source>
+        <translation>无法启动进程 %1。退出代码 %2</translation>
+    </message>
+    <message>
+        <source>Rum command</source>
+        <translation>运行命令</translation>
+    </message>
+    <message>
+        <source>Process %1 has been started.</source>
+        <translation>进程 %1 已启动。</translation>
+    </message>
+    <message>
+        <source>Process %1 has been finish.</source>
+        <translation>进程 %1 已结束。</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileBar</name>
+    <message>
+        <source>Choose to save</source>
+        <translation>选择保存位置</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>保存到</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Export Selected</source>
+        <translation>导出所选</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Add Image</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
+        <translation>将视频拖放到这里！或者&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;点击此处导入视频。&lt;/a&gt;</translation>
+    </message>
+</context>
 </TS>

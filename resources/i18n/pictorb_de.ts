@@ -1,4 +1,472 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a pioneering force dedicated to crafting cutting-edge solutions that empower individuals and businesses to unleash their full potential through technologies.</source>
+        <translation>%1 ist ein Wegbereiter, der innovative Lösungen entwickelt, mit denen Privatpersonen und Unternehmen ihr volles Potenzial durch Technologie entfalten können.</translation>
+    </message>
+    <message>
+        <source>For more details, please visit %2 and %1 official site.</source>
+        <translation>Weitere Informationen finden Sie auf den offiziellen Websites von %2 und %1.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 %1. All rights reserved.</source>
+        <translation>Copyright © 2026 %1. Alle Rechte vorbehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionManager</name>
+    <message>
+        <source>英语（美国）</source>
+        <translation>Englisch (USA)</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>Chinesisch (vereinfacht)</translation>
+    </message>
+    <message>
+        <source>粤语</source>
+        <translation>Kantonesisch</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Russisch</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionStyleEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kontur</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Durchgestrichen</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Konturfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionWidget</name>
+    <message>
+        <source>Search captions</source>
+        <translation>Untertitel durchsuchen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>No captions yet</source>
+        <translation>Noch keine Untertitel</translation>
+    </message>
+    <message>
+        <source>Generate Captions</source>
+        <translation>Untertitel erzeugen</translation>
+    </message>
+    <message>
+        <source>Captions (%1)</source>
+        <translation>Untertitel (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdateDialog</name>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>Suche nach Updates</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Später erinnern</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Your current use is already the latest version.</source>
+        <translation>Sie verwenden bereits die neueste Version.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Release date: %1</source>
+        <translation>Veröffentlicht am: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Größe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ColorEntry</name>
+    <message>
+        <source>Select color</source>
+        <translation>Farbe auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesWidget</name>
+    <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Apply Current Style</source>
+        <translation>Aktuellen Stil anwenden</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
+        <translation>Bild hierher ziehen! Oder&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;hier klicken, um ein Bild zu importieren.&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Subtitle Generation in Progress</source>
+        <translation>Untertitel werden erzeugt</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>View Log</source>
+        <translation>Protokoll anzeigen</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Bilddateien</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Bild öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>This is a message.</source>
+        <translation>Dies ist eine Nachricht.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Backward [Left]</source>
+        <translation>Zurück [Left]</translation>
+    </message>
+    <message>
+        <source>Forward [Right]</source>
+        <translation>Vorwärts [Right]</translation>
+    </message>
+    <message>
+        <source>Play [Space]</source>
+        <translation>Wiedergabe [Space]</translation>
+    </message>
+    <message>
+        <source>Stop [Ctrl+/]</source>
+        <translation>Stopp [Ctrl+/]</translation>
+    </message>
+    <message>
+        <source>Capture [Ctrl+Alt+S]</source>
+        <translation>Erfassen [Ctrl+Alt+S]</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Erfassen</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Raster</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skalierung</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>X Space</source>
+        <translation>X-Abstand</translation>
+    </message>
+    <message>
+        <source>Y Space</source>
+        <translation>Y-Abstand</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Speichern in</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Too large for %1: at most %2 pixels per side. Lower the scale or choose another format.</source>
+        <translation>Zu groß für %1: höchstens %2 Pixel pro Seite. Verringern Sie die Skalierung oder wählen Sie ein anderes Format.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>Das Bild konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessThread</name>
+    <message>
+        <source>Process %1 has been terminated.</source>
+        <translation>Prozess %1 wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Failed to start process %1. exit code %2</source>
+        <translation>Prozess %1 konnte nicht gestartet werden. Exit-Code %2</translation>
+    </message>
+    <message>
+        <source>Rum command</source>
+        <translation>Befehl ausführen</translation>
+    </message>
+    <message>
+        <source>Process %1 has been started.</source>
+        <translation>Prozess %1 wurde gestartet.</translation>
+    </message>
+    <message>
+        <source>Process %1 has been finish.</source>
+        <translation>Prozess %1 ist beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileBar</name>
+    <message>
+        <source>Choose to save</source>
+        <translation>Speicherort wählen</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Speichern in</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Export Selected</source>
+        <translation>Auswahl exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Add Image</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
+        <translation>Video hierher ziehen! Oder&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;hier klicken, um ein Video zu importieren.&lt;/a&gt;</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,472 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a pioneering force dedicated to crafting cutting-edge solutions that empower individuals and businesses to unleash their full potential through technologies.</source>
+        <translation>%1 is a pioneering force dedicated to crafting cutting-edge solutions that empower individuals and businesses to unleash their full potential through technologies.</translation>
+    </message>
+    <message>
+        <source>For more details, please visit %2 and %1 official site.</source>
+        <translation>For more details, please visit %2 and %1 official site.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 %1. All rights reserved.</source>
+        <translation>Copyright © 2026 %1. All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionManager</name>
+    <message>
+        <source>英语（美国）</source>
+        <translation>English (US)</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>Simplified Chinese</translation>
+    </message>
+    <message>
+        <source>粤语</source>
+        <translation>Cantonese</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Korean</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Russian</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionStyleEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Strikethrough</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Text Color</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Border Color</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionWidget</name>
+    <message>
+        <source>Search captions</source>
+        <translation>Search captions</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>No captions yet</source>
+        <translation>No captions yet</translation>
+    </message>
+    <message>
+        <source>Generate Captions</source>
+        <translation>Generate Captions</translation>
+    </message>
+    <message>
+        <source>Captions (%1)</source>
+        <translation>Captions (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdateDialog</name>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>Check for update</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Remind me later</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Update now</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Your current use is already the latest version.</source>
+        <translation>Your current use is already the latest version.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Release date: %1</source>
+        <translation>Release date: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Size: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ColorEntry</name>
+    <message>
+        <source>Select color</source>
+        <translation>Select color</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesWidget</name>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Apply Current Style</source>
+        <translation>Apply Current Style</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
+        <translation>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Subtitle Generation in Progress</source>
+        <translation>Subtitle Generation in Progress</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>User Guide</translation>
+    </message>
+    <message>
+        <source>View Log</source>
+        <translation>View Log</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Image Files</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Open Image</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>This is a message.</source>
+        <translation>This is a message.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Backward [Left]</source>
+        <translation>Backward [Left]</translation>
+    </message>
+    <message>
+        <source>Forward [Right]</source>
+        <translation>Forward [Right]</translation>
+    </message>
+    <message>
+        <source>Play [Space]</source>
+        <translation>Play [Space]</translation>
+    </message>
+    <message>
+        <source>Stop [Ctrl+/]</source>
+        <translation>Stop [Ctrl+/]</translation>
+    </message>
+    <message>
+        <source>Capture [Ctrl+Alt+S]</source>
+        <translation>Capture [Ctrl+Alt+S]</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Column</translation>
+    </message>
+    <message>
+        <source>X Space</source>
+        <translation>X Space</translation>
+    </message>
+    <message>
+        <source>Y Space</source>
+        <translation>Y Space</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Save to</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Too large for %1: at most %2 pixels per side. Lower the scale or choose another format.</source>
+        <translation>Too large for %1: at most %2 pixels per side. Lower the scale or choose another format.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>The picture could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessThread</name>
+    <message>
+        <source>Process %1 has been terminated.</source>
+        <translation>Process %1 has been terminated.</translation>
+    </message>
+    <message>
+        <source>Failed to start process %1. exit code %2</source>
+        <translation>Failed to start process %1. exit code %2</translation>
+    </message>
+    <message>
+        <source>Rum command</source>
+        <translation>Rum command</translation>
+    </message>
+    <message>
+        <source>Process %1 has been started.</source>
+        <translation>Process %1 has been started.</translation>
+    </message>
+    <message>
+        <source>Process %1 has been finish.</source>
+        <translation>Process %1 has been finish.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileBar</name>
+    <message>
+        <source>Choose to save</source>
+        <translation>Choose to save</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Save to</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Export Selected</source>
+        <translation>Export Selected</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Add Image</source>
+        <translation>Add Image</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
+        <translation>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,472 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versión: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a pioneering force dedicated to crafting cutting-edge solutions that empower individuals and businesses to unleash their full potential through technologies.</source>
+        <translation>%1 es una empresa pionera dedicada a crear soluciones de vanguardia que permiten a personas y empresas aprovechar todo su potencial gracias a la tecnología.</translation>
+    </message>
+    <message>
+        <source>For more details, please visit %2 and %1 official site.</source>
+        <translation>Para más información, visite los sitios oficiales de %2 y %1.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 %1. All rights reserved.</source>
+        <translation>Copyright © 2026 %1. Todos los derechos reservados.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionManager</name>
+    <message>
+        <source>英语（美国）</source>
+        <translation>Inglés (EE. UU.)</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>Chino simplificado</translation>
+    </message>
+    <message>
+        <source>粤语</source>
+        <translation>Cantonés</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Ruso</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionStyleEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Borde</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Tachado</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Color del borde</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionWidget</name>
+    <message>
+        <source>Search captions</source>
+        <translation>Buscar subtítulos</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>No captions yet</source>
+        <translation>Aún no hay subtítulos</translation>
+    </message>
+    <message>
+        <source>Generate Captions</source>
+        <translation>Generar subtítulos</translation>
+    </message>
+    <message>
+        <source>Captions (%1)</source>
+        <translation>Subtítulos (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdateDialog</name>
+    <message>
+        <source>Update</source>
+        <translation>Actualización</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>Buscando actualizaciones</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Recordármelo más tarde</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Actualizar ahora</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versión: %1</translation>
+    </message>
+    <message>
+        <source>Your current use is already the latest version.</source>
+        <translation>Ya está usando la versión más reciente.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Release date: %1</source>
+        <translation>Fecha de publicación: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Tamaño: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ColorEntry</name>
+    <message>
+        <source>Select color</source>
+        <translation>Seleccionar color</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesWidget</name>
+    <message>
+        <source>Images</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Apply Current Style</source>
+        <translation>Aplicar estilo actual</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
+        <translation>¡Suelte aquí la imagen! O bien,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;haga clic aquí para importar una imagen.&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Subtitle Generation in Progress</source>
+        <translation>Generando subtítulos</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guía del usuario</translation>
+    </message>
+    <message>
+        <source>View Log</source>
+        <translation>Ver registro</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Archivos de imagen</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Abrir imagen</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>This is a message.</source>
+        <translation>Este es un mensaje.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCELAR</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Backward [Left]</source>
+        <translation>Retroceder [Left]</translation>
+    </message>
+    <message>
+        <source>Forward [Right]</source>
+        <translation>Avanzar [Right]</translation>
+    </message>
+    <message>
+        <source>Play [Space]</source>
+        <translation>Reproducir [Space]</translation>
+    </message>
+    <message>
+        <source>Stop [Ctrl+/]</source>
+        <translation>Detener [Ctrl+/]</translation>
+    </message>
+    <message>
+        <source>Capture [Ctrl+Alt+S]</source>
+        <translation>Capturar [Ctrl+Alt+S]</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturar</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Cuadrícula</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaciado</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>X Space</source>
+        <translation>Espacio X</translation>
+    </message>
+    <message>
+        <source>Y Space</source>
+        <translation>Espacio Y</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Guardar en</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Too large for %1: at most %2 pixels per side. Lower the scale or choose another format.</source>
+        <translation>Demasiado grande para %1: %2 píxeles por lado como máximo. Reduzca la escala o elija otro formato.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>No se pudo guardar la imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessThread</name>
+    <message>
+        <source>Process %1 has been terminated.</source>
+        <translation>El proceso %1 se ha detenido.</translation>
+    </message>
+    <message>
+        <source>Failed to start process %1. exit code %2</source>
+        <translation>No se pudo iniciar el proceso %1. Código de salida %2</translation>
+    </message>
+    <message>
+        <source>Rum command</source>
+        <translation>Ejecutar comando</translation>
+    </message>
+    <message>
+        <source>Process %1 has been started.</source>
+        <translation>El proceso %1 se ha iniciado.</translation>
+    </message>
+    <message>
+        <source>Process %1 has been finish.</source>
+        <translation>El proceso %1 ha finalizado.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileBar</name>
+    <message>
+        <source>Choose to save</source>
+        <translation>Elegir dónde guardar</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Guardar en</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Export Selected</source>
+        <translation>Exportar selección</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Add Image</source>
+        <translation>Añadir imagen</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
+        <translation>¡Suelte aquí el vídeo! O bien,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;haga clic aquí para importar un vídeo.&lt;/a&gt;</translation>
+    </message>
+</context>
 </TS>

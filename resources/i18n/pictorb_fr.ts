@@ -1,4 +1,472 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a pioneering force dedicated to crafting cutting-edge solutions that empower individuals and businesses to unleash their full potential through technologies.</source>
+        <translation>%1 est un acteur pionnier qui conçoit des solutions de pointe permettant aux particuliers et aux entreprises de libérer tout leur potentiel grâce à la technologie.</translation>
+    </message>
+    <message>
+        <source>For more details, please visit %2 and %1 official site.</source>
+        <translation>Pour en savoir plus, consultez les sites officiels de %2 et de %1.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 %1. All rights reserved.</source>
+        <translation>Copyright © 2026 %1. Tous droits réservés.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionManager</name>
+    <message>
+        <source>英语（美国）</source>
+        <translation>Anglais (États-Unis)</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>Chinois simplifié</translation>
+    </message>
+    <message>
+        <source>粤语</source>
+        <translation>Cantonais</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Coréen</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Russe</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionStyleEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Barré</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Couleur du contour</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionWidget</name>
+    <message>
+        <source>Search captions</source>
+        <translation>Rechercher dans les sous-titres</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>No captions yet</source>
+        <translation>Aucun sous-titre pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Generate Captions</source>
+        <translation>Générer les sous-titres</translation>
+    </message>
+    <message>
+        <source>Captions (%1)</source>
+        <translation>Sous-titres (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdateDialog</name>
+    <message>
+        <source>Update</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>Recherche de mises à jour</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Me le rappeler plus tard</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Your current use is already the latest version.</source>
+        <translation>Vous utilisez déjà la dernière version.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Release date: %1</source>
+        <translation>Date de publication&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Taille&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ColorEntry</name>
+    <message>
+        <source>Select color</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesWidget</name>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Apply Current Style</source>
+        <translation>Appliquer le style actuel</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
+        <translation>Déposez votre image ici&#xa0;! Ou&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;cliquez ici pour importer une image.&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Subtitle Generation in Progress</source>
+        <translation>Génération des sous-titres en cours</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guide d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>View Log</source>
+        <translation>Afficher le journal</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Fichiers image</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>This is a message.</source>
+        <translation>Ceci est un message.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Backward [Left]</source>
+        <translation>Reculer [Left]</translation>
+    </message>
+    <message>
+        <source>Forward [Right]</source>
+        <translation>Avancer [Right]</translation>
+    </message>
+    <message>
+        <source>Play [Space]</source>
+        <translation>Lecture [Space]</translation>
+    </message>
+    <message>
+        <source>Stop [Ctrl+/]</source>
+        <translation>Arrêter [Ctrl+/]</translation>
+    </message>
+    <message>
+        <source>Capture [Ctrl+Alt+S]</source>
+        <translation>Capturer [Ctrl+Alt+S]</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturer</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacement</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>X Space</source>
+        <translation>Écart X</translation>
+    </message>
+    <message>
+        <source>Y Space</source>
+        <translation>Écart Y</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Enregistrer dans</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Too large for %1: at most %2 pixels per side. Lower the scale or choose another format.</source>
+        <translation>Trop grand pour %1&#xa0;: %2 pixels par côté au maximum. Réduisez l&apos;échelle ou choisissez un autre format.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image.</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessThread</name>
+    <message>
+        <source>Process %1 has been terminated.</source>
+        <translation>Le processus %1 a été arrêté.</translation>
+    </message>
+    <message>
+        <source>Failed to start process %1. exit code %2</source>
+        <translation>Impossible de démarrer le processus %1. Code de sortie %2</translation>
+    </message>
+    <message>
+        <source>Rum command</source>
+        <translation>Exécuter la commande</translation>
+    </message>
+    <message>
+        <source>Process %1 has been started.</source>
+        <translation>Le processus %1 a démarré.</translation>
+    </message>
+    <message>
+        <source>Process %1 has been finish.</source>
+        <translation>Le processus %1 est terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileBar</name>
+    <message>
+        <source>Choose to save</source>
+        <translation>Choisir l&apos;emplacement d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Enregistrer dans</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Export Selected</source>
+        <translation>Exporter la sélection</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Add Image</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
+        <translation>Déposez votre vidéo ici&#xa0;! Ou&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;cliquez ici pour importer une vidéo.&lt;/a&gt;</translation>
+    </message>
+</context>
 </TS>

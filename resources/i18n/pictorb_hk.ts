@@ -1,4 +1,472 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>版本：%1</translation>
+    </message>
+    <message>
+        <source>%1 is a pioneering force dedicated to crafting cutting-edge solutions that empower individuals and businesses to unleash their full potential through technologies.</source>
+        <translation>%1 是一家銳意開拓的企業，致力打造前沿解決方案，藉助科技協助個人和企業充分發揮潛能。</translation>
+    </message>
+    <message>
+        <source>For more details, please visit %2 and %1 official site.</source>
+        <translation>如需了解更多詳情，請瀏覽 %2 和 %1 官方網站。</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 %1. All rights reserved.</source>
+        <translation>版權所有 © 2026 %1。保留所有權利。</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionManager</name>
+    <message>
+        <source>英语（美国）</source>
+        <translation>英語（美國）</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>西班牙語</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>法語</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>簡體中文</translation>
+    </message>
+    <message>
+        <source>粤语</source>
+        <translation>粵語</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>韓語</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>日語</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>俄語</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionStyleEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>字號</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>描邊</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>粗體</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜體</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>底線</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>刪除線</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>樣式</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>靠左</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>置中</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>靠右</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>靠下</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>靠上</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文字顏色</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>描邊顏色</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionWidget</name>
+    <message>
+        <source>Search captions</source>
+        <translation>搜尋字幕</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>No captions yet</source>
+        <translation>尚無字幕</translation>
+    </message>
+    <message>
+        <source>Generate Captions</source>
+        <translation>產生字幕</translation>
+    </message>
+    <message>
+        <source>Captions (%1)</source>
+        <translation>字幕（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdateDialog</name>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>正在檢查更新</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>稍後提醒</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>立即更新</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>版本：%1</translation>
+    </message>
+    <message>
+        <source>Your current use is already the latest version.</source>
+        <translation>目前已是最新版本。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Release date: %1</source>
+        <translation>發佈日期：%1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>大小：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ColorEntry</name>
+    <message>
+        <source>Select color</source>
+        <translation>選擇顏色</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesWidget</name>
+    <message>
+        <source>Images</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>Apply Current Style</source>
+        <translation>套用目前樣式</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
+        <translation>將圖片拖放到這裡！或者&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;按一下這裡匯入圖片。&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Subtitle Generation in Progress</source>
+        <translation>正在產生字幕</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Support</source>
+        <translation>技術支援</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>使用指南</translation>
+    </message>
+    <message>
+        <source>View Log</source>
+        <translation>檢視記錄檔</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>圖片檔案</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>開啟圖片</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>This is a message.</source>
+        <translation>這是一則訊息。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Backward [Left]</source>
+        <translation>後退 [Left]</translation>
+    </message>
+    <message>
+        <source>Forward [Right]</source>
+        <translation>前進 [Right]</translation>
+    </message>
+    <message>
+        <source>Play [Space]</source>
+        <translation>播放 [Space]</translation>
+    </message>
+    <message>
+        <source>Stop [Ctrl+/]</source>
+        <translation>停止 [Ctrl+/]</translation>
+    </message>
+    <message>
+        <source>Capture [Ctrl+Alt+S]</source>
+        <translation>擷取 [Ctrl+Alt+S]</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>擷取</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>版面</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>網格</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>縱向</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>橫向</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>間距</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>縮放</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>寬度</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>欄數</translation>
+    </message>
+    <message>
+        <source>X Space</source>
+        <translation>X 間距</translation>
+    </message>
+    <message>
+        <source>Y Space</source>
+        <translation>Y 間距</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>輸出</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>儲存至</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>變更</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Too large for %1: at most %2 pixels per side. Lower the scale or choose another format.</source>
+        <translation>圖片對 %1 而言過大：每邊最多 %2 像素。請降低縮放比例或選擇其他格式。</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>無法儲存圖片。</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessThread</name>
+    <message>
+        <source>Process %1 has been terminated.</source>
+        <translation>處理程序 %1 已被終止。</translation>
+    </message>
+    <message>
+        <source>Failed to start process %1. exit code %2</source>
+        <translation>無法啟動處理程序 %1。結束代碼 %2</translation>
+    </message>
+    <message>
+        <source>Rum command</source>
+        <translation>執行命令</translation>
+    </message>
+    <message>
+        <source>Process %1 has been started.</source>
+        <translation>處理程序 %1 已啟動。</translation>
+    </message>
+    <message>
+        <source>Process %1 has been finish.</source>
+        <translation>處理程序 %1 已結束。</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileBar</name>
+    <message>
+        <source>Choose to save</source>
+        <translation>選擇儲存位置</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>輸出</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>儲存至</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>變更</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Export Selected</source>
+        <translation>匯出所選</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Add Image</source>
+        <translation>新增圖片</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
+        <translation>將影片拖放到這裡！或者&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;按一下這裡匯入影片。&lt;/a&gt;</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,472 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versione: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a pioneering force dedicated to crafting cutting-edge solutions that empower individuals and businesses to unleash their full potential through technologies.</source>
+        <translation>%1 è una realtà pionieristica che crea soluzioni all&apos;avanguardia per aiutare privati e aziende a esprimere tutto il loro potenziale grazie alla tecnologia.</translation>
+    </message>
+    <message>
+        <source>For more details, please visit %2 and %1 official site.</source>
+        <translation>Per maggiori informazioni, visita i siti ufficiali di %2 e %1.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 %1. All rights reserved.</source>
+        <translation>Copyright © 2026 %1. Tutti i diritti riservati.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionManager</name>
+    <message>
+        <source>英语（美国）</source>
+        <translation>Inglese (Stati Uniti)</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>Cinese semplificato</translation>
+    </message>
+    <message>
+        <source>粤语</source>
+        <translation>Cantonese</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Giapponese</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>Russo</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionStyleEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordo</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Corsivo</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sottolineato</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Barrato</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>In basso</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>In alto</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Colore testo</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Colore bordo</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionWidget</name>
+    <message>
+        <source>Search captions</source>
+        <translation>Cerca nei sottotitoli</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>No captions yet</source>
+        <translation>Ancora nessun sottotitolo</translation>
+    </message>
+    <message>
+        <source>Generate Captions</source>
+        <translation>Genera sottotitoli</translation>
+    </message>
+    <message>
+        <source>Captions (%1)</source>
+        <translation>Sottotitoli (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdateDialog</name>
+    <message>
+        <source>Update</source>
+        <translation>Aggiornamento</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>Ricerca aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Ricordamelo più tardi</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Aggiorna ora</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versione: %1</translation>
+    </message>
+    <message>
+        <source>Your current use is already the latest version.</source>
+        <translation>Stai già usando la versione più recente.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Release date: %1</source>
+        <translation>Data di rilascio: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Dimensione: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ColorEntry</name>
+    <message>
+        <source>Select color</source>
+        <translation>Seleziona colore</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesWidget</name>
+    <message>
+        <source>Images</source>
+        <translation>Immagini</translation>
+    </message>
+    <message>
+        <source>Apply Current Style</source>
+        <translation>Applica stile corrente</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
+        <translation>Trascina qui l&apos;immagine! Oppure&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;fai clic qui per importare un&apos;immagine.&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Subtitle Generation in Progress</source>
+        <translation>Generazione dei sottotitoli in corso</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Support</source>
+        <translation>Supporto</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guida utente</translation>
+    </message>
+    <message>
+        <source>View Log</source>
+        <translation>Visualizza log</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>File immagine</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Apri immagine</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>This is a message.</source>
+        <translation>Questo è un messaggio.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULLA</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Backward [Left]</source>
+        <translation>Indietro [Left]</translation>
+    </message>
+    <message>
+        <source>Forward [Right]</source>
+        <translation>Avanti [Right]</translation>
+    </message>
+    <message>
+        <source>Play [Space]</source>
+        <translation>Riproduci [Space]</translation>
+    </message>
+    <message>
+        <source>Stop [Ctrl+/]</source>
+        <translation>Interrompi [Ctrl+/]</translation>
+    </message>
+    <message>
+        <source>Capture [Ctrl+Alt+S]</source>
+        <translation>Cattura [Ctrl+Alt+S]</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Cattura</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Griglia</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensioni</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spaziatura</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scala</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>X Space</source>
+        <translation>Spazio X</translation>
+    </message>
+    <message>
+        <source>Y Space</source>
+        <translation>Spazio Y</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Salva in</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Too large for %1: at most %2 pixels per side. Lower the scale or choose another format.</source>
+        <translation>Troppo grande per %1: al massimo %2 pixel per lato. Riduci la scala o scegli un altro formato.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>Impossibile salvare l&apos;immagine.</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessThread</name>
+    <message>
+        <source>Process %1 has been terminated.</source>
+        <translation>Il processo %1 è stato terminato.</translation>
+    </message>
+    <message>
+        <source>Failed to start process %1. exit code %2</source>
+        <translation>Impossibile avviare il processo %1. Codice di uscita %2</translation>
+    </message>
+    <message>
+        <source>Rum command</source>
+        <translation>Esegui comando</translation>
+    </message>
+    <message>
+        <source>Process %1 has been started.</source>
+        <translation>Il processo %1 è stato avviato.</translation>
+    </message>
+    <message>
+        <source>Process %1 has been finish.</source>
+        <translation>Il processo %1 è terminato.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileBar</name>
+    <message>
+        <source>Choose to save</source>
+        <translation>Scegli dove salvare</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Salva in</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Export Selected</source>
+        <translation>Esporta selezionati</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Add Image</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
+        <translation>Trascina qui il video! Oppure&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;fai clic qui per importare un video.&lt;/a&gt;</translation>
+    </message>
+</context>
 </TS>

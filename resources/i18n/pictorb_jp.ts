@@ -1,4 +1,472 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>バージョン：%1</translation>
+    </message>
+    <message>
+        <source>%1 is a pioneering force dedicated to crafting cutting-edge solutions that empower individuals and businesses to unleash their full potential through technologies.</source>
+        <translation>%1 は、個人と企業がテクノロジーによって可能性を最大限に発揮できるよう、最先端のソリューションを生み出すパイオニアです。</translation>
+    </message>
+    <message>
+        <source>For more details, please visit %2 and %1 official site.</source>
+        <translation>詳しくは %2 および %1 の公式サイトをご覧ください。</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 %1. All rights reserved.</source>
+        <translation>Copyright © 2026 %1. 無断複写・転載を禁じます。</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionManager</name>
+    <message>
+        <source>英语（美国）</source>
+        <translation>英語（米国）</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>スペイン語</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>フランス語</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>中国語（簡体字）</translation>
+    </message>
+    <message>
+        <source>粤语</source>
+        <translation>広東語</translation>
+    </message>
+    <message>
+        <source>韩语</source>
+        <translation>韓国語</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>俄语</source>
+        <translation>ロシア語</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionStyleEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>縁取り</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>太字</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下線</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>取り消し線</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>スタイル</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文字色</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>縁取りの色</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionWidget</name>
+    <message>
+        <source>Search captions</source>
+        <translation>字幕を検索</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>No captions yet</source>
+        <translation>字幕はまだありません</translation>
+    </message>
+    <message>
+        <source>Generate Captions</source>
+        <translation>字幕を生成</translation>
+    </message>
+    <message>
+        <source>Captions (%1)</source>
+        <translation>字幕（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdateDialog</name>
+    <message>
+        <source>Update</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>アップデートを確認中</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>後で通知</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>今すぐ更新</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>バージョン：%1</translation>
+    </message>
+    <message>
+        <source>Your current use is already the latest version.</source>
+        <translation>お使いのバージョンは最新です。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Release date: %1</source>
+        <translation>リリース日：%1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>サイズ：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ColorEntry</name>
+    <message>
+        <source>Select color</source>
+        <translation>色を選択</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesWidget</name>
+    <message>
+        <source>Images</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Apply Current Style</source>
+        <translation>現在のスタイルを適用</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
+        <translation>ここに画像をドロップしてください。または&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;ここをクリックして画像を読み込みます。&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Subtitle Generation in Progress</source>
+        <translation>字幕を生成しています</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Support</source>
+        <translation>サポート</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>ユーザーガイド</translation>
+    </message>
+    <message>
+        <source>View Log</source>
+        <translation>ログを表示</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>画像ファイル</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>画像を開く</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>This is a message.</source>
+        <translation>これはメッセージです。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Backward [Left]</source>
+        <translation>戻る [Left]</translation>
+    </message>
+    <message>
+        <source>Forward [Right]</source>
+        <translation>進む [Right]</translation>
+    </message>
+    <message>
+        <source>Play [Space]</source>
+        <translation>再生 [Space]</translation>
+    </message>
+    <message>
+        <source>Stop [Ctrl+/]</source>
+        <translation>停止 [Ctrl+/]</translation>
+    </message>
+    <message>
+        <source>Capture [Ctrl+Alt+S]</source>
+        <translation>キャプチャ [Ctrl+Alt+S]</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>キャプチャ</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>レイアウト</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>グリッド</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>縦並び</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横並び</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>間隔</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列数</translation>
+    </message>
+    <message>
+        <source>X Space</source>
+        <translation>X 間隔</translation>
+    </message>
+    <message>
+        <source>Y Space</source>
+        <translation>Y 間隔</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Too large for %1: at most %2 pixels per side. Lower the scale or choose another format.</source>
+        <translation>%1 には大きすぎます（一辺あたり最大 %2 ピクセル）。倍率を下げるか、別の形式を選択してください。</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>画像を保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessThread</name>
+    <message>
+        <source>Process %1 has been terminated.</source>
+        <translation>プロセス %1 を強制終了しました。</translation>
+    </message>
+    <message>
+        <source>Failed to start process %1. exit code %2</source>
+        <translation>プロセス %1 を開始できませんでした。終了コード %2</translation>
+    </message>
+    <message>
+        <source>Rum command</source>
+        <translation>コマンドを実行</translation>
+    </message>
+    <message>
+        <source>Process %1 has been started.</source>
+        <translation>プロセス %1 を開始しました。</translation>
+    </message>
+    <message>
+        <source>Process %1 has been finish.</source>
+        <translation>プロセス %1 が終了しました。</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileBar</name>
+    <message>
+        <source>Choose to save</source>
+        <translation>保存先を選択</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Export Selected</source>
+        <translation>選択をエクスポート</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Add Image</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
+        <translation>ここに動画をドロップしてください。または&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;ここをクリックして動画を読み込みます。&lt;/a&gt;</translation>
+    </message>
+</context>
 </TS>
