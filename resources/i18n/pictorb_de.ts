@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>For more details, please visit %2 and %1 official site.</source>
-        <translation>Weitere Informationen finden Sie auf den offiziellen Websites von %2 und %1.</translation>
+        <translation>Mehr dazu auf den offiziellen Websites von %2 und %1.</translation>
     </message>
     <message>
         <source>Copyright © 2026 %1. All rights reserved.</source>
