@@ -129,6 +129,8 @@ void LanguagesTest::initTestCase()
     m_urls = std::make_unique<UrlCatcher>();
     qApp->setStyleSheet(applicationStyleSheet());
     m_window = std::make_unique<MainWindow>();
+    // The grid layout shows every spacing row and the column count, so all of them are checked.
+    m_window->previewWidget()->setLayoutType(0);
     m_window->show();
     m_window->resize(scaledSize(QSize(1100, 741)));
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
