@@ -15,6 +15,7 @@
 #include <QMutex>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTextCodec>
 #include <QTime>
 #include <QUrl>
@@ -34,6 +35,9 @@ static void initResources()
 }
 
 namespace {
+
+// Another writer may take each free name between the check and the rename.
+constexpr int kSaveRenameAttempts = 100;
 
 QString g_logFilePath;
 
@@ -243,15 +247,34 @@ QString GlobalManager::saveImage(const QImage& image, const QString& dir, const 
     const QFileInfo nameInfo(name);
     const QString format = suffix.isEmpty() ? nameInfo.suffix() : suffix;
     const QString base = name.left(name.lastIndexOf(QLatin1Char('.')));
-    const QString candidate = freeFileName(dir, base.isEmpty() ? name : base, format);
+    const QString stem = base.isEmpty() ? name : base;
 
-    QImageWriter writer(candidate, format.toLatin1());
-    if (!writer.write(image)) {
-        qWarning() << "saveImage failed:" << candidate << writer.errorString();
-        QFile::remove(candidate);
+    // Written under a hidden temporary name in the same folder and renamed once complete, so
+    // a failed or interrupted write never leaves a partial picture under a final name. The
+    // rename never replaces a file: a name taken meanwhile moves on to the next free one.
+    QTemporaryFile file(QStringLiteral("%1/.%2.XXXXXX").arg(dir, AppConfig::kProductName));
+    if (!file.open()) {
+        qWarning() << "saveImage failed:" << dir << file.errorString();
         return QString();
     }
-    return candidate;
+    QImageWriter writer(&file, format.toLatin1());
+    if (!writer.write(image) || !file.flush()) {
+        qWarning() << "saveImage failed:" << stem << format << writer.errorString()
+                   << file.errorString();
+        return QString();
+    }
+    for (int attempt = 0; attempt < kSaveRenameAttempts; ++attempt) {
+        const QString candidate = freeFileName(dir, stem, format);
+        if (file.rename(candidate)) {
+            file.setAutoRemove(false);
+            return candidate;
+        }
+        if (!QFileInfo::exists(candidate))
+            break;
+    }
+    qWarning() << "saveImage failed: no free name for" << stem << "in" << dir << file.errorString();
+    file.remove();
+    return QString();
 }
 
 QStringList GlobalManager::moveFilesToSavePath(const QStringList& files)
