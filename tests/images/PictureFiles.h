@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QString>
 #include <QtEndian>
 
@@ -14,6 +15,18 @@ inline QImage solid(int width, int height, QColor color)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(color);
+    return image;
+}
+
+// Random pixels: compresses badly, so its files are large and take a while to encode.
+inline QImage noise(int width, int height, quint32 seed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<quint32*>(image.scanLine(y));
+        random.fillRange(line, width);
+    }
     return image;
 }
 
