@@ -56,13 +56,13 @@ bool ImageLoader::withinLimits(const QSize& size)
            size.height() <= kMaxSide && qint64(size.width()) * size.height() <= kMaxPixels;
 }
 
-QSize ImageLoader::clampedToLimits(const QSize& size)
+QSize ImageLoader::clampedToLimits(const QSize& size, qint64 maxPixels)
 {
-    if (size.isEmpty() || withinLimits(size))
+    const qint64 budget = std::min(maxPixels, kMaxPixels);
+    if (size.isEmpty() || (withinLimits(size) && qint64(size.width()) * size.height() <= budget))
         return size;
     double factor = std::min(double(kMaxSide) / size.width(), double(kMaxSide) / size.height());
-    factor =
-        std::min(factor, std::sqrt(double(kMaxPixels) / (double(size.width()) * size.height())));
+    factor = std::min(factor, std::sqrt(double(budget) / (double(size.width()) * size.height())));
     const QSize clamped(std::max(1, int(size.width() * factor)),
                         std::max(1, int(size.height() * factor)));
     return withinLimits(clamped) ? clamped : QSize(1, 1);
@@ -82,7 +82,7 @@ QImage ImageLoader::read(QIODevice* device, const QString& name)
     const QByteArray format = reader.format();
     const QSize size = reader.size();
     if (isVector(format)) {
-        const QSize clamped = clampedToLimits(size);
+        const QSize clamped = clampedToLimits(size, kMaxVectorPixels);
         if (clamped != size) {
             qWarning() << "ImageLoader: vector picture" << name << size << "rendered at" << clamped;
             reader.setScaledSize(clamped);

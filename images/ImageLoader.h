@@ -23,9 +23,13 @@ public:
     static bool canRead(const QString& path);
 
     static bool withinLimits(const QSize& size);
-    // The largest size of the same aspect that fits the limits (a vector picture is rendered
-    // at this size instead of being refused).
-    static QSize clampedToLimits(const QSize& size);
+    // A vector picture has no resolution of its own; one declaring a huge size is rendered
+    // within this budget rather than filling memory for pixels nobody asked for.
+    static constexpr qint64 kMaxVectorPixels = 4096 * 4096;
+
+    // The largest size of the same aspect that fits the limits and `maxPixels` (a vector
+    // picture is rendered at this size instead of being refused).
+    static QSize clampedToLimits(const QSize& size, qint64 maxPixels = kMaxPixels);
 
 private:
     static QImage read(QIODevice* device, const QString& name);
