@@ -193,8 +193,11 @@ void CheckUpdateDialog::setUpdateInfo(const QByteArray& manifest)
     m_dateLabel->setText(tr("Release date: %1").arg(info.date));
     m_sizeLabel->setText(tr("Size: %1").arg(info.size));
 
+    if (info.change.size() > kMaxChangeLines)
+        qWarning() << "setUpdateInfo: only the first" << kMaxChangeLines << "of"
+                   << info.change.size() << "change lines are shown";
     QString lines;
-    for (const QString& line : info.change)
+    for (const QString& line : info.change.mid(0, kMaxChangeLines))
         lines += line + QStringLiteral("<br>");
     m_changeLabel->setText(
         QStringLiteral("<p style='line-height:%1px'>%2</p>").arg(scaled(20)).arg(lines));

@@ -24,6 +24,10 @@ public:
         LatestPage = 2,
     };
 
+    // Change lines shown at most: laying out a manifest's worth of lines as rich text would
+    // hold the window for seconds.
+    static constexpr int kMaxChangeLines = 100;
+
     explicit CheckUpdateDialog(QWidget* parent = nullptr);
     ~CheckUpdateDialog() override;
 
