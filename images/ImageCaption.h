@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 // The subtitle of one image card. A card and its mirror in the image list dialog share one
@@ -19,6 +20,13 @@ struct ImageCaption
     int y = 0;
     int hAlign = 0; // 5 centre, 6 right, other left
     int vAlign = 0; // 3 top, 2 middle, other bottom
+
+    // Where the subtitle of a newly added picture goes: centred, 40 pixels above the bottom.
+    void placeOn(const QSize& picture)
+    {
+        x = picture.width() / 2;
+        y = picture.height() - 40;
+    }
 
     // The style is every field but the text.
     void copyStyleFrom(const ImageCaption& other)

@@ -1,59 +1,19 @@
 #include "images/ImageItem.h"
 
 #include <QCheckBox>
-#include <QColor>
 #include <QDebug>
-#include <QFont>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPen>
 #include <QPushButton>
 
 #include "app/ScreenManager.h"
+#include "images/ImageComposer.h"
 
 namespace {
 
 const QString kSelectedStyle =
     QStringLiteral("QWidget#image_item_widget{border: 8px solid #685af5;}");
-
-// Decoded files carry their own resolution (a JPEG often says 72 dpi), and point sizes follow
-// the paint device's resolution; measuring and drawing on a device of the default resolution
-// keeps the subtitle the same size whatever file the picture came from.
-QImage referenceDevice()
-{
-    return QImage(1, 1, QImage::Format_RGB32);
-}
-
-void useReferenceResolution(QImage& image)
-{
-    const QImage reference = referenceDevice();
-    image.setDotsPerMeterX(reference.dotsPerMeterX());
-    image.setDotsPerMeterY(reference.dotsPerMeterY());
-}
-
-QImage letterbox(const QImage& source, const QSize& canvasSize)
-{
-    if (canvasSize.isEmpty())
-        return QImage();
-    // A picture that already fills the canvas is used as it is (shared, not copied); one with
-    // transparency still goes onto black so that its transparent parts come out black.
-    if (source.size() == canvasSize && !source.hasAlphaChannel())
-        return source.convertToFormat(QImage::Format_RGB32);
-
-    QImage canvas(canvasSize, QImage::Format_RGB32);
-    canvas.fill(Qt::black);
-    if (source.isNull())
-        return canvas;
-    const QImage fitted = source.scaled(canvasSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QPainter painter(&canvas);
-    painter.drawImage((canvasSize.width() - fitted.width()) / 2,
-                      (canvasSize.height() - fitted.height()) / 2, fitted);
-    return canvas;
-}
 
 } // namespace
 
@@ -100,7 +60,7 @@ void ImageItem::setPixmap(const QPixmap& source)
 void ImageItem::setImage(const QImage& source)
 {
     m_source = source;
-    m_canvas = letterbox(source, canvasSize());
+    m_canvas = ImageComposer::letterbox(source, canvasSize());
     m_composed = m_canvas;
     showComposed();
 }
@@ -144,85 +104,26 @@ void ImageItem::setCaptureInfo(double position, int index)
     m_index = index;
 }
 
-QFont ImageItem::captionFont() const
-{
-    const ImageCaption fallback;
-    const ImageCaption& caption = m_caption ? *m_caption : fallback;
-    QFont font(QStringLiteral("Microsoft YaHei"));
-    // An emptied size field stores 0, which is no point size; draw at the smallest one.
-    font.setPointSize(qMax(1, caption.fontSize.toInt(nullptr, 10)));
-    font.setWeight(caption.bold ? 75 : 50);
-    font.setItalic(caption.italic);
-    font.setUnderline(caption.underline);
-    font.setStrikeOut(caption.strikeOut);
-    return font;
-}
-
 void ImageItem::updateImage()
 {
     if (!m_caption || m_canvas.isNull())
         return;
-    const ImageCaption& caption = *m_caption;
-    qDebug() << "updateImage font size:" << caption.fontSize << caption.fontSize.toInt(nullptr, 10);
-    // Without text nothing would be drawn; the canvas is shared instead of copied.
-    if (caption.text.isEmpty()) {
-        m_composed = m_canvas;
-        showComposed();
-        return;
-    }
-
-    QImage composed = m_canvas;
-    useReferenceResolution(composed);
-    QPainter painter(&composed);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setFont(captionFont());
-
-    const QColor textColor(caption.color);
-    const QColor outlineColor(caption.borderColor);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int h = metrics.height();
-    const int w = metrics.horizontalAdvance(caption.text);
-    const QRect r = metrics.boundingRect(caption.text);
-
-    QPainterPath path;
-    path.addText(QPointF(caption.x - w * 0.5 + caption.border * 0.5, caption.y + h * 0.5),
-                 painter.font(), caption.text);
-    if (caption.border > 0)
-        painter.strokePath(path, QPen(outlineColor, caption.border));
-    painter.setPen(QPen(textColor, 1));
-    painter.drawText(QPoint(caption.x - r.width() / 2, caption.y + r.height() / 2), caption.text);
-    painter.end();
-
-    m_composed = composed;
+    qDebug() << "updateImage font size:" << m_caption->fontSize
+             << m_caption->fontSize.toInt(nullptr, 10);
+    m_composed = ImageComposer::compose(m_canvas, *m_caption);
     showComposed();
 }
 
 int ImageItem::getXPos(int hAlign) const
 {
-    const QImage reference = referenceDevice();
-    const QFontMetrics metrics(captionFont(), &reference);
-    const double halfText =
-        metrics.horizontalAdvance(m_caption ? m_caption->text : QString()) * 0.5;
-    const int canvasWidth = m_composed.width();
-    qDebug() << "getXPos" << canvasWidth << halfText << canvasWidth - halfText;
-    if (hAlign == 6)
-        return int(canvasWidth - halfText);
-    if (hAlign == 5)
-        return int(canvasWidth * 0.5);
-    return int(halfText);
+    const ImageCaption fallback;
+    return ImageComposer::xPos(m_caption ? *m_caption : fallback, m_composed.width(), hAlign);
 }
 
 int ImageItem::getYPos(int vAlign) const
 {
-    const QImage reference = referenceDevice();
-    const QFontMetrics metrics(captionFont(), &reference);
-    const int lineHeight = metrics.height();
-    const int canvasHeight = m_composed.height();
-    if (vAlign == 3)
-        return int(lineHeight * 0.2);
-    if (vAlign == 2)
-        return int(canvasHeight * 0.5 - lineHeight * 0.5);
-    return int(canvasHeight - lineHeight * 0.6);
+    const ImageCaption fallback;
+    return ImageComposer::yPos(m_caption ? *m_caption : fallback, m_composed.height(), vAlign);
 }
 
 void ImageItem::enterEvent(QEvent* event)

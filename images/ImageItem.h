@@ -10,7 +10,6 @@
 #include "images/ImageCaption.h"
 
 class QCheckBox;
-class QFont;
 class QLabel;
 class QPushButton;
 
@@ -72,7 +71,6 @@ protected:
 private:
     void showComposed();
     void refreshThumbnail();
-    QFont captionFont() const;
 
     QLabel* m_pictureLabel;
     QPushButton* m_deleteButton;

@@ -159,8 +159,7 @@ ImageItem* ImagesWidget::currentCard() const
 std::shared_ptr<ImageCaption> ImagesWidget::newCaption(const QImage& picture) const
 {
     auto caption = std::make_shared<ImageCaption>();
-    caption->x = picture.width() / 2;
-    caption->y = picture.height() - 40;
+    caption->placeOn(picture.size());
     // A new card continues the look of the card being edited, but not its words.
     if (ImageItem* current = currentCard(); current && current->caption())
         caption->copyStyleFrom(*current->caption());

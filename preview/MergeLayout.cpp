@@ -143,6 +143,29 @@ MergeLayout::Plan MergeLayout::plan(const QVector<QSize>& sizes, const Params& p
     }
 }
 
+QImage MergeLayout::canvas(const Plan& plan)
+{
+    // A scanline of 32-bit pixels must fit the toolkit's int byte count.
+    if (plan.width <= 0 || plan.height <= 0 || plan.width > INT_MAX / 4 || plan.height > INT_MAX) {
+        qWarning() << "merge: no sheet of" << plan.width << "x" << plan.height;
+        return QImage();
+    }
+    QImage sheet(int(plan.width), int(plan.height), QImage::Format_ARGB32);
+    if (sheet.isNull()) {
+        qWarning() << "merge: cannot allocate a sheet of" << plan.width << "x" << plan.height;
+        return QImage();
+    }
+    sheet.fill(Qt::white);
+    return sheet;
+}
+
+void MergeLayout::place(QImage& sheet, const QImage& image, const Placement& placement)
+{
+    if (image.isNull() || sheet.isNull())
+        return;
+    copyRect(sheet, copyable(image), placement.source, placement.target);
+}
+
 QImage MergeLayout::merge(const QList<QImage>& images, const Params& params)
 {
     if (images.isEmpty())
@@ -152,26 +175,10 @@ QImage MergeLayout::merge(const QList<QImage>& images, const Params& params)
     for (const QImage& image : images)
         sizes.append(image.size());
     const Plan layout = plan(sizes, params);
-
-    // A scanline of 32-bit pixels must fit the toolkit's int byte count.
-    if (layout.width <= 0 || layout.height <= 0 || layout.width > INT_MAX / 4 ||
-        layout.height > INT_MAX) {
-        qWarning() << "merge: no sheet of" << layout.width << "x" << layout.height;
-        return QImage();
-    }
-    QImage canvas(int(layout.width), int(layout.height), QImage::Format_ARGB32);
-    if (canvas.isNull()) {
-        qWarning() << "merge: cannot allocate a sheet of" << layout.width << "x" << layout.height;
-        return QImage();
-    }
-    canvas.fill(Qt::white);
-    for (const Placement& placement : layout.placements) {
-        const QImage& image = images.at(placement.index);
-        if (image.isNull())
-            continue;
-        copyRect(canvas, copyable(image), placement.source, placement.target);
-    }
-    return canvas;
+    QImage sheet = canvas(layout);
+    for (const Placement& placement : layout.placements)
+        place(sheet, images.at(placement.index), placement);
+    return sheet;
 }
 
 QVector<QRect> MergeLayout::remerge(QImage& sheet, const QList<QImage>& images,

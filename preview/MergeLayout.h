@@ -50,6 +50,11 @@ public:
     // The merged sheet on opaque white (Format_ARGB32); null for no pictures or for a sheet
     // that cannot be allocated.
     static QImage merge(const QList<QImage>& images, const Params& params);
+    // The two steps of a merge, for callers that produce the pictures one at a time: the
+    // opaque white sheet of a plan (null when it cannot be allocated), then each placement
+    // copied in plan order. A merge is exactly these steps.
+    static QImage canvas(const Plan& plan);
+    static void place(QImage& sheet, const QImage& image, const Placement& placement);
     // Brings a sheet merged from the same number of pictures of the same sizes up to date
     // after the pictures at `changed` were redrawn, touching only the areas they cover; the
     // result equals a fresh merge. Returns those areas.

@@ -10,6 +10,7 @@
 #include "images/SaveImageThread.h"
 #include "preview/PropertyItem.h"
 #include "preview/ScaleViewBar.h"
+#include "preview/SheetExport.h"
 #include "preview/ZoomFit.h"
 #include "widgets/IconButton.h"
 #include "widgets/NormalButton.h"
@@ -52,17 +53,6 @@ QList<PropertyDescriptor> descriptors()
         {kPropertyXSpace, PreviewWidget::XSpace, QString(), QStringLiteral("0"), -9999, 9999},
         {kPropertyYSpace, PreviewWidget::YSpace, QString(), QStringLiteral("0"), -9999, 9999},
     };
-}
-
-// The largest side each writer can store; 0 means no limit below the toolkit's own.
-int maximumSide(const QString& format)
-{
-    const QString upper = format.toUpper();
-    if (upper == QLatin1String("WEBP"))
-        return 16383;
-    if (upper == QLatin1String("JPG") || upper == QLatin1String("JPEG"))
-        return 65500;
-    return 0;
 }
 
 // Room for the longest label ("Y Space") and a five-character value such as "-1080".
@@ -711,16 +701,14 @@ void PreviewWidget::exportButtonClickHandle()
     const QImage merged = groupImage();
     if (merged.isNull())
         return;
-    const qint64 scale = property(Scale)->value();
-    const int width = int(float(qint64(merged.width()) * scale) / 100.0f);
-    const QImage output = merged.scaledToWidth(width, Qt::FastTransformation);
+    const QImage output = SheetExport::scaled(merged, property(Scale)->value());
 
     // The export thread writes the stored format, PNG when none is stored.
     const QString format = GlobalManager::instance()
                                ->getSetting(AppConfig::kFileExtension, QStringLiteral("PNG"))
                                .toString();
-    const int limit = maximumSide(format);
-    if (limit > 0 && (output.width() > limit || output.height() > limit)) {
+    if (!SheetExport::fits(output, format)) {
+        const int limit = SheetExport::maximumSide(format);
         qWarning() << "export: a picture of" << output.width() << "x" << output.height()
                    << "is too large for" << format << "(at most" << limit
                    << "pixels per side); nothing written";
