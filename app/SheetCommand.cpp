@@ -103,8 +103,9 @@ const QCommandLineOption kOutput({QStringLiteral("o"), QStringLiteral("output")}
                                  QStringLiteral("The sheet to write: .jpg, .png or .webp."),
                                  QStringLiteral("file"));
 const QCommandLineOption kQuality({QStringLiteral("q"), QStringLiteral("quality")},
-                                  QStringLiteral("JPG or WEBP quality, 0 to 100 (default: the "
-                                                 "application's)."),
+                                  QStringLiteral("0 to 100: JPG and WEBP quality; for PNG, "
+                                                 "higher is faster and larger (default: as "
+                                                 "the application writes)."),
                                   QStringLiteral("quality"), QStringLiteral("-1"));
 
 // Decoding is most of the work, so the stills are decoded on worker threads a few ahead of
@@ -319,6 +320,10 @@ bool SheetCommand::readOptions(const QCommandLineParser& parser)
         m_error = QStringLiteral("no stills given (see --help)");
         return false;
     }
+    if (parser.isSet(kSubtitles) && parser.isSet(kSrt)) {
+        m_error = QStringLiteral("--subtitles and --srt cannot be used together");
+        return false;
+    }
     return readChoice(parser, kLayout, kLayouts, m_params.type, m_error) &&
            readInt(parser, kColumns, 1, 10, m_params.columns, m_error) &&
            readInt(parser, kXSpace, -9999, 9999, m_params.xSpace, m_error) &&
@@ -373,10 +378,6 @@ bool SheetCommand::readOutput(const QCommandLineParser& parser)
 
 bool SheetCommand::readSubtitles(const QCommandLineParser& parser)
 {
-    if (parser.isSet(kSubtitles) && parser.isSet(kSrt)) {
-        m_error = QStringLiteral("--subtitles and --srt cannot be used together");
-        return false;
-    }
     const bool srt = parser.isSet(kSrt);
     if (!srt && !parser.isSet(kSubtitles))
         return true;
