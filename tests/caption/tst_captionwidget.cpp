@@ -68,6 +68,7 @@ class TestCaptionWidget : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
 
     void placeholderUntilLoaded();
     void paging_data();
@@ -95,6 +96,14 @@ void TestCaptionWidget::initTestCase()
 void TestCaptionWidget::init()
 {
     CaptionManager::instance()->clearCaptions();
+}
+
+void TestCaptionWidget::cleanup()
+{
+    // Typing shows the search field's clear button with a fade that Qt runs as a parentless
+    // animation; it is freed only once it has noticed its button is gone, so let it run out.
+    QTest::qWait(200);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestCaptionWidget::placeholderUntilLoaded()

@@ -327,8 +327,8 @@ void LoopbackHttpServer::acceptConnections()
     while (QTcpSocket* socket = m_server->nextPendingConnection()) {
         ++m_connectionCount;
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QObject::destroyed, this,
-                [this](QObject* object) { m_connections.erase(static_cast<QTcpSocket*>(object)); });
+        // By the time destroyed() is emitted only the QObject part is left: use the kept key.
+        connect(socket, &QObject::destroyed, this, [this, socket] { m_connections.erase(socket); });
         if (m_dropCount > 0) {
             --m_dropCount;
             socket->disconnectFromHost();
