@@ -9,7 +9,7 @@
 
 #include <functional>
 
-class CaptionInfo;
+struct CaptionInfo;
 class CaptionWidget;
 class ImagesWidget;
 class LoadingDialog;

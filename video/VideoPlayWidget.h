@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QVariant>
 
-class CaptionInfo;
+struct CaptionInfo;
 class CaptionStyleEditor;
 class ImageItem;
 class PlaybackBar;
