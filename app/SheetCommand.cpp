@@ -108,36 +108,67 @@ const QCommandLineOption kQuality({QStringLiteral("q"), QStringLiteral("quality"
                                                  "the application writes)."),
                                   QStringLiteral("quality"), QStringLiteral("-1"));
 
+// A still as decoded: the whole picture, or only the part of its canvas at origin that the
+// sheet shows of it.
+struct DecodedStill
+{
+    QImage picture;
+    QPoint origin;
+    bool whole = true;
+};
+
 // Decoding is most of the work, so the stills are decoded on worker threads a few ahead of
-// the one being captioned; the short window bounds memory to a few pictures. Captions are
-// drawn on this thread, as the cards draw them on the GUI thread: text drawn on another
-// thread may differ in a few antialiased pixels.
+// the one being captioned; the short window bounds memory to a few pictures. Of a still the
+// sheet shows only a band of, only that band is decoded when the picture allows it. Captions
+// are drawn on the caller's thread, as the cards draw them on the GUI thread: text drawn on
+// another thread may differ in a few antialiased pixels.
 class StillDecoder
 {
 public:
-    explicit StillDecoder(const QStringList& paths) : m_paths(paths) { refill(); }
-
-    // The stills in the order of the paths; null for one that cannot be read.
-    QImage next()
+    struct Job
     {
-        QImage picture = m_pending.front().get();
+        QString path;
+        QRect region; // empty: the whole still
+    };
+
+    StillDecoder(QVector<Job> jobs, const QSize& canvasSize)
+        : m_jobs(std::move(jobs)), m_canvasSize(canvasSize)
+    {
+        refill();
+    }
+
+    // The stills in the order of the jobs; a null picture for one that cannot be read.
+    DecodedStill next()
+    {
+        DecodedStill still = m_pending.front().get();
         m_pending.pop_front();
         refill();
-        return picture;
+        return still;
     }
 
 private:
     static constexpr int kAhead = 3;
 
-    void refill()
+    static DecodedStill decode(const Job& job, const QSize& canvasSize)
     {
-        while (m_next < m_paths.size() && int(m_pending.size()) < kAhead)
-            m_pending.push_back(
-                std::async(std::launch::async, &ImageLoader::load, m_paths.at(m_next++)));
+        if (!job.region.isEmpty()) {
+            QImage part = ImageLoader::loadRegion(job.path, canvasSize, job.region);
+            if (!part.isNull())
+                return {std::move(part), job.region.topLeft(), false};
+        }
+        return {ImageLoader::load(job.path), QPoint(0, 0), true};
     }
 
-    const QStringList m_paths;
-    std::deque<std::future<QImage>> m_pending;
+    void refill()
+    {
+        while (m_next < m_jobs.size() && int(m_pending.size()) < kAhead)
+            m_pending.push_back(std::async(std::launch::async, &StillDecoder::decode,
+                                           m_jobs.at(m_next++), m_canvasSize));
+    }
+
+    const QVector<Job> m_jobs;
+    const QSize m_canvasSize;
+    std::deque<std::future<DecodedStill>> m_pending;
     int m_next = 0;
 };
 
@@ -406,13 +437,12 @@ bool SheetCommand::readSubtitles(const QCommandLineParser& parser)
     return true;
 }
 
-// The stills are decoded, captioned and copied one at a time, so only a few full pictures
-// are held beside the sheet. Every card shares the first picture's canvas, which fixes the
-// plan before the others are needed; plans list the pictures in order.
+// The stills are decoded, captioned and copied one at a time, so only a few pictures are
+// held beside the sheet. Every card shares the first picture's canvas, which fixes the plan
+// before the others are decoded; plans list the pictures in order.
 bool SheetCommand::buildSheet(QImage& sheet)
 {
-    StillDecoder decoder(m_stills);
-    QImage first = decoder.next();
+    QImage first = ImageLoader::load(m_stills.first());
     if (first.isNull()) {
         m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.first());
         return false;
@@ -427,32 +457,53 @@ bool SheetCommand::buildSheet(QImage& sheet)
                       .arg(plan.height);
         return false;
     }
+
+    QVector<StillDecoder::Job> jobs;
     for (const MergeLayout::Placement& placement : plan.placements) {
+        if (placement.index == 0)
+            continue;
+        // Text is drawn on the whole canvas, as on a card: drawn on a band instead, a glyph
+        // edge can come out one level apart. A still without a caption is only copied, so
+        // the part the sheet shows is all it needs decoded.
+        const bool band = placement.source != QRect(QPoint(0, 0), canvasSize) &&
+                          m_subtitles.value(placement.index).isEmpty();
+        jobs.append({m_stills.at(placement.index), band ? placement.source : QRect()});
+    }
+    StillDecoder decoder(std::move(jobs), canvasSize);
+    for (MergeLayout::Placement placement : plan.placements) {
         const int index = placement.index;
-        QImage picture = index == 0 ? std::exchange(first, {}) : decoder.next();
-        if (picture.isNull()) {
+        DecodedStill still = index == 0 ? DecodedStill{std::exchange(first, {}), QPoint(0, 0), true}
+                                        : decoder.next();
+        if (still.picture.isNull()) {
             m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.at(index));
             return false;
         }
-        MergeLayout::place(sheet, composedStill(index, std::move(picture), canvasSize), placement);
+        placement.source.translate(-still.origin);
+        // A band is only ever decoded of an opaque still of the canvas size, which the
+        // letterbox passes through as it is.
+        QImage canvas = still.whole ? ImageComposer::letterbox(std::move(still.picture), canvasSize)
+                                    : std::move(still.picture);
+        MergeLayout::place(sheet, composedStill(index, std::move(canvas), canvasSize), placement);
     }
     return true;
 }
 
-// What a card of the application holds for this still: the picture letterboxed onto the
-// canvas, with the caption a new card gets (each card continues the position of the first,
-// placed on the canvas), styled and aligned as the options say.
-QImage SheetCommand::composedStill(int index, QImage picture, const QSize& canvasSize) const
+// What a card of the application holds for this still: the picture on the canvas with the
+// caption a new card gets (each card continues the position of the first, placed on the
+// canvas), styled and aligned as the options say. A band of the canvas (at a non-zero
+// origin) is only decoded for a still without a caption, and stays as it is.
+QImage SheetCommand::composedStill(int index, QImage canvas, const QSize& canvasSize) const
 {
     ImageCaption caption = m_style;
-    caption.placeOn(canvasSize);
     caption.text = m_subtitles.value(index);
+    if (caption.text.isEmpty())
+        return canvas;
+    caption.placeOn(canvasSize);
     if (m_hAlign != 0)
         caption.x = ImageComposer::xPos(caption, canvasSize.width(), m_hAlign);
     if (m_vAlign != 0)
         caption.y = ImageComposer::yPos(caption, canvasSize.height(), m_vAlign);
-    return ImageComposer::compose(ImageComposer::letterbox(std::move(picture), canvasSize),
-                                  caption);
+    return ImageComposer::compose(std::move(canvas), caption);
 }
 
 bool SheetCommand::write(const QImage& picture)

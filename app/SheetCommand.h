@@ -37,7 +37,7 @@ private:
     bool readOutput(const QCommandLineParser& parser);
     bool readSubtitles(const QCommandLineParser& parser);
     bool buildSheet(QImage& sheet);
-    QImage composedStill(int index, QImage picture, const QSize& canvasSize) const;
+    QImage composedStill(int index, QImage canvas, const QSize& canvasSize) const;
     bool write(const QImage& picture);
     int fail(int code) const;
 

@@ -43,6 +43,27 @@ QImage ImageLoader::loadData(const QByteArray& data)
     return read(&buffer, QStringLiteral("<memory>"));
 }
 
+QImage ImageLoader::loadRegion(const QString& path, const QSize& fullSize, const QRect& region)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    // A turned picture is clipped before it is turned, and a vector or transparent one is
+    // drawn differently whole; those are loaded whole.
+    if (!reader.canRead() || isVector(reader.format()) || reader.size() != fullSize ||
+        !withinLimits(fullSize) || !QRect(QPoint(0, 0), fullSize).contains(region) ||
+        reader.transformation() != QImageIOHandler::TransformationNone)
+        return QImage();
+    reader.setClipRect(region);
+    QImage image;
+    if (!reader.read(&image) || image.size() != region.size() || image.hasAlphaChannel())
+        return QImage();
+    return toWorkingFormat(image);
+}
+
 bool ImageLoader::canRead(const QString& path)
 {
     QImageReader reader(path);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -19,6 +20,10 @@ public:
     // A null image when the file cannot be decoded or is refused; the reason is logged.
     static QImage load(const QString& path);
     static QImage loadData(const QByteArray& data);
+    // Decodes only `region` of a picture that is `fullSize`, upright and opaque, which is all
+    // a caller needs of a picture it uses unscaled; the pixels equal that region of load().
+    // Null when the picture is not such a picture or cannot be read: load() it whole then.
+    static QImage loadRegion(const QString& path, const QSize& fullSize, const QRect& region);
     // Header check only: true when the content looks like a picture format we can decode.
     static bool canRead(const QString& path);
 

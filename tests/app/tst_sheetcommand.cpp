@@ -28,6 +28,7 @@ struct SheetCase
 {
     QVector<QSize> sizes;     // the stills, first to last
     QVector<int> transparent; // stills saved with a transparent half
+    QString suffix = QStringLiteral("png");
     int layout = MergeLayout::Vertical;
     int columns = 3;
     int xSpace = 0;
@@ -137,7 +138,7 @@ QStringList TestSheetCommand::writeStills(const SheetCase& sheet, const QString&
             painter.setCompositionMode(QPainter::CompositionMode_Source);
             painter.fillRect(QRect(0, 0, size.width() / 2, size.height()), QColor(0, 0, 255, 90));
         }
-        const QString path = QStringLiteral("%1/still_%2.png").arg(dir).arg(i);
+        const QString path = QStringLiteral("%1/still_%2.%3").arg(dir).arg(i).arg(sheet.suffix);
         still.save(path);
         paths << path;
     }
@@ -351,6 +352,16 @@ void TestSheetCommand::sheetEqualsTheApplicationsExport_data()
     bare.sizes = {still, still};
     bare.captions = false;
     QTest::newRow("vertical stack without captions") << bare;
+
+    // Without captions only the band each following still shows is decoded.
+    SheetCase bands = strip;
+    bands.captions = false;
+    bands.suffix = QStringLiteral("jpg");
+    QTest::newRow("vertical subtitle strip of JPEG stills without captions") << bands;
+    SheetCase columns = row;
+    columns.captions = false;
+    columns.sizes.append(QSize(200, 100)); // letterboxed: decoded whole
+    QTest::newRow("horizontal strip without captions") << columns;
 }
 
 void TestSheetCommand::sheetEqualsTheApplicationsExport()
