@@ -51,8 +51,9 @@ QImage ImageLoader::loadRegion(const QString& path, const QSize& fullSize, const
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
-    // A turned picture is clipped before it is turned, and a vector or transparent one is
-    // drawn differently whole; those are loaded whole.
+    // A picture the reader turns after decoding would be clipped unturned (the JPEG reader
+    // turns while decoding and reports none), and a vector or transparent one is drawn
+    // differently whole; those are loaded whole.
     if (!reader.canRead() || isVector(reader.format()) || reader.size() != fullSize ||
         !withinLimits(fullSize) || !QRect(QPoint(0, 0), fullSize).contains(region) ||
         reader.transformation() != QImageIOHandler::TransformationNone)

@@ -29,6 +29,10 @@ private slots:
     void clamping();
     void canRead();
     void worksOffTheGuiThread();
+    void regionEqualsThoseRowsOfTheWholePicture_data();
+    void regionEqualsThoseRowsOfTheWholePicture();
+    void regionOfAnotherPictureIsNull_data();
+    void regionOfAnotherPictureIsNull();
 };
 
 void TestImageLoader::decodesByContent()
@@ -179,6 +183,90 @@ void TestImageLoader::worksOffTheGuiThread()
     }
     QCOMPARE(sizes,
              (QList<QSize>{QSize(300, 200), QSize(300, 200), QSize(300, 200), QSize(300, 200)}));
+}
+
+void TestImageLoader::regionEqualsThoseRowsOfTheWholePicture_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<bool>("gray");
+    QTest::addColumn<int>("turn");
+    QTest::addColumn<QRect>("region");
+    QTest::addColumn<bool>("decodedAlone");
+    const int none = QImageIOHandler::TransformationNone;
+    const int rotate90 = QImageIOHandler::TransformationRotate90;
+    QTest::newRow("JPEG, bottom band")
+        << QByteArray("jpg") << false << none << QRect(0, 150, 320, 30) << true;
+    QTest::newRow("JPEG, right band")
+        << QByteArray("jpg") << false << none << QRect(250, 0, 70, 180) << true;
+    QTest::newRow("grey JPEG, middle")
+        << QByteArray("jpg") << true << none << QRect(13, 41, 200, 77) << true;
+    // The JPEG reader clips in the turned picture's coordinates.
+    QTest::newRow("JPEG turned by its metadata")
+        << QByteArray("jpg") << false << rotate90 << QRect(0, 300, 180, 20) << true;
+    QTest::newRow("PNG, last row")
+        << QByteArray("png") << false << none << QRect(0, 179, 320, 1) << true;
+    QTest::newRow("grey PNG, whole")
+        << QByteArray("png") << true << none << QRect(0, 0, 320, 180) << true;
+    // A reader that turns after clipping would take the band from the wrong side; such a
+    // picture may only be refused.
+    QTest::newRow("TIFF turned by its metadata")
+        << QByteArray("tiff") << false << rotate90 << QRect(0, 300, 180, 20) << false;
+}
+
+void TestImageLoader::regionEqualsThoseRowsOfTheWholePicture()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(bool, gray);
+    QFETCH(int, turn);
+    QFETCH(QRect, region);
+    QFETCH(bool, decodedAlone);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("still.") + format);
+    QImage picture = PictureFiles::noise(320, 180, 7);
+    if (gray)
+        picture = picture.convertToFormat(QImage::Format_Grayscale8);
+    QImageWriter writer(path);
+    writer.setTransformation(QImageIOHandler::Transformations(turn));
+    if (!writer.write(picture))
+        QSKIP("no writer for this format");
+
+    const QImage whole = ImageLoader::load(path);
+    const QImage part = ImageLoader::loadRegion(path, whole.size(), region);
+    if (decodedAlone) {
+        QCOMPARE(part.format(), QImage::Format_RGB32);
+        QCOMPARE(part, whole.copy(region));
+    } else {
+        QVERIFY(part.isNull() || part == whole.copy(region));
+    }
+}
+
+void TestImageLoader::regionOfAnotherPictureIsNull_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("fullSize");
+    QTest::addColumn<QRect>("region");
+    const QRect band(0, 30, 40, 10);
+    QTest::newRow("other size") << QStringLiteral("plain.png") << QSize(40, 41) << band;
+    QTest::newRow("region outside")
+        << QStringLiteral("plain.png") << QSize(40, 40) << QRect(0, 35, 40, 10);
+    QTest::newRow("transparent") << QStringLiteral("alpha.png") << QSize(40, 40) << band;
+    QTest::newRow("missing") << QStringLiteral("missing.png") << QSize(40, 40) << band;
+    QTest::newRow("not a picture") << QStringLiteral("notes.txt") << QSize(40, 40) << band;
+}
+
+void TestImageLoader::regionOfAnotherPictureIsNull()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, fullSize);
+    QFETCH(QRect, region);
+    QTemporaryDir dir;
+    QVERIFY(solid(40, 40, Qt::green).save(dir.filePath("plain.png")));
+    QImage alpha(40, 40, QImage::Format_ARGB32);
+    alpha.fill(QColor(0, 255, 0, 100));
+    QVERIFY(alpha.save(dir.filePath("alpha.png")));
+    QVERIFY(PictureFiles::writeBytes(dir.filePath("notes.txt"), "not a picture"));
+
+    QVERIFY(ImageLoader::loadRegion(dir.filePath(name), fullSize, region).isNull());
 }
 
 QTEST_MAIN(TestImageLoader)
