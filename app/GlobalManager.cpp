@@ -6,6 +6,7 @@
 #include "speech/HttpManager.h"
 #include "speech/ProcessThread.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QDesktopServices>
@@ -118,6 +119,14 @@ GlobalManager::GlobalManager() : m_version(AppConfig::kVersion)
         if (!m_stoppedByUser)
             sendGlobalEvent(AppConfig::kEventVideoToAudioStop, 0);
     });
+    // An extraction still running at quit ends with the application, so the external program
+    // does not go on writing once the window is gone.
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] {
+            stopMp3Thread();
+            m_mp3_thread->wait();
+        });
+    }
 }
 
 bool GlobalManager::startMp3Thread()

@@ -22,6 +22,9 @@ public:
     void release();
 
 private:
+    // After a failed lock: true when this start may go on all the same.
+    bool recoverLock();
+
     QString m_key;
     std::unique_ptr<QSharedMemory> m_memory;
     std::unique_ptr<QLockFile> m_lock;
