@@ -10,7 +10,7 @@ packages=(
     clang libclang-rt-dev
     ffmpeg xvfb xauth x11-apps
     fonts-dejavu-core fonts-noto-cjk
-    imagemagick librsvg2-bin
+    imagemagick librsvg2-bin time
 )
 
 missing=()
