@@ -55,6 +55,19 @@ int runExportChild()
     return QCoreApplication::exec();
 }
 
+// The test program runs itself to move this exported file into the output folder.
+const char* const kMoveChild = "PICTORB_MOVE_CHILD";
+
+int runMoveChild()
+{
+    PlatformShell::setRevealHandler(
+        [](const QStringList& paths) { std::printf("revealed %d\n", int(paths.size())); });
+    const QStringList moved =
+        GlobalManager::instance()->moveFilesToSavePath({qEnvironmentVariable(kMoveChild)});
+    std::printf("moved %d\n", int(moved.size()));
+    return 0;
+}
+
 QStringList visibleFiles(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
@@ -98,6 +111,7 @@ private slots:
     void cleanup();
 
     void fullFileSystem();
+    void moveOntoAFullFileSystem();
     void killedDuringExport();
     void folderRemovedDuringExport();
     void readOnlyFolder();
@@ -106,9 +120,13 @@ private slots:
     void windowClosedDuringExport();
 
 private:
-    // Runs the child under a shell that can limit it first; `limits` is shell text.
-    static QProcess* startChild(const QString& folder, const QString& sides, const QString& limits,
-                                QObject* parent);
+    // Runs the child named by `role` under a shell that can limit it first; `limits` is
+    // shell text.
+    static QProcess* startChild(const char* role, const QString& target, const QString& sides,
+                                const QString& limits, QObject* parent);
+    // A file-size limit on the child stands in for a full disk: writes past it fail with
+    // "file too large" (the signal that would end the process is ignored).
+    static inline const QString kFullDisk = QStringLiteral("ulimit -f 100; trap '' XFSZ");
 };
 
 void TestExportFaults::initTestCase()
@@ -122,12 +140,12 @@ void TestExportFaults::cleanup()
     PlatformShell::setRevealHandler({});
 }
 
-QProcess* TestExportFaults::startChild(const QString& folder, const QString& sides,
-                                       const QString& limits, QObject* parent)
+QProcess* TestExportFaults::startChild(const char* role, const QString& target,
+                                       const QString& sides, const QString& limits, QObject* parent)
 {
     auto* process = new QProcess(parent);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(kChildFolder), folder);
+    environment.insert(QString::fromLatin1(role), target);
     environment.insert(QString::fromLatin1(kChildSides), sides);
     process->setProcessEnvironment(environment);
     process->start(QStringLiteral("/bin/sh"),
@@ -138,16 +156,14 @@ QProcess* TestExportFaults::startChild(const QString& folder, const QString& sid
 
 void TestExportFaults::fullFileSystem()
 {
-    // A file-size limit on the exporting process stands in for a full disk: writes past it
-    // fail with "file too large" (the signal that would end the process is ignored).
     QTemporaryDir folder;
     const QString userFile = folder.filePath("Pictorb_1.png");
     const QByteArray userBytes = "the user's own file, not a picture";
     QVERIFY(PictureFiles::writeBytes(userFile, userBytes));
 
     QObject owner;
-    QProcess* child = startChild(folder.path(), QStringLiteral("16,400,16"),
-                                 QStringLiteral("ulimit -f 100; trap '' XFSZ"), &owner);
+    QProcess* child =
+        startChild(kChildFolder, folder.path(), QStringLiteral("16,400,16"), kFullDisk, &owner);
     QVERIFY(child->waitForFinished(30000));
     const QByteArray output = child->readAllStandardOutput();
     const QByteArray errors = child->readAllStandardError();
@@ -163,6 +179,30 @@ void TestExportFaults::fullFileSystem()
     QCOMPARE(hiddenFiles(folder.path()), QStringList());
 }
 
+void TestExportFaults::moveOntoAFullFileSystem()
+{
+    QTemporaryDir work;
+    QTemporaryDir output;
+    const QString exported = work.filePath("Pictorb_1.png");
+    QVERIFY(noise(300, 300, 9).save(exported));
+    const QByteArray exportedBytes = bytesOf(exported);
+    const QString userFile = output.filePath("Pictorb_1.png");
+    QVERIFY(PictureFiles::writeBytes(userFile, "the user's"));
+    GlobalManager::instance()->setSetting(AppConfig::kFileSavePath, output.path());
+
+    QObject owner;
+    QProcess* child = startChild(kMoveChild, exported, QString(), kFullDisk, &owner);
+    QVERIFY(child->waitForFinished(30000));
+    const QByteArray answer = child->readAllStandardOutput();
+    QVERIFY2(answer.contains("moved 0"), answer + child->readAllStandardError());
+    QVERIFY(!answer.contains("revealed"));
+    // The export is kept whole where it was; the output folder holds only what it held.
+    QCOMPARE(bytesOf(exported), exportedBytes);
+    QCOMPARE(bytesOf(userFile), QByteArray("the user's"));
+    QCOMPARE(QDir(output.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"Pictorb_1.png"});
+}
+
 void TestExportFaults::killedDuringExport()
 {
     QTemporaryDir folder;
@@ -174,8 +214,8 @@ void TestExportFaults::killedDuringExport()
     QStringList sides;
     for (int i = 0; i < 40; ++i)
         sides << QStringLiteral("500");
-    QProcess* child =
-        startChild(folder.path(), sides.join(QLatin1Char(',')), QStringLiteral(":"), &owner);
+    QProcess* child = startChild(kChildFolder, folder.path(), sides.join(QLatin1Char(',')),
+                                 QStringLiteral(":"), &owner);
     QVERIFY(child->waitForStarted(10000));
     // Killed in the middle of the batch, most likely while a picture is being encoded.
     QByteArray output;
@@ -338,6 +378,10 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsSet(kChildFolder)) {
         QCoreApplication app(argc, argv);
         return runExportChild();
+    }
+    if (qEnvironmentVariableIsSet(kMoveChild)) {
+        QCoreApplication app(argc, argv);
+        return runMoveChild();
     }
     QTemporaryDir home;
     isolateUserFolders(home);
