@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <algorithm>
@@ -23,11 +24,22 @@ QImage toWorkingFormat(const QImage& image)
                                                          : QImage::Format_RGB32);
 }
 
+// Only regular files are read: a named pipe or a device named like a picture would hold the
+// reading thread for ever, waiting for a writer or for an end that never comes.
+bool isRegularFile(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
+
 } // namespace
 
 QImage ImageLoader::load(const QString& path)
 {
     QFile file(path);
+    if (!isRegularFile(path)) {
+        qWarning() << "ImageLoader: cannot open" << path << "- not a regular file";
+        return QImage();
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         qWarning() << "ImageLoader: cannot open" << path << file.errorString();
         return QImage();
@@ -46,7 +58,7 @@ QImage ImageLoader::loadData(const QByteArray& data)
 QImage ImageLoader::loadRegion(const QString& path, const QSize& fullSize, const QRect& region)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly))
         return QImage();
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
@@ -67,6 +79,8 @@ QImage ImageLoader::loadRegion(const QString& path, const QSize& fullSize, const
 
 bool ImageLoader::canRead(const QString& path)
 {
+    if (!isRegularFile(path))
+        return false;
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     return reader.canRead();

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "LogCapture.h"
 #include "PictureFiles.h"
 #include "app/TestHome.h"
@@ -81,7 +83,8 @@ private slots:
     void importKeepsTheWindowResponsive();
 
 private:
-    static bool write(const QString& path, const QByteArray& bytes);
+    // Writes the file a row names; a named pipe loses its marker from `path`.
+    static bool write(QString& path, const QByteArray& bytes);
 };
 
 void TestBadPictures::load_data()
@@ -119,9 +122,12 @@ void TestBadPictures::load_data()
         << QStringLiteral("ImageLoader: ");
     QTest::newRow("zero bytes") << QStringLiteral("empty.png") << QByteArray() << QSize()
                                 << QStringLiteral("not a readable picture");
-    // A trailing separator makes the row a folder.
+    // A trailing separator makes the row a folder, a trailing "|" a named pipe (which would
+    // block a reader waiting for a writer).
     QTest::newRow("folder named like a picture") << QStringLiteral("folder.png/") << QByteArray()
                                                  << QSize() << QStringLiteral("cannot open");
+    QTest::newRow("named pipe named like a picture")
+        << QStringLiteral("pipe.png|") << QByteArray() << QSize() << QStringLiteral("cannot open");
 
     const QByteArray png = encoded("png");
     QTest::newRow("spaces") << QStringLiteral("  a picture  with spaces .png") << png
@@ -134,10 +140,14 @@ void TestBadPictures::load_data()
                                    << kPictureSize << QString();
 }
 
-bool TestBadPictures::write(const QString& path, const QByteArray& bytes)
+bool TestBadPictures::write(QString& path, const QByteArray& bytes)
 {
     if (path.endsWith(QLatin1Char('/')))
         return QDir().mkpath(path);
+    if (path.endsWith(QLatin1Char('|'))) {
+        path.chop(1);
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    }
     return PictureFiles::writeBytes(path, bytes);
 }
 
@@ -148,7 +158,7 @@ void TestBadPictures::load()
     QFETCH(QSize, size);
     QFETCH(QString, logged);
     QTemporaryDir dir;
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     QVERIFY(write(path, bytes));
 
     LogCapture log;
@@ -185,6 +195,7 @@ void TestBadPictures::importKeepsTheWindowResponsive()
     QVERIFY(add(QStringLiteral("nested.svg"), nestedSvg(100000)));
     QVERIFY(add(QStringLiteral("empty.jpg"), QByteArray()));
     QVERIFY(add(QStringLiteral("folder.jpg/"), QByteArray()));
+    QVERIFY(add(QStringLiteral("pipe.jpg|"), QByteArray()));
     QVERIFY(add(QStringLiteral("broken.jpg"), corrupted(truncated(jpg))));
     QVERIFY(add(QStringLiteral("画像 \"two\".png"), png));
     for (int i = 0; i < 8; ++i)
