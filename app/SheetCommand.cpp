@@ -1,8 +1,6 @@
 #include "app/SheetCommand.h"
 
 #include <cstdio>
-#include <deque>
-#include <future>
 #include <utility>
 
 #include <QColor>
@@ -12,10 +10,10 @@
 #include <QImageWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QTextStream>
 
 #include "images/ImageComposer.h"
 #include "images/ImageLoader.h"
+#include "images/StillDecoder.h"
 #include "preview/SheetExport.h"
 #include "video/CaptionStyleEditor.h"
 
@@ -107,70 +105,6 @@ const QCommandLineOption kQuality({QStringLiteral("q"), QStringLiteral("quality"
                                                  "higher is faster and larger (default: as "
                                                  "the application writes)."),
                                   QStringLiteral("quality"), QStringLiteral("-1"));
-
-// A still as decoded: the whole picture, or only the part of its canvas at origin that the
-// sheet shows of it.
-struct DecodedStill
-{
-    QImage picture;
-    QPoint origin;
-    bool whole = true;
-};
-
-// Decoding is most of the work, so the stills are decoded on worker threads a few ahead of
-// the one being captioned; the short window bounds memory to a few pictures. Of a still the
-// sheet shows only a band of, only that band is decoded when the picture allows it. Captions
-// are drawn on the caller's thread, as the cards draw them on the GUI thread: text drawn on
-// another thread may differ in a few antialiased pixels.
-class StillDecoder
-{
-public:
-    struct Job
-    {
-        QString path;
-        QRect region; // empty: the whole still
-    };
-
-    StillDecoder(QVector<Job> jobs, const QSize& canvasSize)
-        : m_jobs(std::move(jobs)), m_canvasSize(canvasSize)
-    {
-        refill();
-    }
-
-    // The stills in the order of the jobs; a null picture for one that cannot be read.
-    DecodedStill next()
-    {
-        DecodedStill still = m_pending.front().get();
-        m_pending.pop_front();
-        refill();
-        return still;
-    }
-
-private:
-    static constexpr int kAhead = 3;
-
-    static DecodedStill decode(const Job& job, const QSize& canvasSize)
-    {
-        if (!job.region.isEmpty()) {
-            QImage part = ImageLoader::loadRegion(job.path, canvasSize, job.region);
-            if (!part.isNull())
-                return {std::move(part), job.region.topLeft(), false};
-        }
-        return {ImageLoader::load(job.path), QPoint(0, 0), true};
-    }
-
-    void refill()
-    {
-        while (m_next < m_jobs.size() && int(m_pending.size()) < kAhead)
-            m_pending.push_back(std::async(std::launch::async, &StillDecoder::decode,
-                                           m_jobs.at(m_next++), m_canvasSize));
-    }
-
-    const QVector<Job> m_jobs;
-    const QSize m_canvasSize;
-    std::deque<std::future<DecodedStill>> m_pending;
-    int m_next = 0;
-};
 
 void print(FILE* stream, const QString& text)
 {
@@ -469,11 +403,15 @@ bool SheetCommand::buildSheet(QImage& sheet)
                           m_subtitles.value(placement.index).isEmpty();
         jobs.append({m_stills.at(placement.index), band ? placement.source : QRect()});
     }
+    // Decoding, most of the work, runs on worker threads; captions are drawn here, on the
+    // application's thread, as the cards draw them on the GUI thread: text drawn on another
+    // thread may come out a few antialiased pixels apart.
     StillDecoder decoder(std::move(jobs), canvasSize);
     for (MergeLayout::Placement placement : plan.placements) {
         const int index = placement.index;
-        DecodedStill still = index == 0 ? DecodedStill{std::exchange(first, {}), QPoint(0, 0), true}
-                                        : decoder.next();
+        StillDecoder::Still still =
+            index == 0 ? StillDecoder::Still{std::exchange(first, {}), true, QPoint(0, 0)}
+                       : decoder.next();
         if (still.picture.isNull()) {
             m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.at(index));
             return false;
