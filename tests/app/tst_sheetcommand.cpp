@@ -6,6 +6,7 @@
 #include "images/ImageItem.h"
 #include "images/ImageListViewDialog.h"
 #include "images/ImagesWidget.h"
+#include "images/PictureFiles.h"
 #include "mainwindow/MainWindow.h"
 #include "preview/MergeLayout.h"
 #include "preview/PreviewTestSupport.h"
@@ -81,7 +82,6 @@ private:
     runSheet(const QStringList& arguments,
              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
     QStringList writeStills(const SheetCase& sheet, const QString& dir) const;
-    static QString writeText(const QString& path, const QByteArray& bytes);
     static QStringList lines(int count);
     static QStringList cliArguments(const SheetCase& sheet);
     static void styleCard(ImageItem* card, const SheetCase& sheet, const QString& text);
@@ -143,14 +143,6 @@ QStringList TestSheetCommand::writeStills(const SheetCase& sheet, const QString&
         paths << path;
     }
     return paths;
-}
-
-QString TestSheetCommand::writeText(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return QString();
-    return path;
 }
 
 QStringList TestSheetCommand::lines(int count)
@@ -373,9 +365,8 @@ void TestSheetCommand::sheetEqualsTheApplicationsExport()
 
     QStringList arguments = stills + cliArguments(sheet);
     if (sheet.captions) {
-        const QString file =
-            writeText(dir + QStringLiteral("/lines.txt"), subtitles.join('\n').toUtf8() + '\n');
-        QVERIFY(!file.isEmpty());
+        const QString file = dir + QStringLiteral("/lines.txt");
+        QVERIFY(PictureFiles::writeBytes(file, subtitles.join('\n').toUtf8() + '\n'));
         arguments << QStringLiteral("--subtitles") << file;
     }
     const QString output = dir + QStringLiteral("/sheet.png");
@@ -426,9 +417,10 @@ void TestSheetCommand::subRipEntriesAreTheLinesInOrder()
     sheet.ySpace = -140;
     const QString dir = m_dir.filePath(QStringLiteral("srt_") + QTest::currentDataTag());
     const QStringList stills = writeStills(sheet, dir);
-    const QString srtFile = writeText(dir + QStringLiteral("/lines.srt"), srt);
-    const QString textFile =
-        writeText(dir + QStringLiteral("/lines.txt"), expected.join('\n').toUtf8());
+    const QString srtFile = dir + QStringLiteral("/lines.srt");
+    const QString textFile = dir + QStringLiteral("/lines.txt");
+    QVERIFY(PictureFiles::writeBytes(srtFile, srt));
+    QVERIFY(PictureFiles::writeBytes(textFile, expected.join('\n').toUtf8()));
 
     const auto make = [&](const QStringList& source, const QString& name) {
         const QString output = dir + QLatin1Char('/') + name;
@@ -579,9 +571,9 @@ void TestSheetCommand::failuresExitNonZeroAndLeaveTheOutputAlone()
     const QString still = dir.filePath(QStringLiteral("still.png"));
     QVERIFY(PreviewTest::pattern(1, 64, 36).save(still));
     QVERIFY(PreviewTest::pattern(2, 1000, 1000).save(dir.filePath(QStringLiteral("tall.png"))));
-    QVERIFY(!writeText(dir.filePath(QStringLiteral("notes.txt")), "one\ntwo\n").isEmpty());
+    QVERIFY(PictureFiles::writeBytes(dir.filePath(QStringLiteral("notes.txt")), "one\ntwo\n"));
     const QString out = dir.filePath(QStringLiteral("earlier.png"));
-    QVERIFY(!writeText(out, "an earlier sheet").isEmpty());
+    QVERIFY(PictureFiles::writeBytes(out, "an earlier sheet"));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
     for (QString& argument : arguments) {
@@ -625,7 +617,8 @@ void TestSheetCommand::runsWithoutADisplay()
     QTemporaryDir dir;
     const QString still = dir.filePath(QStringLiteral("still.png"));
     QVERIFY(PreviewTest::pattern(1, 64, 36).save(still));
-    const QString subtitles = writeText(dir.filePath(QStringLiteral("line.txt")), "Hello\n");
+    const QString subtitles = dir.filePath(QStringLiteral("line.txt"));
+    QVERIFY(PictureFiles::writeBytes(subtitles, "Hello\n"));
     const QString output = dir.filePath(QStringLiteral("sheet.png"));
     const Run run =
         runSheet({still, QStringLiteral("--subtitles"), subtitles, QStringLiteral("-o"), output},
