@@ -12,6 +12,7 @@
 #include "preview/PreviewTestSupport.h"
 #include "preview/PreviewWidget.h"
 #include "preview/PropertyItem.h"
+#include "video/CaptionStyleEditor.h"
 
 #include <QColor>
 #include <QDir>
@@ -208,10 +209,12 @@ void TestSheetCommand::styleCard(ImageItem* card, const SheetCase& sheet, const 
     caption.italic = sheet.italic;
     caption.underline = sheet.underline;
     caption.strikeOut = sheet.strikeOut;
-    const QMap<QString, int> horizontal = {
-        {QStringLiteral("left"), 4}, {QStringLiteral("center"), 5}, {QStringLiteral("right"), 6}};
-    const QMap<QString, int> vertical = {
-        {QStringLiteral("bottom"), 1}, {QStringLiteral("middle"), 2}, {QStringLiteral("top"), 3}};
+    const QMap<QString, int> horizontal = {{QStringLiteral("left"), CaptionStyleEditor::Left},
+                                           {QStringLiteral("center"), CaptionStyleEditor::HCenter},
+                                           {QStringLiteral("right"), CaptionStyleEditor::Right}};
+    const QMap<QString, int> vertical = {{QStringLiteral("bottom"), CaptionStyleEditor::Bottom},
+                                         {QStringLiteral("middle"), CaptionStyleEditor::VCenter},
+                                         {QStringLiteral("top"), CaptionStyleEditor::Top}};
     if (!sheet.hAlign.isEmpty()) {
         caption.hAlign = horizontal.value(sheet.hAlign);
         caption.x = card->getXPos(caption.hAlign);
