@@ -196,9 +196,11 @@ void CheckUpdateDialog::setUpdateInfo(const QByteArray& manifest)
     if (info.change.size() > kMaxChangeLines)
         qWarning() << "setUpdateInfo: only the first" << kMaxChangeLines << "of"
                    << info.change.size() << "change lines are shown";
+    // Each line is shown as written, never as markup: an image reference in it would have the
+    // label read whatever file, pipe or network share it names.
     QString lines;
     for (const QString& line : info.change.mid(0, kMaxChangeLines))
-        lines += line + QStringLiteral("<br>");
+        lines += line.left(kMaxChangeLineLength).toHtmlEscaped() + QStringLiteral("<br>");
     m_changeLabel->setText(
         QStringLiteral("<p style='line-height:%1px'>%2</p>").arg(scaled(20)).arg(lines));
     setPage(InformationPage);

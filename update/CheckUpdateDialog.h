@@ -27,6 +27,8 @@ public:
     // Change lines shown at most: laying out a manifest's worth of lines as rich text would
     // hold the window for seconds.
     static constexpr int kMaxChangeLines = 100;
+    // Characters shown of one change line, for the same reason.
+    static constexpr int kMaxChangeLineLength = 1000;
 
     explicit CheckUpdateDialog(QWidget* parent = nullptr);
     ~CheckUpdateDialog() override;

@@ -6,9 +6,18 @@
 #include "update/UpdateManifest.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +50,7 @@ private slots:
     void parsing();
     void dialogStaysResponsive_data();
     void dialogStaysResponsive();
+    void changeLinesLoadNothing();
     void servedManifests_data();
     void servedManifests();
 };
@@ -94,6 +104,9 @@ void TestBadManifest::dialogStaysResponsive_data()
     QTest::newRow("one line of a mebibyte")
         << win("\"version\":\"9.0\",\"change\":[\"" + QByteArray(1000 * 1000, 'x') + "\"]")
         << QStringLiteral("Version: 9.0");
+    QTest::newRow("a date of a mebibyte")
+        << win("\"version\":\"9.0\",\"date\":\"" + QByteArray(1000 * 1000, 'd') + "\"")
+        << QStringLiteral("Version: 9.0");
     QTest::newRow("markup in the texts")
         << win(R"("version":"<table><tr><td>9</td></tr></table>","date":"<img src='/nonexistent'>",)"
                R"("change":["<a href='javascript:x'>x</a>"])")
@@ -117,9 +130,46 @@ void TestBadManifest::dialogStaysResponsive()
     bool shown = false;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
         shown = shown || label->text() == versionText;
-        QVERIFY(label->text().count(QStringLiteral("<br>")) <= CheckUpdateDialog::kMaxChangeLines);
+        if (label->objectName() == QStringLiteral("update_change")) {
+            QVERIFY(label->text().count(QStringLiteral("<br>")) <=
+                    CheckUpdateDialog::kMaxChangeLines);
+            QVERIFY(label->text().size() < CheckUpdateDialog::kMaxChangeLines *
+                                               (CheckUpdateDialog::kMaxChangeLineLength + 10));
+        }
     }
     QVERIFY(shown);
+}
+
+void TestBadManifest::changeLinesLoadNothing()
+{
+    // An image naming a pipe would block the window until someone writes into it.
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe");
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    std::atomic_bool done{false};
+    // Lets a blocked reader go after a while, so a failure does not hang the test.
+    std::thread release([&done, pipe] {
+        for (int i = 0; i < 40 && !done; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    });
+    CheckUpdateDialog dialog(nullptr);
+    dialog.show();
+    QElapsedTimer clock;
+    clock.start();
+    dialog.setUpdateInfo(win("\"version\":\"9.0\",\"change\":[\"<img src='" + pipe.toUtf8() +
+                             "'>\",\"<b>bold</b> & more\"]"));
+    QTest::qWait(20);
+    const qint64 elapsed = clock.elapsed();
+    done = true;
+    release.join();
+
+    QVERIFY2(elapsed < 1500, qPrintable(QString::number(elapsed)));
+    const auto* change = dialog.findChild<QLabel*>(QStringLiteral("update_change"));
+    QVERIFY(change);
+    QVERIFY(change->text().contains(QStringLiteral("&lt;b&gt;bold&lt;/b&gt; &amp; more<br>")));
 }
 
 void TestBadManifest::servedManifests_data()
