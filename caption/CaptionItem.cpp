@@ -27,6 +27,9 @@ CaptionItem::CaptionItem(CaptionInfo* caption, QWidget* parent)
 {
     m_indexLabel->setObjectName(QStringLiteral("index"));
     m_timeLabel->setObjectName(QStringLiteral("time"));
+    // Recognised text is shown as written: as markup, an image reference in it would have the
+    // row read whatever file or pipe it names.
+    m_textLabel->setTextFormat(Qt::PlainText);
     m_editField->hide();
     m_editField->setEnabled(false);
     connect(m_editField, &QLineEdit::returnPressed, m_editField, &QLineEdit::clearFocus);
