@@ -15,3 +15,5 @@ python3 "$root/scripts/check-translations.py" "$root"
 
 # The same tests again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 "$root/scripts/sanitize.sh" "$root/build-sanitize"
+# Every outside input through libFuzzer for a bounded time.
+"$root/scripts/fuzz.sh" "$root/build-fuzz"
