@@ -6,6 +6,7 @@
 #include "speech/HttpManager.h"
 #include "speech/ProcessThread.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
@@ -266,8 +267,13 @@ QString GlobalManager::saveImage(const QImage& image, const QString& dir, const 
         qWarning() << "saveImage failed:" << dir << file.errorString();
         return QString();
     }
-    QImageWriter writer(&file, format.toLatin1());
-    if (!writer.write(image) || !file.flush()) {
+    // Encoded in memory, then written: Qt's PNG writer loses its row buffer when the device
+    // fails part-way, as a full disk does.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format.toLatin1());
+    if (!writer.write(image) || file.write(encoded) != encoded.size() || !file.flush()) {
         qWarning() << "saveImage failed:" << stem << format << writer.errorString()
                    << file.errorString();
         return QString();

@@ -11,9 +11,7 @@ cmake --build "$build_dir" -j 2
 
 source "$root/scripts/sandbox-env.sh"
 # Leaks are only suppressed inside system libraries (scripts/lsan.supp), never in Pictorb.
-# Full stacks (fast_unwind_on_malloc=0): Qt is built without frame pointers, and the suppressions
-# must see which library an allocation came from.
-export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0"
+export ASAN_OPTIONS="detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
