@@ -46,7 +46,9 @@ public:
     static int startTimeMs(const CaptionInfo* caption);
 
     // Results larger than this are refused whole; more utterances than this are dropped.
-    static constexpr int kMaxResultBytes = 64 * 1024 * 1024;
+    // A three-hour film gives well under a mebibyte; anything near this bound is hostile, and
+    // parsing it would cost seconds and hundreds of mebibytes.
+    static constexpr int kMaxResultBytes = 16 * 1024 * 1024;
     static constexpr int kMaxCaptions = 20000;
 
 signals:

@@ -36,8 +36,9 @@ public:
     static QByteArray contentDisposition(const QString& filePath);
 
     static constexpr int kDefaultTransferTimeout = 5 * 60 * 1000;
-    // Answers larger than this are abandoned rather than buffered.
-    static constexpr qint64 kMaxResponseBytes = 64 * 1024 * 1024;
+    // Answers larger than this are abandoned rather than buffered (no larger recognition
+    // result would be used).
+    static constexpr qint64 kMaxResponseBytes = 16 * 1024 * 1024;
 
 signals:
     void requestFinished(QString api, QJsonObject request, QByteArray data);

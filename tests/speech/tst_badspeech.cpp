@@ -42,17 +42,11 @@ QByteArray nested(int depth)
         utterance("0", "1", QByteArray("[").repeated(depth) + QByteArray("]").repeated(depth)));
 }
 
-// A million utterances of ten milliseconds each, built without a JSON writer.
-QByteArray millionUtterances()
+// `count` utterances of ten milliseconds each, built without a JSON writer.
+QByteArray manyUtterances(int count)
 {
-    QByteArray list;
-    list.reserve(48 * 1000 * 1000);
-    for (int i = 0; i < 1000 * 1000; ++i) {
-        if (i > 0)
-            list += ',';
-        list += utterance(QByteArray::number(i * 20), QByteArray::number(i * 20 + 10), "\"w\"");
-    }
-    return result(list);
+    const QByteArray one = utterance("0", "10", "\"w\"");
+    return result((one + ',').repeated(count - 1) + one);
 }
 
 // The longest pause between two ticks of a GUI-thread timer, while alive.
@@ -195,13 +189,20 @@ void TestBadSpeech::hugeResultsAreBounded_data()
     QTest::addColumn<int>("captions");
     QTest::addColumn<QString>("logged");
 
+    // A million utterances take some 40 MB: refused before any parsing.
     QTest::newRow("a million utterances")
-        << millionUtterances() << CaptionManager::kMaxCaptions << QStringLiteral("only the first");
-    // 50 MB of white space around two utterances is still one valid result.
-    QByteArray padded =
-        result(utterance("0", "1000", "\"a\"") + ',' + QByteArray(50 * 1024 * 1024, ' ') +
-               utterance("2000", "3000", "\"b\""));
-    QTest::newRow("50 MB long") << padded << 2 << QString();
+        << manyUtterances(1000 * 1000) << 0 << QStringLiteral("refused");
+    QTest::newRow("more utterances than are kept")
+        << manyUtterances(CaptionManager::kMaxCaptions + 1) << CaptionManager::kMaxCaptions
+        << QStringLiteral("only the first");
+    QTest::newRow("50 MB long") << result(utterance("0", "1000", "\"a\"") +
+                                          QByteArray(50 * 1024 * 1024, ' '))
+                                << 0 << QStringLiteral("refused");
+    // White space up to the limit around two utterances is still one valid result.
+    const QByteArray two =
+        result(utterance("0", "1000", "\"a\"") + ',' + utterance("2000", "3000", "\"b\""));
+    QTest::newRow("padded to the size limit")
+        << two + QByteArray(CaptionManager::kMaxResultBytes - two.size(), ' ') << 2 << QString();
     QTest::newRow("over the size limit")
         << QByteArray(CaptionManager::kMaxResultBytes + 1, ' ') << 0 << QStringLiteral("refused");
 }
