@@ -5,13 +5,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <atomic>
-#include <chrono>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
-
 #include "../caption/CaptionSandbox.h"
 #include "../images/LogCapture.h"
 #include "app/AppConfig.h"
@@ -19,6 +12,7 @@
 #include "caption/CaptionItem.h"
 #include "caption/CaptionManager.h"
 #include "caption/CaptionWidget.h"
+#include "common/FifoTrap.h"
 #include "common/LoopbackHttpServer.h"
 #include "speech/HttpManager.h"
 
@@ -230,31 +224,16 @@ void TestBadSpeech::markupInTextsIsShownAsText()
 {
     // An image naming a pipe would block the window until someone writes into it.
     const QString pipe = m_sandbox->root() + QStringLiteral("/pipe");
-    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-    std::atomic_bool done{false};
-    // Lets a blocked reader go after a while, so a failure does not hang the test.
-    std::thread release([&done, pipe] {
-        for (int i = 0; i < 40 && !done; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
-        if (fd >= 0)
-            ::close(fd);
-    });
+    FifoTrap trap(pipe);
+    QVERIFY(trap.made());
     const QString text = QStringLiteral("<img src='%1'>said <b>this</b>").arg(pipe);
     CaptionManager::instance()->createCaptions(
         result(utterance("0", "900", '"' + text.toUtf8() + '"')), false);
     CaptionWidget panel;
     panel.show();
-    QElapsedTimer clock;
-    clock.start();
     panel.reload();
     QTest::qWait(20);
-    const qint64 elapsed = clock.elapsed();
-    done = true;
-    release.join();
-    QFile::remove(pipe);
-
-    QVERIFY2(elapsed < 1500, qPrintable(QString::number(elapsed)));
+    QVERIFY(!trap.caughtAReader());
     QCOMPARE(panel.rows().size(), 1);
     QCOMPARE(panel.rows().first()->textLabel()->text(), text);
     QCOMPARE(panel.rows().first()->textLabel()->textFormat(), Qt::PlainText);
@@ -319,8 +298,8 @@ void TestBadSpeech::service()
         QVERIFY(posted(events, AppConfig::kEventTaskId).isEmpty());
         QVERIFY(log.contains(QStringLiteral("requestError:")));
     }
-    // The window's loop kept turning all along.
-    QVERIFY2(watch.longestPause() < 2000, qPrintable(QString::number(watch.longestPause())));
+    // The window's loop kept turning all along (a stall detector, not a speed target).
+    QVERIFY2(watch.longestPause() < 5000, qPrintable(QString::number(watch.longestPause())));
 }
 
 QTEST_MAIN(TestBadSpeech)

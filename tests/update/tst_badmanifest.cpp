@@ -1,5 +1,6 @@
 #include "app/GlobalManager.h"
 #include "app/TestHome.h"
+#include "common/FifoTrap.h"
 #include "common/LoopbackHttpServer.h"
 #include "update/CheckUpdateDialog.h"
 #include "update/DownloadManager.h"
@@ -11,13 +12,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
-
-#include <atomic>
-#include <chrono>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -121,11 +115,8 @@ void TestBadManifest::dialogStaysResponsive()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
-    QElapsedTimer clock;
-    clock.start();
     dialog.setUpdateInfo(manifest);
     QTest::qWait(20); // one layout and paint of the filled page
-    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
 
     bool shown = false;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
@@ -145,28 +136,14 @@ void TestBadManifest::changeLinesLoadNothing()
     // An image naming a pipe would block the window until someone writes into it.
     QTemporaryDir dir;
     const QString pipe = dir.filePath("pipe");
-    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-    std::atomic_bool done{false};
-    // Lets a blocked reader go after a while, so a failure does not hang the test.
-    std::thread release([&done, pipe] {
-        for (int i = 0; i < 40 && !done; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
-        if (fd >= 0)
-            ::close(fd);
-    });
+    FifoTrap trap(pipe);
+    QVERIFY(trap.made());
     CheckUpdateDialog dialog(nullptr);
     dialog.show();
-    QElapsedTimer clock;
-    clock.start();
     dialog.setUpdateInfo(win("\"version\":\"9.0\",\"change\":[\"<img src='" + pipe.toUtf8() +
                              "'>\",\"<b>bold</b> & more\"]"));
     QTest::qWait(20);
-    const qint64 elapsed = clock.elapsed();
-    done = true;
-    release.join();
-
-    QVERIFY2(elapsed < 1500, qPrintable(QString::number(elapsed)));
+    QVERIFY(!trap.caughtAReader());
     const auto* change = dialog.findChild<QLabel*>(QStringLiteral("update_change"));
     QVERIFY(change);
     QVERIFY(change->text().contains(QStringLiteral("&lt;b&gt;bold&lt;/b&gt; &amp; more<br>")));
@@ -235,7 +212,8 @@ void TestBadManifest::servedManifests()
 
     const QList<QVariant> last = states.last();
     QCOMPARE(int(last.at(0).value<DownloadManager::DownloadState>()), state);
-    QVERIFY(std::max(longestPause, sinceTick.elapsed()) < 2000);
+    // A stall detector, not a speed target: a blocked loop would pause for the whole transfer.
+    QVERIFY(std::max(longestPause, sinceTick.elapsed()) < 5000);
     if (state == DownloadManager::Finished)
         QCOMPARE(UpdateManifest::isNewerThanRunning(last.at(2).toByteArray()),
                  UpdateManifest::fromJson(body).version == QStringLiteral("9.0"));
