@@ -279,6 +279,13 @@ void TestFaults::applicationStarts()
         QVERIFY(!QDir(sandbox.path(QStringLiteral("work")))
                      .entryList({QStringLiteral("*.log")}, QDir::Files)
                      .isEmpty());
+    if (setup == QStringLiteral("killed")) {
+        // The instance that took over a stale guard guards in turn.
+        QProcess* another = sandbox.start(&owner);
+        QVERIFY(another->waitForFinished(20000));
+        QCOMPARE(another->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(another->exitCode(), 1);
+    }
     app->kill();
     app->waitForFinished(10000);
 }
