@@ -1,11 +1,11 @@
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/InstanceGuard.h"
-#include "app/MetaTypes.h"
-#include "app/ScreenManager.h"
-#include "app/TranslateManager.h"
-#include "mainwindow/MainWindow.h"
-#include "update/DownloadManager.h"
+#include "core/base/AppConfig.h"
+#include "core/base/InstanceGuard.h"
+#include "core/base/ScreenManager.h"
+#include "core/base/TranslateManager.h"
+#include "core/update/DownloadManager.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/application/MetaTypes.h"
+#include "gui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,5 +1,5 @@
 // pictorb-sheet: the merged sheet of Pictorb's Export, made from the command line.
-#include "app/SheetCommand.h"
+#include "cli/SheetCommand.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
+#include "core/base/AppConfig.h"
+#include "gui/application/GlobalManager.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,13 +1,13 @@
 // Importing 100 full-HD JPEG stills through the strip, decoded on worker threads, beside a
 // plain single-threaded decode loop of the same files.
 
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "images/ImageItem.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImageLoader.h"
-#include "images/ImagesWidget.h"
-#include "images/ImportQueue.h"
+#include "core/base/AppConfig.h"
+#include "core/images/ImageLoader.h"
+#include "core/images/ImportQueue.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImagesWidget.h"
 
 #include "benchmarks/BenchmarkMain.h"
 

@@ -1,12 +1,12 @@
 // Peak memory of a sheet of 50 full-HD stills imported through the window and merged
 // vertically, against the decoded size of the stills themselves.
 
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImagesWidget.h"
-#include "mainwindow/MainWindow.h"
-#include "preview/PreviewWidget.h"
+#include "core/base/AppConfig.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImagesWidget.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/preview/PreviewWidget.h"
 
 #include "benchmarks/BenchmarkMain.h"
 

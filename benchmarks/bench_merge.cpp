@@ -2,12 +2,12 @@
 // avoid (a fresh canvas filled white plus one copy of the pictures' bytes), and the preview
 // refresh of the same pictures, which must merge once, not twice.
 
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "images/ImageItem.h"
-#include "preview/MergeLayout.h"
-#include "preview/PreviewWidget.h"
-#include "preview/PropertyItem.h"
+#include "core/base/AppConfig.h"
+#include "core/preview/MergeLayout.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/images/ImageItem.h"
+#include "gui/preview/PreviewWidget.h"
+#include "gui/widgets/PropertyItem.h"
 
 #include "benchmarks/BenchmarkMain.h"
 

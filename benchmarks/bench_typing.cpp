@@ -2,17 +2,17 @@
 // card, the editing panel and the preview showing the new text, through the real window.
 // Beside it, the straightforward path that merges and rescales the whole sheet on every key.
 
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "images/ImageItem.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImagesWidget.h"
-#include "mainwindow/MainWindow.h"
-#include "preview/MergeLayout.h"
-#include "preview/PreviewWidget.h"
-#include "preview/PropertyItem.h"
-#include "video/CaptionStyleEditor.h"
-#include "video/VideoPlayWidget.h"
+#include "core/base/AppConfig.h"
+#include "core/preview/MergeLayout.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/editor/CaptionStyleEditor.h"
+#include "gui/editor/VideoPlayWidget.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImagesWidget.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/preview/PreviewWidget.h"
+#include "gui/widgets/PropertyItem.h"
 
 #include "benchmarks/BenchmarkMain.h"
 

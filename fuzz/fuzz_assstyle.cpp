@@ -1,7 +1,7 @@
 // A "Style:" line of a subtitle script.
 #include "FuzzSupport.h"
 
-#include "caption/AssStyle.h"
+#include "core/captions/AssStyle.h"
 
 namespace {
 

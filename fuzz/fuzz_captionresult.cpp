@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/GlobalManager.h"
-#include "caption/CaptionManager.h"
+#include "core/captions/CaptionManager.h"
+#include "gui/application/GlobalManager.h"
 
 namespace {
 

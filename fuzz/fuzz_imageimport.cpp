@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 
-#include "images/ImageLoader.h"
+#include "core/images/ImageLoader.h"
 
 namespace {
 QString g_path;

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "caption/CaptionInfo.h"
-#include "caption/CaptionManager.h"
+#include "core/captions/CaptionInfo.h"
+#include "core/captions/CaptionManager.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

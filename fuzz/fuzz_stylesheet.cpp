@@ -3,7 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "app/ScreenManager.h"
+#include "core/base/ScreenManager.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "update/CheckUpdateDialog.h"
+#include "gui/update/CheckUpdateDialog.h"
 
 namespace {
 CheckUpdateDialog* g_dialog = nullptr;

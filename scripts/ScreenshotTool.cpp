@@ -1,21 +1,21 @@
 // Builds the main window with sample stills and captions and saves what it shows, so the
 // look of each panel and dialog can be checked without clicking through the application:
 //   pictorb-screenshots <output-dir> [language-type] [screen-scale]
-#include "app/GlobalManager.h"
-#include "app/MetaTypes.h"
-#include "app/ScreenManager.h"
-#include "app/TranslateManager.h"
-#include "images/ImageItem.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImageViewDialog.h"
-#include "images/ImagesWidget.h"
-#include "mainwindow/MainWindow.h"
-#include "preview/PreviewWidget.h"
-#include "preview/PropertyItem.h"
-#include "update/CheckUpdateDialog.h"
-#include "widgets/AboutDialog.h"
-#include "widgets/LoadingDialog.h"
-#include "widgets/MessageDialog.h"
+#include "core/base/ScreenManager.h"
+#include "core/base/TranslateManager.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/application/MetaTypes.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImageViewDialog.h"
+#include "gui/images/ImagesWidget.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/preview/PreviewWidget.h"
+#include "gui/update/CheckUpdateDialog.h"
+#include "gui/widgets/AboutDialog.h"
+#include "gui/widgets/LoadingDialog.h"
+#include "gui/widgets/MessageDialog.h"
+#include "gui/widgets/PropertyItem.h"
 
 #include <QApplication>
 #include <QDir>

@@ -13,10 +13,10 @@
 
 #include "../images/LogCapture.h"
 #include "TestHome.h"
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/InstanceGuard.h"
-#include "speech/ProcessThread.h"
+#include "core/base/AppConfig.h"
+#include "core/base/InstanceGuard.h"
+#include "core/speech/ProcessThread.h"
+#include "gui/application/GlobalManager.h"
 
 namespace {
 

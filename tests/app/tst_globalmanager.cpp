@@ -1,7 +1,7 @@
 #include "TestHome.h"
 
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
+#include "core/base/AppConfig.h"
+#include "gui/application/GlobalManager.h"
 
 #include <QSignalSpy>
 

@@ -1,5 +1,5 @@
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
+#include "core/base/AppConfig.h"
+#include "gui/application/GlobalManager.h"
 
 #include "TestHome.h"
 

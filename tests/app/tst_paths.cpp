@@ -1,7 +1,7 @@
-#include "app/AppConfig.h"
-#include "app/FileManager.h"
-#include "app/GlobalManager.h"
-#include "app/PlatformShell.h"
+#include "core/base/AppConfig.h"
+#include "core/base/FileManager.h"
+#include "core/base/PlatformShell.h"
+#include "gui/application/GlobalManager.h"
 
 #include "TestHome.h"
 

@@ -1,4 +1,4 @@
-#include "app/ScreenManager.h"
+#include "core/base/ScreenManager.h"
 
 #include <QGuiApplication>
 #include <QScreen>

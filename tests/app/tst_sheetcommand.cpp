@@ -1,18 +1,18 @@
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/PlatformShell.h"
 #include "app/TestHome.h"
-#include "images/ImageCaption.h"
-#include "images/ImageItem.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImagesWidget.h"
+#include "core/base/AppConfig.h"
+#include "core/base/PlatformShell.h"
+#include "core/images/ImageCaption.h"
+#include "core/preview/MergeLayout.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/editor/CaptionStyleEditor.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImagesWidget.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/preview/PreviewWidget.h"
+#include "gui/widgets/PropertyItem.h"
 #include "images/PictureFiles.h"
-#include "mainwindow/MainWindow.h"
-#include "preview/MergeLayout.h"
 #include "preview/PreviewTestSupport.h"
-#include "preview/PreviewWidget.h"
-#include "preview/PropertyItem.h"
-#include "video/CaptionStyleEditor.h"
 
 #include <QColor>
 #include <QDir>
@@ -209,12 +209,12 @@ void TestSheetCommand::styleCard(ImageItem* card, const SheetCase& sheet, const 
     caption.italic = sheet.italic;
     caption.underline = sheet.underline;
     caption.strikeOut = sheet.strikeOut;
-    const QMap<QString, int> horizontal = {{QStringLiteral("left"), CaptionStyleEditor::Left},
-                                           {QStringLiteral("center"), CaptionStyleEditor::HCenter},
-                                           {QStringLiteral("right"), CaptionStyleEditor::Right}};
-    const QMap<QString, int> vertical = {{QStringLiteral("bottom"), CaptionStyleEditor::Bottom},
-                                         {QStringLiteral("middle"), CaptionStyleEditor::VCenter},
-                                         {QStringLiteral("top"), CaptionStyleEditor::Top}};
+    const QMap<QString, int> horizontal = {{QStringLiteral("left"), ImageCaption::Left},
+                                           {QStringLiteral("center"), ImageCaption::HCenter},
+                                           {QStringLiteral("right"), ImageCaption::Right}};
+    const QMap<QString, int> vertical = {{QStringLiteral("bottom"), ImageCaption::Bottom},
+                                         {QStringLiteral("middle"), ImageCaption::VCenter},
+                                         {QStringLiteral("top"), ImageCaption::Top}};
     if (!sheet.hAlign.isEmpty()) {
         caption.hAlign = horizontal.value(sheet.hAlign);
         caption.x = card->getXPos(caption.hAlign);

@@ -1,7 +1,7 @@
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/TranslateManager.h"
-#include "mainwindow/MainWindow.h"
+#include "core/base/AppConfig.h"
+#include "core/base/TranslateManager.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/mainwindow/MainWindow.h"
 
 #include "TestHome.h"
 #include "common/UrlCatcher.h"

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QVariantList>
 
-#include "app/GlobalManager.h"
+#include "gui/application/GlobalManager.h"
 
 // Points TMPDIR, HOME and the XDG folders into a private folder for the whole test run, so
 // caption work files and settings never reach the real user's folders. Create it before

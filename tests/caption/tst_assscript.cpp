@@ -10,10 +10,10 @@
 
 #include "../images/LogCapture.h"
 #include "CaptionSandbox.h"
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "caption/AssScriptWriter.h"
-#include "caption/CaptionManager.h"
+#include "core/base/AppConfig.h"
+#include "core/captions/AssScriptWriter.h"
+#include "core/captions/CaptionManager.h"
+#include "gui/application/GlobalManager.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include "../images/LogCapture.h"
 #include "CaptionSandbox.h"
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/MetaTypes.h"
-#include "caption/AssStyle.h"
-#include "caption/CaptionInfo.h"
-#include "caption/CaptionManager.h"
+#include "core/base/AppConfig.h"
+#include "core/captions/AssStyle.h"
+#include "core/captions/CaptionInfo.h"
+#include "core/captions/CaptionManager.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/application/MetaTypes.h"
 
 class TestCaptionInfo : public QObject
 {

@@ -10,11 +10,11 @@
 #include <QtTest>
 
 #include "CaptionSandbox.h"
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "caption/CaptionItem.h"
-#include "caption/CaptionManager.h"
-#include "caption/CaptionWidget.h"
+#include "core/base/AppConfig.h"
+#include "core/captions/CaptionManager.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/captions/CaptionItem.h"
+#include "gui/captions/CaptionWidget.h"
 
 namespace {
 

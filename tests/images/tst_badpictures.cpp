@@ -11,10 +11,10 @@
 #include "LogCapture.h"
 #include "PictureFiles.h"
 #include "app/TestHome.h"
-#include "images/ImageItem.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImageLoader.h"
-#include "images/ImagesWidget.h"
+#include "core/images/ImageLoader.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImagesWidget.h"
 
 using PictureFiles::noise;
 

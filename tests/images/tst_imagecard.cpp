@@ -9,8 +9,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include "images/ImageCaption.h"
-#include "images/ImageItem.h"
+#include "core/images/ImageCaption.h"
+#include "gui/images/ImageItem.h"
 
 namespace {
 

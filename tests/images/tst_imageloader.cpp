@@ -6,7 +6,7 @@
 
 #include "LogCapture.h"
 #include "PictureFiles.h"
-#include "images/ImageLoader.h"
+#include "core/images/ImageLoader.h"
 
 using PictureFiles::solid;
 

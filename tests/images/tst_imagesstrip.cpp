@@ -15,15 +15,15 @@
 
 #include "LogCapture.h"
 #include "PictureFiles.h"
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/PlatformShell.h"
-#include "app/ScreenManager.h"
-#include "images/CaptureData.h"
-#include "images/ImageItem.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImagesWidget.h"
-#include "images/SaveImageThread.h"
+#include "core/base/AppConfig.h"
+#include "core/base/PlatformShell.h"
+#include "core/base/ScreenManager.h"
+#include "core/images/SaveImageThread.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/images/CaptureData.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImagesWidget.h"
 
 using PictureFiles::solid;
 
@@ -579,6 +579,7 @@ void TestImagesStrip::exportTickedCards()
 {
     const QString output = m_dir.filePath("out");
     GlobalManager::instance()->setSetting(AppConfig::kFileSavePath, output);
+    GlobalManager::instance()->setSetting(AppConfig::kFileExtension, QStringLiteral("PNG"));
     QVERIFY(m_strip->importFile(picture("r.png", {320, 180}, Qt::red)));
     QVERIFY(m_strip->importFile(picture("g.png", {320, 180}, Qt::green)));
     QVERIFY(m_strip->importFile(picture("b.png", {320, 180}, Qt::blue)));

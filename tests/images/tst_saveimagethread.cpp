@@ -9,9 +9,9 @@
 #include <QtTest>
 
 #include "LogCapture.h"
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "images/SaveImageThread.h"
+#include "core/base/AppConfig.h"
+#include "core/images/SaveImageThread.h"
+#include "gui/application/GlobalManager.h"
 
 namespace {
 
@@ -120,10 +120,10 @@ void TestSaveImageThread::pngWhenNothingStored()
     QTemporaryDir dir;
     SaveImageThread thread;
     runExport(thread, {solid(10, 10, Qt::red)}, dir.path());
-    QCOMPARE(fileNames(dir.path()), QStringList{"Pictorb_1.png"});
-    QFile file(dir.filePath("Pictorb_1.png"));
+    QCOMPARE(fileNames(dir.path()), QStringList{"Pictorb_1.jpg"});
+    QFile file(dir.filePath("Pictorb_1.jpg"));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.read(4), QByteArray("\x89PNG"));
+    QCOMPARE(file.read(3), QByteArray("\xff\xd8\xff"));
 }
 
 void TestSaveImageThread::nullPictureIsSkipped()
@@ -133,12 +133,13 @@ void TestSaveImageThread::nullPictureIsSkipped()
     const QStringList order =
         runExport(thread, {solid(10, 10, Qt::red), QImage(), solid(10, 10, Qt::blue)}, dir.path());
     QCOMPARE(order, (QStringList{"start", "progress 0/3", "progress 2/3", "finished 2"}));
-    QCOMPARE(fileNames(dir.path()), (QStringList{"Pictorb_1.png", "Pictorb_3.png"}));
+    QCOMPARE(fileNames(dir.path()), (QStringList{"Pictorb_1.jpg", "Pictorb_3.jpg"}));
 }
 
 void TestSaveImageThread::collisionGetsCounter()
 {
     QTemporaryDir dir;
+    GlobalManager::instance()->setSetting(AppConfig::kFileExtension, QStringLiteral("PNG"));
     QVERIFY(solid(5, 5, Qt::black).save(dir.filePath("Pictorb_1.png")));
     QVERIFY(solid(5, 5, Qt::black).save(dir.filePath("Pictorb_1(1).png")));
     SaveImageThread thread;

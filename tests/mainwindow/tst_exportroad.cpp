@@ -1,17 +1,17 @@
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/PlatformShell.h"
 #include "app/TestHome.h"
-#include "images/ImageItem.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImagesWidget.h"
-#include "mainwindow/MainWindow.h"
-#include "preview/MergeLayout.h"
-#include "preview/PreviewWidget.h"
-#include "preview/PropertyItem.h"
-#include "video/CaptionStyleEditor.h"
-#include "video/VideoPlayWidget.h"
-#include "widgets/NormalButton.h"
+#include "core/base/AppConfig.h"
+#include "core/base/PlatformShell.h"
+#include "core/preview/MergeLayout.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/editor/CaptionStyleEditor.h"
+#include "gui/editor/VideoPlayWidget.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImagesWidget.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/preview/PreviewWidget.h"
+#include "gui/widgets/NormalButton.h"
+#include "gui/widgets/PropertyItem.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -230,7 +230,7 @@ void TestExportRoad::patchedPreviewEqualsAFreshMerge()
     select(3);
     QTest::keyClicks(editor->textEdit(), QStringLiteral("Fourth line"));
     editor->fontStyleBox(CaptionStyleEditor::Bold)->click();
-    editor->verticalBox(CaptionStyleEditor::VCenter)->click();
+    editor->verticalBox(ImageCaption::VCenter)->click();
     QVERIFY(checkSheet());
 
     window.imagesWidget()->deleteImage(window.imagesWidget()->cards().at(0));

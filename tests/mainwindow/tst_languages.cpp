@@ -1,23 +1,24 @@
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/MetaTypes.h"
-#include "app/ScreenManager.h"
 #include "app/TestHome.h"
-#include "app/TranslateManager.h"
-#include "caption/CaptionManager.h"
 #include "common/UrlCatcher.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImagesWidget.h"
-#include "mainwindow/MainWindow.h"
-#include "preview/PreviewWidget.h"
-#include "preview/PropertyItem.h"
-#include "video/CaptionStyleEditor.h"
-#include "video/ColorEntry.h"
-#include "video/VideoPlayWidget.h"
-#include "widgets/AboutDialog.h"
-#include "widgets/LoadingDialog.h"
-#include "widgets/MessageDialog.h"
-#include "widgets/NormalButton.h"
+#include "core/base/AppConfig.h"
+#include "core/base/ScreenManager.h"
+#include "core/base/TranslateManager.h"
+#include "core/captions/CaptionManager.h"
+#include "core/images/ImageCaption.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/application/MetaTypes.h"
+#include "gui/editor/CaptionStyleEditor.h"
+#include "gui/editor/ColorEntry.h"
+#include "gui/editor/VideoPlayWidget.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImagesWidget.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/preview/PreviewWidget.h"
+#include "gui/widgets/AboutDialog.h"
+#include "gui/widgets/LoadingDialog.h"
+#include "gui/widgets/MessageDialog.h"
+#include "gui/widgets/NormalButton.h"
+#include "gui/widgets/PropertyItem.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -312,18 +313,17 @@ void LanguagesTest::checkEditingPanel()
                                                   {CaptionStyleEditor::StrikeOut, "Strikethrough"}};
     for (const auto& [id, source] : fontStyles)
         QCOMPARE(editor->fontStyleBox(id)->text(), expected("CaptionStyleEditor", source));
-    QCOMPARE(editor->horizontalBox(CaptionStyleEditor::Left)->text(),
+    QCOMPARE(editor->horizontalBox(ImageCaption::Left)->text(),
              expected("CaptionStyleEditor", "Left"));
-    QCOMPARE(editor->horizontalBox(CaptionStyleEditor::HCenter)->text(),
+    QCOMPARE(editor->horizontalBox(ImageCaption::HCenter)->text(),
              expected("CaptionStyleEditor", "Center"));
-    QCOMPARE(editor->horizontalBox(CaptionStyleEditor::Right)->text(),
+    QCOMPARE(editor->horizontalBox(ImageCaption::Right)->text(),
              expected("CaptionStyleEditor", "Right"));
-    QCOMPARE(editor->verticalBox(CaptionStyleEditor::Bottom)->text(),
+    QCOMPARE(editor->verticalBox(ImageCaption::Bottom)->text(),
              expected("CaptionStyleEditor", "Bottom"));
-    QCOMPARE(editor->verticalBox(CaptionStyleEditor::VCenter)->text(),
+    QCOMPARE(editor->verticalBox(ImageCaption::VCenter)->text(),
              expected("CaptionStyleEditor", "Center"));
-    QCOMPARE(editor->verticalBox(CaptionStyleEditor::Top)->text(),
-             expected("CaptionStyleEditor", "Top"));
+    QCOMPARE(editor->verticalBox(ImageCaption::Top)->text(), expected("CaptionStyleEditor", "Top"));
 }
 
 void LanguagesTest::checkPreview()

@@ -1,13 +1,13 @@
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/PlatformShell.h"
 #include "common/UrlCatcher.h"
-#include "images/ImageItem.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImagesWidget.h"
-#include "mainwindow/MainWindow.h"
-#include "preview/PreviewWidget.h"
-#include "update/CheckUpdateDialog.h"
+#include "core/base/AppConfig.h"
+#include "core/base/PlatformShell.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImagesWidget.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/preview/PreviewWidget.h"
+#include "gui/update/CheckUpdateDialog.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/GlobalManager.h"
-#include "images/ImageItem.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/images/ImageItem.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "preview/MergeLayout.h"
+#include "core/preview/MergeLayout.h"
 
 #include "PreviewTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "preview/PropertyItem.h"
+#include "gui/widgets/PropertyItem.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "preview/ScaleViewBar.h"
-#include "widgets/IconButton.h"
-#include "widgets/TinySlider.h"
+#include "gui/widgets/IconButton.h"
+#include "gui/widgets/ScaleViewBar.h"
+#include "gui/widgets/TinySlider.h"
 
 #include "PreviewTestSupport.h"
 

@@ -1,14 +1,14 @@
-#include "app/AppConfig.h"
-#include "app/PlatformShell.h"
-#include "images/ImageListViewDialog.h"
-#include "images/ImageViewDialog.h"
-#include "images/ImagesWidget.h"
-#include "images/SaveFileBar.h"
-#include "preview/PreviewWidget.h"
-#include "preview/ScaleViewBar.h"
-#include "widgets/IconButton.h"
-#include "widgets/NormalButton.h"
-#include "widgets/TinySlider.h"
+#include "core/base/AppConfig.h"
+#include "core/base/PlatformShell.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImageViewDialog.h"
+#include "gui/images/ImagesWidget.h"
+#include "gui/images/SaveFileBar.h"
+#include "gui/preview/PreviewWidget.h"
+#include "gui/widgets/IconButton.h"
+#include "gui/widgets/NormalButton.h"
+#include "gui/widgets/ScaleViewBar.h"
+#include "gui/widgets/TinySlider.h"
 
 #include "PreviewTestSupport.h"
 
@@ -136,11 +136,11 @@ void TestViewerDialogs::unknownFormatLeavesNoSelection()
 {
     GlobalManager::instance()->setSetting(AppConfig::kFileExtension, QStringLiteral("GIF"));
     SaveFileBar bar;
-    QCOMPARE(bar.formatBox()->currentIndex(), -1);
+    QCOMPARE(bar.formatBox()->currentText(), AppConfig::kDefaultExportFormat);
     GlobalManager::instance()->setSetting(AppConfig::kFileExtension, QStringLiteral("PNG"));
     QCOMPARE(bar.formatBox()->currentIndex(), 1);
     GlobalManager::instance()->setSetting(AppConfig::kFileExtension, QStringLiteral("png"));
-    QCOMPARE(bar.formatBox()->currentIndex(), -1);
+    QCOMPARE(bar.formatBox()->currentText(), AppConfig::kDefaultExportFormat);
 }
 
 void TestViewerDialogs::emptyFolderShowsThePicturesFolder()

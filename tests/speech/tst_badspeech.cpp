@@ -7,14 +7,14 @@
 
 #include "../caption/CaptionSandbox.h"
 #include "../images/LogCapture.h"
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "caption/CaptionItem.h"
-#include "caption/CaptionManager.h"
-#include "caption/CaptionWidget.h"
 #include "common/FifoTrap.h"
 #include "common/LoopbackHttpServer.h"
-#include "speech/HttpManager.h"
+#include "core/base/AppConfig.h"
+#include "core/captions/CaptionManager.h"
+#include "core/speech/HttpManager.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/captions/CaptionItem.h"
+#include "gui/captions/CaptionWidget.h"
 
 using CaptionTest::posted;
 

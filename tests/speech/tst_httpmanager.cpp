@@ -5,10 +5,10 @@
 
 #include "../caption/CaptionSandbox.h"
 #include "../images/LogCapture.h"
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
 #include "common/LoopbackHttpServer.h"
-#include "speech/HttpManager.h"
+#include "core/base/AppConfig.h"
+#include "core/speech/HttpManager.h"
+#include "gui/application/GlobalManager.h"
 
 namespace {
 

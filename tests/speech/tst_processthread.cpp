@@ -6,10 +6,10 @@
 #include "../caption/CaptionSandbox.h"
 #include "../images/LogCapture.h"
 #include "TestMedia.h"
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "caption/CaptionManager.h"
-#include "speech/ProcessThread.h"
+#include "core/base/AppConfig.h"
+#include "core/captions/CaptionManager.h"
+#include "core/speech/ProcessThread.h"
+#include "gui/application/GlobalManager.h"
 
 namespace {
 

@@ -9,14 +9,14 @@
 #include "../caption/CaptionSandbox.h"
 #include "../images/LogCapture.h"
 #include "TestMedia.h"
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "caption/CaptionItem.h"
-#include "caption/CaptionManager.h"
-#include "caption/CaptionWidget.h"
 #include "common/LoopbackHttpServer.h"
-#include "speech/HttpManager.h"
-#include "speech/ProcessThread.h"
+#include "core/base/AppConfig.h"
+#include "core/captions/CaptionManager.h"
+#include "core/speech/HttpManager.h"
+#include "core/speech/ProcessThread.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/captions/CaptionItem.h"
+#include "gui/captions/CaptionWidget.h"
 
 namespace {
 

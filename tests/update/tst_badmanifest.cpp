@@ -1,10 +1,10 @@
-#include "app/GlobalManager.h"
 #include "app/TestHome.h"
 #include "common/FifoTrap.h"
 #include "common/LoopbackHttpServer.h"
-#include "update/CheckUpdateDialog.h"
-#include "update/DownloadManager.h"
-#include "update/UpdateManifest.h"
+#include "core/update/DownloadManager.h"
+#include "core/update/UpdateManifest.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/update/CheckUpdateDialog.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "update/CheckUpdateDialog.h"
+#include "gui/update/CheckUpdateDialog.h"
 
-#include "app/GlobalManager.h"
 #include "common/LoopbackHttpServer.h"
 #include "common/UrlCatcher.h"
-#include "update/DownloadManager.h"
-#include "update/UpdateManifest.h"
+#include "core/update/DownloadManager.h"
+#include "core/update/UpdateManifest.h"
+#include "gui/application/GlobalManager.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "update/DownloadManager.h"
+#include "core/update/DownloadManager.h"
 
 #include "../images/LogCapture.h"
 #include "common/LoopbackHttpServer.h"

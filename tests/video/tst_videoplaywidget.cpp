@@ -1,17 +1,17 @@
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/ScreenManager.h"
 #include "app/TestHome.h"
-#include "app/TranslateManager.h"
-#include "images/ImageCaption.h"
-#include "images/ImageItem.h"
-#include "preview/PropertyItem.h"
-#include "video/CaptionStyleEditor.h"
-#include "video/ColorEntry.h"
-#include "video/PlaybackBar.h"
-#include "video/VideoPlayWidget.h"
-#include "widgets/IconButton.h"
-#include "widgets/TinySlider.h"
+#include "core/base/AppConfig.h"
+#include "core/base/ScreenManager.h"
+#include "core/base/TranslateManager.h"
+#include "core/images/ImageCaption.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/editor/CaptionStyleEditor.h"
+#include "gui/editor/ColorEntry.h"
+#include "gui/editor/PlaybackBar.h"
+#include "gui/editor/VideoPlayWidget.h"
+#include "gui/images/ImageItem.h"
+#include "gui/widgets/IconButton.h"
+#include "gui/widgets/PropertyItem.h"
+#include "gui/widgets/TinySlider.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -255,12 +255,12 @@ void TestVideoPlayWidget::alignmentOptionPlacesCaption_data()
 {
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<int>("id");
-    QTest::newRow("right") << true << int(CaptionStyleEditor::Right);
-    QTest::newRow("centre") << true << int(CaptionStyleEditor::HCenter);
-    QTest::newRow("left") << true << int(CaptionStyleEditor::Left);
-    QTest::newRow("top") << false << int(CaptionStyleEditor::Top);
-    QTest::newRow("middle") << false << int(CaptionStyleEditor::VCenter);
-    QTest::newRow("bottom") << false << int(CaptionStyleEditor::Bottom);
+    QTest::newRow("right") << true << int(ImageCaption::Right);
+    QTest::newRow("centre") << true << int(ImageCaption::HCenter);
+    QTest::newRow("left") << true << int(ImageCaption::Left);
+    QTest::newRow("top") << false << int(ImageCaption::Top);
+    QTest::newRow("middle") << false << int(ImageCaption::VCenter);
+    QTest::newRow("bottom") << false << int(ImageCaption::Bottom);
 }
 
 void TestVideoPlayWidget::alignmentOptionPlacesCaption()
@@ -294,8 +294,8 @@ void TestVideoPlayWidget::alignmentOptionPlacesCaption()
 void TestVideoPlayWidget::typingPositionUntickesOptionsButKeepsAlignment()
 {
     ImageItem* card = showCard(640, 360, QStringLiteral("Hi"));
-    m_editor->horizontalBox(CaptionStyleEditor::HCenter)->click();
-    m_editor->verticalBox(CaptionStyleEditor::Top)->click();
+    m_editor->horizontalBox(ImageCaption::HCenter)->click();
+    m_editor->verticalBox(ImageCaption::Top)->click();
     QCOMPARE(card->caption()->x, 320);
 
     QTest::keyClicks(m_editor->property(CaptionStyleEditor::X)->lineEdit(), QStringLiteral("5"));
@@ -356,8 +356,8 @@ void TestVideoPlayWidget::loadingACardFillsTheEditor()
     QCOMPARE(m_editor->textColorEntry()->hexField()->text(), QStringLiteral("102030"));
     QCOMPARE(m_editor->textColorEntry()->opacityField()->text(), QStringLiteral("50"));
     QCOMPARE(m_editor->borderColorEntry()->hexField()->text(), QStringLiteral("0000FF"));
-    QVERIFY(m_editor->horizontalBox(CaptionStyleEditor::Right)->isChecked());
-    QVERIFY(m_editor->verticalBox(CaptionStyleEditor::VCenter)->isChecked());
+    QVERIFY(m_editor->horizontalBox(ImageCaption::Right)->isChecked());
+    QVERIFY(m_editor->verticalBox(ImageCaption::VCenter)->isChecked());
 
     // The card's own alignment survives the next edit.
     QTest::keyClicks(m_editor->textEdit(), QStringLiteral("!"));
@@ -408,7 +408,7 @@ void TestVideoPlayWidget::noCardMeansNothingIsApplied()
     QTest::keyClicks(m_editor->textEdit(), QStringLiteral("typed"));
     QTest::keyClicks(m_editor->property(CaptionStyleEditor::Size)->lineEdit(), QStringLiteral("0"));
     m_editor->fontStyleBox(CaptionStyleEditor::Bold)->click();
-    m_editor->horizontalBox(CaptionStyleEditor::Right)->click();
+    m_editor->horizontalBox(ImageCaption::Right)->click();
     m_panel->applyCaptionEdit();
     QCOMPARE(edits.count(), 0);
     QCOMPARE(m_editor->textEdit()->toPlainText(), QStringLiteral("typed"));
@@ -539,7 +539,7 @@ void TestVideoPlayWidget::languageChangeRelabelsButKeepsValues()
     QCOMPARE(title->text(), QStringLiteral("<Edit>"));
     QCOMPARE(m_editor->fontStyleBox(CaptionStyleEditor::StrikeOut)->text(),
              QStringLiteral("<Strikethrough>"));
-    QCOMPARE(m_editor->verticalBox(CaptionStyleEditor::Top)->text(), QStringLiteral("<Top>"));
+    QCOMPARE(m_editor->verticalBox(ImageCaption::Top)->text(), QStringLiteral("<Top>"));
     QCOMPARE(m_editor->property(CaptionStyleEditor::Border)->label()->text(),
              QStringLiteral("<Border>"));
     QCOMPARE(m_editor->property(CaptionStyleEditor::X)->label()->text(), QStringLiteral("X"));

@@ -1,14 +1,13 @@
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
-#include "app/TranslateManager.h"
-#include "widgets/BaseButton.h"
-#include "widgets/BaseDialog.h"
-#include "widgets/BaseWidget.h"
-#include "widgets/BaseWidgetOther.h"
-#include "widgets/BaseWindow.h"
-#include "widgets/IconButton.h"
-#include "widgets/NormalButton.h"
-#include "widgets/TinySlider.h"
+#include "core/base/AppConfig.h"
+#include "core/base/TranslateManager.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/widgets/BaseButton.h"
+#include "gui/widgets/BaseDialog.h"
+#include "gui/widgets/BaseWidget.h"
+#include "gui/widgets/BaseWindow.h"
+#include "gui/widgets/IconButton.h"
+#include "gui/widgets/NormalButton.h"
+#include "gui/widgets/TinySlider.h"
 
 #include "../app/TestHome.h"
 
@@ -42,10 +41,10 @@ public:
     int runs = 0;
 };
 
-class CountingOther : public BaseWidgetOther
+class CountingOther : public BaseWidget
 {
 public:
-    CountingOther()
+    CountingOther() : BaseWidget(nullptr, 2, Plain)
     {
         setLanguageCallback([this] { ++runs; });
     }
@@ -124,7 +123,7 @@ void BaseWidgetsTest::objectNamesAndLayouts()
     QCOMPARE(icon.objectName(), QStringLiteral("icon_button"));
     QCOMPARE(normal.objectName(), QStringLiteral("button"));
     QVERIFY(icon.textLabel()->isHidden());
-    QCOMPARE(normal.baseLayout()->contentsMargins(), QMargins(10, 4, 10, 4));
+    QCOMPARE(normal.innerLayout()->contentsMargins(), QMargins(10, 4, 10, 4));
     QVERIFY(icon.testAttribute(Qt::WA_StyledBackground));
 }
 

@@ -1,10 +1,10 @@
-#include "widgets/AboutDialog.h"
-#include "widgets/LoadingDialog.h"
-#include "widgets/MessageDialog.h"
+#include "gui/widgets/AboutDialog.h"
+#include "gui/widgets/LoadingDialog.h"
+#include "gui/widgets/MessageDialog.h"
 
-#include "app/AppConfig.h"
-#include "app/GlobalManager.h"
 #include "common/UrlCatcher.h"
+#include "core/base/AppConfig.h"
+#include "gui/application/GlobalManager.h"
 
 #include <QFile>
 #include <QIcon>

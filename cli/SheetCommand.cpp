@@ -1,0 +1,461 @@
+#include "cli/SheetCommand.h"
+
+#include <cstdio>
+#include <utility>
+
+#include <QColor>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QRegularExpression>
+
+#include "core/images/ImageComposer.h"
+#include "core/images/ImageFileWriter.h"
+#include "core/images/ImageLoader.h"
+#include "core/images/StillDecoder.h"
+#include "core/preview/SheetExport.h"
+
+namespace {
+
+const QString kProgram = QStringLiteral("pictorb-sheet");
+// Subtitle files are text; anything larger is not one and is not read into memory.
+constexpr qint64 kMaxSubtitleBytes = 16 * 1024 * 1024;
+
+struct Choice
+{
+    QString name;
+    int value;
+};
+
+const QList<Choice> kLayouts = {{QStringLiteral("grid"), MergeLayout::Grid},
+                                {QStringLiteral("vertical"), MergeLayout::Vertical},
+                                {QStringLiteral("horizontal"), MergeLayout::Horizontal}};
+const QList<Choice> kHorizontalAligns = {{QStringLiteral("left"), ImageCaption::Left},
+                                         {QStringLiteral("center"), ImageCaption::HCenter},
+                                         {QStringLiteral("right"), ImageCaption::Right}};
+const QList<Choice> kVerticalAligns = {{QStringLiteral("top"), ImageCaption::Top},
+                                       {QStringLiteral("middle"), ImageCaption::VCenter},
+                                       {QStringLiteral("bottom"), ImageCaption::Bottom}};
+
+// Options and their ranges; the ranges are those of the application's fields.
+const QCommandLineOption kLayout({QStringLiteral("l"), QStringLiteral("layout")},
+                                 QStringLiteral("grid, vertical (default) or horizontal."),
+                                 QStringLiteral("layout"), QStringLiteral("vertical"));
+const QCommandLineOption kColumns({QStringLiteral("c"), QStringLiteral("columns")},
+                                  QStringLiteral("Columns of the grid, 1 to 10 (default 3)."),
+                                  QStringLiteral("count"), QStringLiteral("3"));
+const QCommandLineOption kXSpace(QStringLiteral("x-space"),
+                                 QStringLiteral("Horizontal spacing in pixels, -9999 to 9999; "
+                                                "negative in a row keeps the right band."),
+                                 QStringLiteral("pixels"), QStringLiteral("0"));
+const QCommandLineOption kYSpace(QStringLiteral("y-space"),
+                                 QStringLiteral("Vertical spacing in pixels, -9999 to 9999; "
+                                                "negative in a stack keeps the bottom band."),
+                                 QStringLiteral("pixels"), QStringLiteral("0"));
+const QCommandLineOption kScale({QStringLiteral("s"), QStringLiteral("scale")},
+                                QStringLiteral("Output size in percent, 1 to 500 (default 100)."),
+                                QStringLiteral("percent"), QStringLiteral("100"));
+const QCommandLineOption kFontSize(QStringLiteral("font-size"),
+                                   QStringLiteral("Caption size in points, 1 to 100 (default "
+                                                  "18)."),
+                                   QStringLiteral("points"), QStringLiteral("18"));
+const QCommandLineOption kTextColor(QStringLiteral("text-color"),
+                                    QStringLiteral("Caption colour: #RRGGBB, #AARRGGBB or a "
+                                                   "colour name (default white)."),
+                                    QStringLiteral("color"), QStringLiteral("#FFFFFF"));
+const QCommandLineOption kTextOpacity(QStringLiteral("text-opacity"),
+                                      QStringLiteral("Caption opacity in percent, 0 to 100."),
+                                      QStringLiteral("percent"));
+const QCommandLineOption kBorderColor(QStringLiteral("border-color"),
+                                      QStringLiteral("Outline colour (default black)."),
+                                      QStringLiteral("color"), QStringLiteral("#000000"));
+const QCommandLineOption kBorderOpacity(QStringLiteral("border-opacity"),
+                                        QStringLiteral("Outline opacity in percent, 0 to 100."),
+                                        QStringLiteral("percent"));
+const QCommandLineOption kBorder(QStringLiteral("border"),
+                                 QStringLiteral("Outline width in pixels, 0 to 500 (default 0)."),
+                                 QStringLiteral("pixels"), QStringLiteral("0"));
+const QCommandLineOption kBold(QStringLiteral("bold"), QStringLiteral("Bold captions."));
+const QCommandLineOption kItalic(QStringLiteral("italic"), QStringLiteral("Italic captions."));
+const QCommandLineOption kUnderline(QStringLiteral("underline"),
+                                    QStringLiteral("Underlined captions."));
+const QCommandLineOption kStrikeOut(QStringLiteral("strike-out"),
+                                    QStringLiteral("Struck-through captions."));
+const QCommandLineOption kHAlign(QStringLiteral("h-align"),
+                                 QStringLiteral("left, center or right (default: centred)."),
+                                 QStringLiteral("align"));
+const QCommandLineOption kVAlign(QStringLiteral("v-align"),
+                                 QStringLiteral("top, middle or bottom (default: 40 pixels "
+                                                "above the bottom)."),
+                                 QStringLiteral("align"));
+const QCommandLineOption kSubtitles(QStringLiteral("subtitles"),
+                                    QStringLiteral("Text file (UTF-8), one caption line per "
+                                                   "still; an empty line leaves a still bare."),
+                                    QStringLiteral("file"));
+const QCommandLineOption kSrt(QStringLiteral("srt"),
+                              QStringLiteral("SubRip file: its entries in order, one per still."),
+                              QStringLiteral("file"));
+const QCommandLineOption kOutput({QStringLiteral("o"), QStringLiteral("output")},
+                                 QStringLiteral("The sheet to write: .jpg, .png or .webp."),
+                                 QStringLiteral("file"));
+const QCommandLineOption kQuality({QStringLiteral("q"), QStringLiteral("quality")},
+                                  QStringLiteral("0 to 100: JPG and WEBP quality; for PNG, "
+                                                 "higher is faster and larger (default: as "
+                                                 "the application writes)."),
+                                  QStringLiteral("quality"), QStringLiteral("-1"));
+
+void print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+bool readInt(const QCommandLineParser& parser, const QCommandLineOption& option, int minimum,
+             int maximum, int& value, QString& error)
+{
+    bool ok = false;
+    const QString text = parser.value(option);
+    const int number = text.toInt(&ok, 10);
+    if (!ok || number < minimum || number > maximum) {
+        error = QStringLiteral("--%1 takes a whole number from %2 to %3, not \"%4\"")
+                    .arg(option.names().constLast())
+                    .arg(minimum)
+                    .arg(maximum)
+                    .arg(text);
+        return false;
+    }
+    value = number;
+    return true;
+}
+
+bool readChoice(const QCommandLineParser& parser, const QCommandLineOption& option,
+                const QList<Choice>& choices, int& value, QString& error)
+{
+    const QString text = parser.value(option).toLower();
+    QStringList names;
+    for (const Choice& choice : choices) {
+        if (choice.name == text) {
+            value = choice.value;
+            return true;
+        }
+        names << choice.name;
+    }
+    error = QStringLiteral("--%1 takes %2, not \"%3\"")
+                .arg(option.names().constLast(), names.join(QStringLiteral(", ")),
+                     parser.value(option));
+    return false;
+}
+
+// A colour as the caption record stores it (#AARRGGBB). The opacity, when given, replaces
+// the colour's own alpha the way the editor's percent field does.
+bool readColor(const QCommandLineParser& parser, const QCommandLineOption& colorOption,
+               const QCommandLineOption& opacityOption, QString& value, QString& error)
+{
+    QColor color(parser.value(colorOption));
+    if (!color.isValid()) {
+        error = QStringLiteral("--%1: \"%2\" is no colour")
+                    .arg(colorOption.names().constLast(), parser.value(colorOption));
+        return false;
+    }
+    if (parser.isSet(opacityOption)) {
+        int percent = 100;
+        if (!readInt(parser, opacityOption, 0, 100, percent, error))
+            return false;
+        color.setAlpha(percent * 255 / 100);
+    }
+    value = color.name(QColor::HexArgb);
+    return true;
+}
+
+bool readText(const QString& path, QString& text, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    if (file.size() > kMaxSubtitleBytes) {
+        error = QStringLiteral("\"%1\" is too large for a subtitle file").arg(path);
+        return false;
+    }
+    text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return true;
+}
+
+QStringList plainLines(const QString& text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    // The line break that ends the last line starts no line of its own.
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// SubRip entries: a number, a "start --> end" line, then text lines up to a blank line. A
+// caption is drawn on one line, so an entry's lines are joined with spaces; formatting tags
+// such as <i> would otherwise show as text.
+bool srtEntries(const QString& text, QStringList& entries, QString& error)
+{
+    static const QRegularExpression timing(
+        QStringLiteral("^\\s*\\d+:\\d+:\\d+[,.]\\d+\\s*-->\\s*\\d+:\\d+:\\d+[,.]\\d+"));
+    static const QRegularExpression tag(QStringLiteral("</?[A-Za-z][^>]*>|\\{\\\\[^}]*\\}"));
+    const QStringList blocks =
+        text.split(QRegularExpression(QStringLiteral("\\n[ \\t]*\\n")), Qt::SkipEmptyParts);
+    for (const QString& block : blocks) {
+        QStringList lines = block.trimmed().split(QLatin1Char('\n'));
+        if (lines.size() < 2 || !timing.match(lines.at(1)).hasMatch()) {
+            error = QStringLiteral("entry %1 has no \"start --> end\" line after its number")
+                        .arg(entries.size() + 1);
+            return false;
+        }
+        lines.erase(lines.begin(), lines.begin() + 2);
+        QStringList words;
+        for (const QString& line : qAsConst(lines))
+            words << QString(line).remove(tag).trimmed();
+        words.removeAll(QString());
+        entries << words.join(QLatin1Char(' '));
+    }
+    return true;
+}
+
+} // namespace
+
+int SheetCommand::run(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    describe(parser);
+    if (!parser.parse(arguments)) {
+        m_error = parser.errorText();
+        return fail(UsageError);
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        print(stdout, parser.helpText());
+        return Success;
+    }
+    if (!readOptions(parser))
+        return fail(UsageError);
+    if (!readSubtitles(parser))
+        return fail(Failure);
+
+    QImage sheet;
+    if (!buildSheet(sheet))
+        return fail(Failure);
+    const QImage output = SheetExport::scaled(sheet, m_scale);
+    // The full-size sheet is not needed while a scaled copy is written.
+    sheet = QImage();
+    if (!SheetExport::fits(output, m_format)) {
+        m_error = QStringLiteral("a sheet of %1 x %2 is too large for %3 (at most %4 pixels per "
+                                 "side); lower --scale or choose another format")
+                      .arg(output.width())
+                      .arg(output.height())
+                      .arg(m_format.toUpper())
+                      .arg(SheetExport::maximumSide(m_format));
+        return fail(Failure);
+    }
+    return write(output) ? Success : fail(Failure);
+}
+
+void SheetCommand::describe(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Merges stills and their subtitle lines into one sheet, as Pictorb's "
+                       "Export does.\nA subtitle-strip sheet of 1080-pixel stills: --layout "
+                       "vertical --y-space -980"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("stills"),
+                                 QStringLiteral("The pictures, in sheet order; the first sets "
+                                                "the size every other one is fitted to."),
+                                 QStringLiteral("still..."));
+    parser.addOptions({kLayout,    kColumns,     kXSpace,      kYSpace,        kScale,  kFontSize,
+                       kTextColor, kTextOpacity, kBorderColor, kBorderOpacity, kBorder, kBold,
+                       kItalic,    kUnderline,   kStrikeOut,   kHAlign,        kVAlign, kSubtitles,
+                       kSrt,       kOutput,      kQuality});
+}
+
+bool SheetCommand::readOptions(const QCommandLineParser& parser)
+{
+    m_stills = parser.positionalArguments();
+    if (m_stills.isEmpty()) {
+        m_error = QStringLiteral("no stills given (see --help)");
+        return false;
+    }
+    if (parser.isSet(kSubtitles) && parser.isSet(kSrt)) {
+        m_error = QStringLiteral("--subtitles and --srt cannot be used together");
+        return false;
+    }
+    return readChoice(parser, kLayout, kLayouts, m_params.type, m_error) &&
+           readInt(parser, kColumns, 1, 10, m_params.columns, m_error) &&
+           readInt(parser, kXSpace, -9999, 9999, m_params.xSpace, m_error) &&
+           readInt(parser, kYSpace, -9999, 9999, m_params.ySpace, m_error) &&
+           readInt(parser, kScale, 1, 500, m_scale, m_error) && readStyle(parser) &&
+           readOutput(parser);
+}
+
+bool SheetCommand::readStyle(const QCommandLineParser& parser)
+{
+    int fontSize = 0;
+    if (!readInt(parser, kFontSize, 1, 100, fontSize, m_error) ||
+        !readInt(parser, kBorder, 0, 500, m_style.border, m_error) ||
+        !readColor(parser, kTextColor, kTextOpacity, m_style.color, m_error) ||
+        !readColor(parser, kBorderColor, kBorderOpacity, m_style.borderColor, m_error))
+        return false;
+    m_style.fontSize = QString::number(fontSize);
+    m_style.bold = parser.isSet(kBold);
+    m_style.italic = parser.isSet(kItalic);
+    m_style.underline = parser.isSet(kUnderline);
+    m_style.strikeOut = parser.isSet(kStrikeOut);
+    if (parser.isSet(kHAlign) && !readChoice(parser, kHAlign, kHorizontalAligns, m_hAlign, m_error))
+        return false;
+    if (parser.isSet(kVAlign) && !readChoice(parser, kVAlign, kVerticalAligns, m_vAlign, m_error))
+        return false;
+    m_style.hAlign = m_hAlign;
+    m_style.vAlign = m_vAlign;
+    return true;
+}
+
+bool SheetCommand::readOutput(const QCommandLineParser& parser)
+{
+    m_output = parser.value(kOutput);
+    if (m_output.isEmpty()) {
+        m_error = QStringLiteral("no output file given (-o sheet.jpg|png|webp)");
+        return false;
+    }
+    const QString suffix = QFileInfo(m_output).suffix().toLower();
+    const QStringList known = {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"),
+                               QStringLiteral("webp")};
+    if (!known.contains(suffix)) {
+        m_error = QStringLiteral("the output \"%1\" must end in .jpg, .png or .webp").arg(m_output);
+        return false;
+    }
+    if (!QImageWriter::supportedImageFormats().contains(suffix.toLatin1())) {
+        m_error = QStringLiteral("this installation has no %1 writer").arg(suffix.toUpper());
+        return false;
+    }
+    m_format = suffix;
+    return readInt(parser, kQuality, -1, 100, m_quality, m_error);
+}
+
+bool SheetCommand::readSubtitles(const QCommandLineParser& parser)
+{
+    const bool srt = parser.isSet(kSrt);
+    if (!srt && !parser.isSet(kSubtitles))
+        return true;
+    const QString path = parser.value(srt ? kSrt : kSubtitles);
+    QString text;
+    if (!readText(path, text, m_error))
+        return false;
+    if (srt) {
+        QString error;
+        if (!srtEntries(text, m_subtitles, error)) {
+            m_error = QStringLiteral("\"%1\": %2").arg(path, error);
+            return false;
+        }
+    } else {
+        m_subtitles = plainLines(text);
+    }
+    // A count that differs means the lines would land on the wrong stills.
+    if (m_subtitles.size() != m_stills.size()) {
+        m_error = QStringLiteral("\"%1\" has %2 %3 for %4 stills")
+                      .arg(path)
+                      .arg(m_subtitles.size())
+                      .arg(srt ? QStringLiteral("entries") : QStringLiteral("lines"))
+                      .arg(m_stills.size());
+        return false;
+    }
+    return true;
+}
+
+// The stills are decoded, captioned and copied one at a time, so only a few pictures are
+// held beside the sheet. Every card shares the first picture's canvas, which fixes the plan
+// before the others are decoded; plans list the pictures in order.
+bool SheetCommand::buildSheet(QImage& sheet)
+{
+    QImage first = ImageLoader::load(m_stills.first());
+    if (first.isNull()) {
+        m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.first());
+        return false;
+    }
+    const QSize canvasSize = first.size();
+    const MergeLayout::Plan plan =
+        MergeLayout::plan(QVector<QSize>(m_stills.size(), canvasSize), m_params);
+    sheet = MergeLayout::canvas(plan);
+    if (sheet.isNull()) {
+        m_error = QStringLiteral("a sheet of %1 x %2 pixels cannot be made")
+                      .arg(plan.width)
+                      .arg(plan.height);
+        return false;
+    }
+
+    QVector<StillDecoder::Job> jobs;
+    for (const MergeLayout::Placement& placement : plan.placements) {
+        if (placement.index == 0)
+            continue;
+        // Text is drawn on the whole canvas, as on a card: drawn on a band instead, a glyph
+        // edge can come out one level apart. A still without a caption is only copied, so
+        // the part the sheet shows is all it needs decoded.
+        const bool band = placement.source != QRect(QPoint(0, 0), canvasSize) &&
+                          m_subtitles.value(placement.index).isEmpty();
+        jobs.append({m_stills.at(placement.index), band ? placement.source : QRect()});
+    }
+    // Decoding, most of the work, runs on worker threads; captions are drawn here, on the
+    // application's thread, as the cards draw them on the GUI thread: text drawn on another
+    // thread may come out a few antialiased pixels apart.
+    StillDecoder decoder(std::move(jobs), canvasSize);
+    for (MergeLayout::Placement placement : plan.placements) {
+        const int index = placement.index;
+        StillDecoder::Still still =
+            index == 0 ? StillDecoder::Still{std::exchange(first, {}), true, QPoint(0, 0)}
+                       : decoder.next();
+        if (still.picture.isNull()) {
+            m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.at(index));
+            return false;
+        }
+        placement.source.translate(-still.origin);
+        // A band is only ever decoded of an opaque still of the canvas size, which the
+        // letterbox passes through as it is.
+        QImage canvas = still.whole ? ImageComposer::letterbox(std::move(still.picture), canvasSize)
+                                    : std::move(still.picture);
+        MergeLayout::place(sheet, composedStill(index, std::move(canvas), canvasSize), placement);
+    }
+    return true;
+}
+
+// What a card of the application holds for this still: the picture on the canvas with the
+// caption a new card gets (each card continues the position of the first, placed on the
+// canvas), styled and aligned as the options say. A band of the canvas (at a non-zero
+// origin) is only decoded for a still without a caption, and stays as it is.
+QImage SheetCommand::composedStill(int index, QImage canvas, const QSize& canvasSize) const
+{
+    ImageCaption caption = m_style;
+    caption.text = m_subtitles.value(index);
+    if (caption.text.isEmpty())
+        return canvas;
+    caption.placeOn(canvasSize);
+    if (m_hAlign != 0)
+        caption.x = ImageComposer::xPos(caption, canvasSize.width(), m_hAlign);
+    if (m_vAlign != 0)
+        caption.y = ImageComposer::yPos(caption, canvasSize.height(), m_vAlign);
+    return ImageComposer::compose(std::move(canvas), caption);
+}
+
+bool SheetCommand::write(const QImage& picture)
+{
+    // A failed write leaves no partial sheet under the final name and keeps any earlier file
+    // there.
+    QString error;
+    if (ImageFileWriter::replace(picture, m_output, m_format, m_quality, &error))
+        return true;
+    m_error = QStringLiteral("cannot write \"%1\": %2").arg(m_output, error);
+    return false;
+}
+
+int SheetCommand::fail(int code) const
+{
+    print(stderr, QStringLiteral("%1: %2\n").arg(kProgram, m_error));
+    return code;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include "core/images/ImageCaption.h"
+#include "core/preview/MergeLayout.h"
+
+class QCommandLineParser;
+
+// The batch sheet tool: merges stills and their subtitle lines into one picture from the
+// command line, through the letterbox, caption, merge and export rules of the application's
+// Export button, so the same inputs give the same pixels. Needs a QGuiApplication (fonts).
+class SheetCommand final
+{
+    Q_DISABLE_COPY_MOVE(SheetCommand)
+
+public:
+    enum ExitCode
+    {
+        Success = 0,
+        Failure = 1,   // a still, a subtitle file or the output could not be read or written
+        UsageError = 2 // the command line itself is wrong
+    };
+
+    SheetCommand() = default;
+
+    // Runs one command line, the program name first. Help goes to stdout, every error to
+    // stderr as one line; the output file appears complete or not at all.
+    int run(const QStringList& arguments);
+
+private:
+    static void describe(QCommandLineParser& parser);
+    bool readOptions(const QCommandLineParser& parser);
+    bool readStyle(const QCommandLineParser& parser);
+    bool readOutput(const QCommandLineParser& parser);
+    bool readSubtitles(const QCommandLineParser& parser);
+    bool buildSheet(QImage& sheet);
+    QImage composedStill(int index, QImage canvas, const QSize& canvasSize) const;
+    bool write(const QImage& picture);
+    int fail(int code) const;
+
+    QStringList m_stills;
+    QStringList m_subtitles;
+    MergeLayout::Params m_params;
+    int m_scale = 100;
+    ImageCaption m_style;
+    int m_hAlign = 0;
+    int m_vAlign = 0;
+    QString m_output;
+    QString m_format;
+    int m_quality = -1;
+    QString m_error;
+};

@@ -1,0 +1,131 @@
+#include "core/images/ImageFileWriter.h"
+
+#include "core/base/AppConfig.h"
+#include "core/base/Paths.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QRandomGenerator>
+#include <QSaveFile>
+
+namespace {
+
+// Another writer may take each free name between the check and the rename.
+constexpr int kRenameAttempts = 100;
+
+// ".Pictorb-<pid>-<random>": the process id tells a leftover of an ended run from a write of
+// this one.
+QString hiddenPrefix(qint64 pid)
+{
+    return QStringLiteral(".%1-%2-").arg(AppConfig::kProductName).arg(pid);
+}
+
+// A new hidden file in dir, opened for writing. Created by open(), not as a temporary file, so
+// it gets the mode of any new file of the user's instead of one only its owner may read; and
+// unbuffered, so a failed write reports the system's own reason (a full disk says so).
+bool openHidden(const QString& dir, QFile& file)
+{
+    const QString prefix = hiddenPrefix(QCoreApplication::applicationPid());
+    for (int attempt = 0; attempt < kRenameAttempts; ++attempt) {
+        file.setFileName(QStringLiteral("%1/%2%3")
+                             .arg(dir, prefix)
+                             .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+            return true;
+        if (!file.exists())
+            return false;
+    }
+    return false;
+}
+
+bool writeAll(QFileDevice& file, const QByteArray& bytes)
+{
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+} // namespace
+
+QByteArray ImageFileWriter::encode(const QImage& picture, const QString& format, int quality,
+                                   QString* error)
+{
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format.toLower().toLatin1());
+    writer.setQuality(quality);
+    if (!writer.write(picture)) {
+        if (error)
+            *error = writer.errorString();
+        return QByteArray();
+    }
+    return encoded;
+}
+
+QString ImageFileWriter::writeNew(const QImage& picture, const QString& dir, const QString& stem,
+                                  const QString& format, int quality, QString* error)
+{
+    const QString suffix = format.toLower();
+    const QByteArray encoded = encode(picture, suffix, quality, error);
+    if (encoded.isEmpty())
+        return QString();
+    QFile file;
+    if (!openHidden(dir, file)) {
+        if (error)
+            *error = file.errorString();
+        return QString();
+    }
+    if (!writeAll(file, encoded)) {
+        if (error)
+            *error = file.errorString();
+        file.close();
+        file.remove();
+        return QString();
+    }
+    file.close();
+    for (int attempt = 0; attempt < kRenameAttempts; ++attempt) {
+        const QString candidate = Paths::freeFileName(dir, stem, suffix);
+        if (QFile::rename(file.fileName(), candidate))
+            return candidate;
+        if (!QFileInfo::exists(candidate))
+            break;
+    }
+    if (error)
+        *error = QCoreApplication::translate("ImageFileWriter", "no free file name in %1").arg(dir);
+    file.remove();
+    return QString();
+}
+
+bool ImageFileWriter::replace(const QImage& picture, const QString& path, const QString& format,
+                              int quality, QString* error)
+{
+    const QByteArray encoded = encode(picture, format, quality, error);
+    if (encoded.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !writeAll(file, encoded) || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+void ImageFileWriter::removeLeftovers(const QString& dir)
+{
+    const QString own = hiddenPrefix(QCoreApplication::applicationPid());
+    const QString pattern = QStringLiteral(".%1-*-*").arg(AppConfig::kProductName);
+    const QFileInfoList leftovers =
+        QDir(dir).entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& leftover : leftovers) {
+        if (leftover.fileName().startsWith(own))
+            continue;
+        qDebug() << "removing an unfinished export:" << leftover.filePath();
+        QFile::remove(leftover.filePath());
+    }
+}

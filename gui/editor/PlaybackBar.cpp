@@ -1,0 +1,116 @@
+#include "gui/editor/PlaybackBar.h"
+
+#include "core/base/ScreenManager.h"
+#include "gui/widgets/IconButton.h"
+#include "gui/widgets/NormalButton.h"
+#include "gui/widgets/TinySlider.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QVariant>
+
+namespace {
+const QString kPlayIcon = QStringLiteral(":/images/videoplay/play.svg");
+}
+
+PlaybackBar::PlaybackBar(QWidget* parent) : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildControlRow());
+    layout->addWidget(buildProgressRow());
+    retranslate();
+}
+
+IconButton* PlaybackBar::controlButton(const char* property, int id, const QString& icon)
+{
+    auto* button = new IconButton;
+    button->setProperty(property, true);
+    button->setProperty("button", id);
+    button->setIcon(icon);
+    m_controls.append(button);
+    return button;
+}
+
+QWidget* PlaybackBar::buildControlRow()
+{
+    IconButton* back =
+        controlButton("play-control", FrameBack, ":/images/videoplay/previous_frame.svg");
+    IconButton* forward =
+        controlButton("play-control", FrameForward, ":/images/videoplay/next_frame.svg");
+    m_play = controlButton("play-play", Play, kPlayIcon);
+    IconButton* stop = controlButton("play-stop", Stop, ":/images/videoplay/stop.svg");
+
+    m_capture = new NormalButton(nullptr, 1);
+    m_capture->setObjectName(QStringLiteral("capture"));
+    m_capture->setProperty("button", int(Capture));
+    m_capture->setFixedHeight(scaled(26));
+    m_capture->setIcon(QStringLiteral(":/images/videoplay/capture.svg"));
+    m_capture->setIconSize(scaledSize(QSize(16, 16)));
+    m_controls.append(m_capture);
+
+    m_volumeButton = new IconButton;
+    m_volumeButton->setIcon(QStringLiteral(":/images/videoplay/sound.svg"));
+    m_volumeButton->setIconSize(scaledSize(QSize(20, 20)));
+    m_volumeSlider = new TinySlider(Qt::Horizontal);
+    m_volumeSlider->setObjectName(QStringLiteral("sound_slider"));
+    m_volumeSlider->setFixedWidth(scaled(63));
+    m_volumeSlider->setValue(100);
+
+    auto* volume = new QHBoxLayout;
+    volume->setSpacing(scaled(5));
+    volume->addWidget(m_volumeButton);
+    volume->addWidget(m_volumeSlider);
+
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setSpacing(scaled(16));
+    for (IconButton* button : {back, forward, m_play, stop})
+        layout->addWidget(button);
+    layout->addLayout(volume);
+    layout->addStretch();
+    layout->addWidget(m_capture);
+    return row;
+}
+
+QWidget* PlaybackBar::buildProgressRow()
+{
+    m_progressSlider = new TinySlider(Qt::Horizontal);
+    m_progressSlider->setObjectName(QStringLiteral("progress_slider"));
+
+    auto* currentBox = new QWidget;
+    currentBox->setObjectName(QStringLiteral("current_time_label"));
+    currentBox->setFixedWidth(scaled(80));
+    auto* currentLayout = new QHBoxLayout(currentBox);
+    currentLayout->setContentsMargins(scaledRect(5, 2, 5, 2));
+    currentLayout->addWidget(new QLabel(QStringLiteral("00:00:00:00")));
+
+    auto* times = new QHBoxLayout;
+    times->setSpacing(scaled(16));
+    times->addWidget(currentBox);
+    times->addWidget(new QLabel(QStringLiteral("/")));
+    times->addWidget(new QLabel(QStringLiteral("00:00:00:00")));
+
+    auto* row = new QWidget;
+    row->setObjectName(QStringLiteral("progress_widget"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(scaledRect(10, 18, 10, 8));
+    layout->addWidget(m_progressSlider, 1);
+    layout->addLayout(times);
+    return row;
+}
+
+void PlaybackBar::retranslate()
+{
+    m_controls[FrameBack]->setToolTip(tr("Backward [Left]"));
+    m_controls[FrameForward]->setToolTip(tr("Forward [Right]"));
+    m_controls[Play]->setToolTip(tr("Play [Space]"));
+    m_controls[Stop]->setToolTip(tr("Stop [Ctrl+/]"));
+    m_capture->setToolTip(tr("Capture [Ctrl+Alt+S]"));
+    m_capture->setText(QStringLiteral(" ") + tr("Capture"));
+}
+
+void PlaybackBar::resetPlayButton()
+{
+    m_play->setIcon(kPlayIcon);
+}

@@ -1,0 +1,270 @@
+#include "gui/editor/VideoPlayWidget.h"
+
+#include "core/base/AppConfig.h"
+#include "core/base/ScreenManager.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/editor/CaptionStyleEditor.h"
+#include "gui/editor/PlaybackBar.h"
+#include "gui/images/ImageItem.h"
+#include "gui/widgets/IconButton.h"
+#include "gui/widgets/TinySlider.h"
+
+#include <QBoxLayout>
+#include <QDebug>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QStyleOption>
+#include <QTextEdit>
+
+VideoPlayWidget::VideoPlayWidget(QWidget* parent) : BaseWidget(parent, 2)
+{
+    VideoPlayWidget::initUI();
+    setLanguageCallback([this] { retranslate(); });
+    installEventFilter(this);
+}
+
+void VideoPlayWidget::initUI()
+{
+    setMinimumSize(scaledSize(QSize(470, 450)));
+    QBoxLayout* layout = innerLayout();
+    layout->setSpacing(0);
+    layout->addWidget(buildTitle());
+    layout->addWidget(buildPictureArea(), 1);
+    m_editor = new CaptionStyleEditor;
+    layout->addWidget(m_editor);
+    connect(m_editor, &CaptionStyleEditor::captionApplied, this, &VideoPlayWidget::editSignal);
+
+    // Kept for a playback engine; never placed, so never shown.
+    m_playbackBar = new PlaybackBar(this);
+    m_playbackBar->hide();
+    connectPlaybackBar();
+}
+
+QWidget* VideoPlayWidget::buildTitle()
+{
+    auto* title = new QWidget;
+    title->setObjectName(QStringLiteral("sub_title"));
+    title->setAttribute(Qt::WA_StyledBackground);
+    title->setFixedHeight(scaled(36));
+    auto* layout = new QHBoxLayout(title);
+    m_titleLabel = new QLabel;
+    layout->addWidget(m_titleLabel);
+    return title;
+}
+
+QWidget* VideoPlayWidget::buildPictureArea()
+{
+    auto* area = new QWidget;
+    area->setObjectName(QStringLiteral("player_widget"));
+    area->setAttribute(Qt::WA_StyledBackground);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(1, 1, 1, 1);
+
+    m_pictureContainer = new QWidget;
+    auto* containerLayout = new QHBoxLayout(m_pictureContainer);
+    containerLayout->setContentsMargins(0, 0, 0, 0);
+    m_pictureLabel = new QLabel;
+    m_pictureLabel->setObjectName(QStringLiteral("player_picture"));
+    m_pictureLabel->setAlignment(Qt::AlignCenter);
+    // The label fills the area and the picture is fitted to it by hand; letting the
+    // picture's size reach the layout would stop the window from ever shrinking again.
+    m_pictureLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    containerLayout->addWidget(m_pictureLabel);
+    m_pictureContainer->hide();
+    m_pictureContainer->installEventFilter(this);
+    layout->addWidget(m_pictureContainer, 1);
+
+    m_placeholder = new QWidget;
+    auto* placeholderLayout = new QVBoxLayout(m_placeholder);
+    placeholderLayout->setAlignment(Qt::AlignCenter);
+    placeholderLayout->setSpacing(scaled(12));
+    auto* icon = new QLabel;
+    icon->setFixedSize(scaledSize(QSize(70, 70)));
+    icon->setScaledContents(true);
+    icon->setPixmap(QPixmap(QStringLiteral(":/images/videoplay/picture_center.svg")));
+    auto* iconRow = new QHBoxLayout;
+    iconRow->addStretch();
+    iconRow->addWidget(icon);
+    iconRow->addStretch();
+    placeholderLayout->addLayout(iconRow);
+    // Importing a video from here needs a playback engine, so the link stays hidden.
+    m_linkLabel = new QLabel;
+    m_linkLabel->setObjectName(QStringLiteral("logo_tip"));
+    m_linkLabel->setTextFormat(Qt::RichText);
+    m_linkLabel->hide();
+    placeholderLayout->addWidget(m_linkLabel);
+    layout->addWidget(m_placeholder, 1);
+    return area;
+}
+
+void VideoPlayWidget::connectPlaybackBar()
+{
+    for (BaseButton* button : m_playbackBar->controlButtons())
+        connect(button, &BaseButton::clicked, this, &VideoPlayWidget::playControlButtonClickHandle);
+    connect(m_playbackBar->volumeButton(), &BaseButton::clicked, this,
+            &VideoPlayWidget::soundButtonClickHandle);
+    connect(m_playbackBar->volumeSlider(), &QSlider::valueChanged, this, [](int value) {
+        qDebug() << "sound_slider value change:" << value;
+        GlobalManager::instance()->setSetting(AppConfig::kPlayerVolume, value);
+    });
+    TinySlider* progress = m_playbackBar->progressSlider();
+    connect(progress, &QSlider::valueChanged, this, [progress](int value) {
+        qDebug() << "progress_slider value change:" << value << progress->maximum();
+    });
+    connect(progress, &QSlider::sliderPressed, this,
+            [this] { m_editor->textEdit()->clearFocus(); });
+}
+
+void VideoPlayWidget::retranslate()
+{
+    m_titleLabel->setText(tr("Edit"));
+    m_linkLabel->setText(QStringLiteral("<p style='line-height:20px'>%1</p>")
+                             .arg(tr("Drop your video here! Or,<br><a style=\"color: #685af5;\" "
+                                     "href=\"clicked\">Click here to import video.</a>")));
+    m_editor->retranslate();
+    m_playbackBar->retranslate();
+}
+
+void VideoPlayWidget::showImageItem(ImageItem* item)
+{
+    if (!item)
+        return;
+    m_placeholder->hide();
+    m_pictureContainer->show();
+    m_item = item;
+    m_editor->setImageItem(item);
+    m_pictureLabel->setPixmap(fitted(item->composedPixmap()));
+    if (item->caption())
+        m_editor->loadCaption(*item->caption());
+    changeCenter();
+}
+
+void VideoPlayWidget::clearImageItem()
+{
+    m_placeholder->show();
+    m_pictureContainer->hide();
+    m_pictureLabel->clear();
+    m_item = nullptr;
+    m_editor->setImageItem(nullptr);
+}
+
+void VideoPlayWidget::setPreviewPixmap(const QPixmap& pixmap)
+{
+    m_pictureLabel->setPixmap(fitted(pixmap));
+}
+
+QPixmap VideoPlayWidget::fitted(const QPixmap& pixmap) const
+{
+    if (pixmap.isNull() || m_pictureLabel->width() <= 0 || m_pictureLabel->height() <= 0)
+        return pixmap;
+    return pixmap.scaled(m_pictureLabel->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+void VideoPlayWidget::changeCenter()
+{
+    if (!m_item)
+        return;
+    const QImage picture = m_item->composedImage();
+    if (picture.isNull())
+        return;
+    const int width = m_pictureContainer->width();
+    const int height = m_pictureContainer->height();
+    const float sx = float(width) / float(picture.width());
+    const float sy = float(height) / float(picture.height());
+    qDebug() << "video play widget change center:" << sx << sy;
+    // Scaling the image before it becomes a pixmap converts only the pixels shown.
+    const QImage scaledPicture =
+        sy > sx ? picture.scaledToWidth(qMax(1, width), Qt::SmoothTransformation)
+                : picture.scaledToHeight(qMax(1, height), Qt::SmoothTransformation);
+    m_pictureLabel->setPixmap(QPixmap::fromImage(scaledPicture));
+}
+
+void VideoPlayWidget::applyCaptionEdit()
+{
+    m_editor->applyCaptionEdit();
+}
+
+void VideoPlayWidget::loadCaption(const ImageCaption& caption)
+{
+    m_editor->loadCaption(caption);
+}
+
+void VideoPlayWidget::restorePlayerSettings()
+{
+    const int volume = GlobalManager::instance()->getSetting(AppConfig::kPlayerVolume, 100).toInt();
+    // Restoring is not a change of the user's: nothing is written back or announced.
+    const QSignalBlocker blocker(m_playbackBar->volumeSlider());
+    m_playbackBar->volumeSlider()->setValue(volume);
+}
+
+void VideoPlayWidget::resetPlayButton()
+{
+    m_playbackBar->resetPlayButton();
+}
+
+void VideoPlayWidget::seekTo(double)
+{
+}
+
+void VideoPlayWidget::setSubtitleFile(const QString&)
+{
+}
+
+void VideoPlayWidget::removeSubtitle()
+{
+}
+
+void VideoPlayWidget::playControlButtonClickHandle(QObject*)
+{
+}
+
+void VideoPlayWidget::soundButtonClickHandle(QObject*)
+{
+}
+
+void VideoPlayWidget::mpvPropertyHandle(QString, double)
+{
+}
+
+void VideoPlayWidget::mpvEventHandle(mpv_event*)
+{
+}
+
+void VideoPlayWidget::captionEditHandle(bool, QString)
+{
+    resetPlayButton();
+}
+
+bool VideoPlayWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == this && event->type() == QEvent::MouseButtonPress)
+        m_editor->clearInputFocus();
+    // The picture area also changes size when the editor grows or shrinks below it.
+    if (watched == m_pictureContainer && event->type() == QEvent::Resize)
+        changeCenter();
+    return BaseWidget::eventFilter(watched, event);
+}
+
+void VideoPlayWidget::paintEvent(QPaintEvent*)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}
+
+void VideoPlayWidget::resizeEvent(QResizeEvent* event)
+{
+    qDebug() << "video_play_widget resizeEvent" << width() << height();
+    emit playerSizeChangeSignal(width(), height());
+    // The picture is re-fitted when its container follows this resize (eventFilter).
+    BaseWidget::resizeEvent(event);
+}
+
+void VideoPlayWidget::keyPressEvent(QKeyEvent* event)
+{
+    // Keys stop here so that none reaches the main window while the panel has focus.
+    event->accept();
+}

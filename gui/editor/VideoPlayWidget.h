@@ -1,0 +1,84 @@
+#pragma once
+
+#include "gui/widgets/BaseWidget.h"
+
+#include <QPixmap>
+#include <QVariant>
+
+struct CaptionInfo;
+class CaptionStyleEditor;
+class ImageItem;
+class PlaybackBar;
+class QLabel;
+struct ImageCaption;
+struct mpv_event;
+
+// The editing panel: the selected card's picture, large and with its caption drawn in,
+// above the caption style editor. It also keeps the hooks and the playback bar of a video
+// engine, which this application does not include; those stay hidden and inert.
+class VideoPlayWidget : public BaseWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VideoPlayWidget(QWidget* parent = nullptr);
+
+    void showImageItem(ImageItem* item);
+    void clearImageItem();
+    void setPreviewPixmap(const QPixmap& pixmap);
+    void applyCaptionEdit();
+    void loadCaption(const ImageCaption& caption);
+    ImageItem* currentImageItem() const { return m_item; }
+    void restorePlayerSettings();
+    void resetPlayButton();
+
+    // Engine operations; without an engine they have nothing to drive.
+    void seekTo(double seconds);
+    void setSubtitleFile(const QString& path);
+    void removeSubtitle();
+
+    CaptionStyleEditor* captionEditor() const { return m_editor; }
+    PlaybackBar* playbackBar() const { return m_playbackBar; }
+    QLabel* pictureLabel() const { return m_pictureLabel; }
+    QWidget* placeholder() const { return m_placeholder; }
+    QWidget* pictureContainer() const { return m_pictureContainer; }
+
+public slots:
+    void playControlButtonClickHandle(QObject* widget);
+    void soundButtonClickHandle(QObject* widget);
+    void mpvPropertyHandle(QString commond, double value);
+    void mpvEventHandle(mpv_event* event);
+    void captionEditHandle(bool b, QString text);
+
+signals:
+    void dragFileSignal(QString filePath);
+    void captureEventSignal(int type, QVariant data);
+    void captionEditSignal(CaptionInfo* edit, bool isAll);
+    void playerTimePos(double time);
+    void editSignal();
+    void playerSizeChangeSignal(int w, int h);
+
+protected:
+    void initUI() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* buildTitle();
+    QWidget* buildPictureArea();
+    void retranslate();
+    void changeCenter();
+    void connectPlaybackBar();
+    QPixmap fitted(const QPixmap& pixmap) const;
+
+    ImageItem* m_item = nullptr;
+    QWidget* m_pictureContainer = nullptr;
+    QLabel* m_pictureLabel = nullptr;
+    QWidget* m_placeholder = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_linkLabel = nullptr;
+    CaptionStyleEditor* m_editor = nullptr;
+    PlaybackBar* m_playbackBar = nullptr;
+};

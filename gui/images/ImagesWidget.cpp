@@ -1,0 +1,492 @@
+#include "gui/images/ImagesWidget.h"
+
+#include <QBoxLayout>
+#include <QDebug>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QUrl>
+
+#include "core/base/AppConfig.h"
+#include "core/base/Paths.h"
+#include "core/base/ScreenManager.h"
+#include "core/images/ImageCaption.h"
+#include "core/images/ImageLoader.h"
+#include "core/images/ImportQueue.h"
+#include "core/images/SaveImageThread.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/images/CaptureData.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/widgets/ClickableWidget.h"
+
+ImagesWidget::ImagesWidget(QWidget* parent)
+    : BaseWidget(parent, 2), m_saveThread(new SaveImageThread(this)),
+      m_listDialog(new ImageListViewDialog(this))
+{
+    initUI();
+    connectImageListDialog();
+    connect(m_saveThread, &SaveImageThread::saveProgress, this, &ImagesWidget::exportProgress);
+    connect(m_saveThread, &SaveImageThread::saveFinished, this, &ImagesWidget::exportFinished);
+}
+
+void ImagesWidget::connectImageListDialog()
+{
+    connect(m_listDialog, &ImageListViewDialog::exportButtonTap, this,
+            &ImagesWidget::exportSelected);
+    connect(m_listDialog, &ImageListViewDialog::selectImage, this, &ImagesWidget::selectImage);
+    connect(m_listDialog, &ImageListViewDialog::deleteImage, this, &ImagesWidget::deleteImage);
+    connect(m_listDialog, &ImageListViewDialog::deleteAllSignal, this,
+            &ImagesWidget::clearButtonClickedHandle);
+    connect(m_listDialog, &ImageListViewDialog::selectAllSignal, this, &ImagesWidget::selectAll);
+}
+
+void ImagesWidget::closeImageListDialog()
+{
+    if (!m_listDialog)
+        return;
+    m_listDialog->hide();
+    m_listDialog->deleteLater();
+}
+
+void ImagesWidget::initUI()
+{
+    setFixedHeight(scaled(150));
+    setAcceptDrops(true);
+    innerLayout()->setSpacing(0);
+    innerLayout()->addWidget(createHeader());
+    innerLayout()->addWidget(createEmptyPanel(), 1);
+    innerLayout()->addWidget(createCardArea(), 1);
+    innerLayout()->addWidget(createImportProgress());
+    m_scrollArea->hide();
+
+    setLanguageCallback([this] {
+        m_titleLabel->setText(tr("Images"));
+        m_applyStyleButton->setText(tr("Apply Current Style"));
+        m_showButton->setText(tr("Show"));
+        m_clearButton->setText(tr("Clear"));
+        m_tipLabel->setText(QStringLiteral("<p style='line-height:10px'>%1</p>")
+                                .arg(tr("Drop your image here! Or,<br><a style=\"color: #685af5;\" "
+                                        "href=\"clicked\">Click here to import image.</a>")));
+    });
+}
+
+QWidget* ImagesWidget::createHeader()
+{
+    auto* header = new QWidget(this);
+    header->setObjectName(QStringLiteral("sub_title"));
+    header->setAttribute(Qt::WA_StyledBackground);
+    header->setFixedHeight(scaled(36));
+    auto* layout = new QHBoxLayout(header);
+    layout->setContentsMargins(scaledRect(10, 0, 10, 0));
+
+    m_titleLabel = new QLabel(header);
+    m_applyStyleButton = new QPushButton(header);
+    m_showButton = new QPushButton(header);
+    m_clearButton = new QPushButton(header);
+    layout->addWidget(m_titleLabel);
+    layout->addStretch();
+    for (QPushButton* button : {m_applyStyleButton, m_showButton, m_clearButton}) {
+        button->setObjectName(QStringLiteral("show"));
+        button->setCursor(Qt::PointingHandCursor);
+        layout->addWidget(button);
+    }
+    connect(m_applyStyleButton, &QPushButton::clicked, this, &ImagesWidget::applyCurrentStyle);
+    connect(m_showButton, &QPushButton::clicked, this, &ImagesWidget::showButtonClickedHandle);
+    connect(m_clearButton, &QPushButton::clicked, this, &ImagesWidget::clearButtonClickedHandle);
+    return header;
+}
+
+QWidget* ImagesWidget::createEmptyPanel()
+{
+    m_emptyPanel = new QWidget(this);
+    m_emptyPanel->setObjectName(QStringLiteral("images_widget"));
+    m_emptyPanel->setAttribute(Qt::WA_StyledBackground);
+    auto* layout = new QVBoxLayout(m_emptyPanel);
+    layout->setAlignment(Qt::AlignCenter);
+
+    auto* icon = new QLabel(m_emptyPanel);
+    // The icon is drawn at its own size and scaled here, so it stays sharp at any screen scale.
+    const QImage picture = ImageLoader::load(QStringLiteral(":/images/videoplay/pictures.svg"));
+    if (!picture.isNull()) {
+        icon->setPixmap(QPixmap::fromImage(picture.scaled(
+            scaledSize(QSize(50, 50)), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    }
+    icon->setAlignment(Qt::AlignCenter);
+
+    m_tipLabel = new QLabel(m_emptyPanel);
+    m_tipLabel->setObjectName(QStringLiteral("logo_tip"));
+    m_tipLabel->setAlignment(Qt::AlignCenter);
+    m_tipLabel->setTextFormat(Qt::RichText);
+    m_tipLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(m_tipLabel, &QLabel::linkActivated, this, &ImagesWidget::loadFileSignal);
+
+    layout->addWidget(icon, 0, Qt::AlignCenter);
+    layout->addWidget(m_tipLabel, 0, Qt::AlignCenter);
+    return m_emptyPanel;
+}
+
+QScrollArea* ImagesWidget::createCardArea()
+{
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_cardsWidget = new QWidget(m_scrollArea);
+    m_cardsWidget->setObjectName(QStringLiteral("images_widget"));
+    m_cardsWidget->setAttribute(Qt::WA_StyledBackground);
+    m_cardsLayout = new QHBoxLayout(m_cardsWidget);
+    m_cardsLayout->setSpacing(scaled(7));
+    m_cardsLayout->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_scrollArea->setWidget(m_cardsWidget);
+    return m_scrollArea;
+}
+
+ImageItem* ImagesWidget::currentCard() const
+{
+    for (ImageItem* card : m_cards) {
+        if (card->isSelected())
+            return card;
+    }
+    return nullptr;
+}
+
+std::shared_ptr<ImageCaption> ImagesWidget::newCaption(const QImage& picture) const
+{
+    auto caption = std::make_shared<ImageCaption>();
+    caption->placeOn(picture.size());
+    // A new card continues the look of the card being edited, but not its words.
+    if (ImageItem* current = currentCard(); current && current->caption())
+        caption->copyStyleFrom(*current->caption());
+    return caption;
+}
+
+QSize ImagesWidget::canvasFor(const QImage& picture) const
+{
+    // The whole collection shares the canvas of the first picture.
+    return m_cards.isEmpty() ? picture.size() : m_cards.first()->composedImage().size();
+}
+
+ImageItem* ImagesWidget::createCard(const QImage& picture)
+{
+    const QSize canvas = canvasFor(picture);
+    auto* card = new ImageItem(m_cardsWidget);
+    card->setCanvasSize(canvas.width(), canvas.height());
+    card->setImage(picture);
+    card->setCaption(newCaption(picture));
+    card->setChecked(true);
+    return card;
+}
+
+QProgressBar* ImagesWidget::createImportProgress()
+{
+    m_importQueue = new ImportQueue(this);
+    m_importProgress = new QProgressBar(this);
+    m_importProgress->setFixedHeight(scaled(3));
+    m_importProgress->setTextVisible(false);
+    m_importProgress->hide();
+    // Quick imports finish before the bar would be seen; only a long one shows it.
+    m_importProgressDelay = new QTimer(this);
+    m_importProgressDelay->setSingleShot(true);
+    m_importProgressDelay->setInterval(300);
+    connect(m_importProgressDelay, &QTimer::timeout, m_importProgress, &QWidget::show);
+    connect(m_importQueue, &ImportQueue::pictureReady, this,
+            [this](const QString& path, const QImage& picture) {
+                addPicture(path, picture);
+                emit fileImported(path);
+            });
+    connect(m_importQueue, &ImportQueue::progress, this, [this](int delivered, int total) {
+        m_importProgress->setMaximum(total);
+        m_importProgress->setValue(delivered);
+    });
+    connect(m_importQueue, &ImportQueue::finished, this, [this] {
+        m_importProgressDelay->stop();
+        m_importProgress->hide();
+        emit importFinished();
+    });
+    return m_importProgress;
+}
+
+void ImagesWidget::importFiles(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    const bool wasRunning = m_importQueue->isRunning();
+    m_importQueue->enqueue(paths);
+    if (!wasRunning) {
+        m_importProgress->setRange(0, paths.size());
+        m_importProgress->setValue(0);
+        m_importProgressDelay->start();
+    }
+}
+
+bool ImagesWidget::isImporting() const
+{
+    return m_importQueue->isRunning();
+}
+
+bool ImagesWidget::importFile(const QString& path)
+{
+    return addPicture(path, ImageLoader::load(path));
+}
+
+bool ImagesWidget::addPicture(const QString& path, const QImage& picture)
+{
+    // An empty card would show nothing and, as the first card, give the collection no canvas.
+    if (picture.isNull()) {
+        qWarning() << "importFile: no picture could be read from" << path << "- skipped";
+        return false;
+    }
+
+    ImageItem* card = createCard(picture);
+    // Imported cards share one thumbnail size at every screen scale (captures scale theirs).
+    card->setFixedSize(160, 90);
+    m_cardsLayout->addWidget(card);
+    makeCurrent(card);
+    emit selectImageItemSignal(card);
+    scrollToEndLater();
+
+    auto* filter = new ClickableWidget(card);
+    card->installEventFilter(filter);
+    connect(filter, &ClickableWidget::clicked, this, [this, card] {
+        makeCurrent(card);
+        emit selectImageItemSignal(card);
+    });
+    connect(card, &ImageItem::selectedSignal, this, &ImagesWidget::refreshSelection);
+    connect(card, &ImageItem::deleteSignal, this, [this, card] { removeCard(card, true); });
+
+    m_cards.append(card);
+    refreshSelection();
+    return true;
+}
+
+void ImagesWidget::addImage(const QVariant& capture)
+{
+    const auto data = capture.value<AppConfig::CaptureData>();
+    qDebug() << "addImage:" << data.position << data.index;
+    const QImage picture = data.image.toImage();
+    if (picture.isNull()) {
+        qWarning() << "addImage: the capture holds no picture - skipped";
+        return;
+    }
+
+    ImageItem* card = createCard(picture);
+    card->setCaptureInfo(data.position, data.index);
+    const float factor = float(scaled(150)) / float(picture.width());
+    card->setFixedSize(scaled(150), int(float(picture.height()) * factor));
+    m_cardsLayout->addWidget(card);
+    scrollToEndLater();
+
+    auto* filter = new ClickableWidget(card);
+    card->installEventFilter(filter);
+    connect(filter, &ClickableWidget::clicked, this, [this, card] {
+        card->setChecked(!card->isChecked());
+        refreshSelection();
+        refreshDialogIfShown();
+    });
+    connect(card, &ImageItem::selectedSignal, this, &ImagesWidget::refreshSelection);
+    connect(card, &ImageItem::deleteSignal, this, [this, card] { removeCard(card, false); });
+
+    m_cards.append(card);
+    refreshSelection();
+}
+
+void ImagesWidget::updateImages(const QList<QPixmap>& pictures)
+{
+    if (pictures.size() != m_cards.size()) {
+        qDebug() << "updateImages:" << pictures.size() << "pictures for" << m_cards.size()
+                 << "cards; only the matching cards are replaced";
+    }
+    const int count = std::min(pictures.size(), m_cards.size());
+    for (int k = 0; k < count; ++k)
+        m_cards.at(k)->setPixmap(pictures.at(k));
+    refreshSelection();
+}
+
+void ImagesWidget::makeCurrent(ImageItem* item)
+{
+    for (ImageItem* card : m_cards) {
+        if (card != item && card->isSelected())
+            card->setSelected(false);
+    }
+    item->setSelected(true);
+}
+
+void ImagesWidget::refreshSelection()
+{
+    QList<ImageItem*>& selected = GlobalManager::instance()->selectedItems();
+    selected.clear();
+    for (ImageItem* card : m_cards) {
+        if (card->isChecked())
+            selected.append(card);
+    }
+    m_emptyPanel->setVisible(m_cards.isEmpty());
+    m_scrollArea->setVisible(!m_cards.isEmpty());
+    GlobalManager::instance()->sendGlobalEvent(AppConfig::kEventSelectImageComplete, QString());
+}
+
+void ImagesWidget::removeCard(ImageItem* item, bool announce)
+{
+    if (!m_cards.contains(item))
+        return;
+    m_cardsLayout->removeWidget(item);
+    m_cards.removeOne(item);
+    if (announce)
+        emit deleteImageItem(item);
+    // Mirror cards point back at their strip card; none may outlive it on screen.
+    refreshDialogIfShown();
+    // The request may come from the card's own delete button, still inside its click handler.
+    item->hide();
+    item->deleteLater();
+    refreshSelection();
+}
+
+void ImagesWidget::deleteImage(ImageItem* item)
+{
+    removeCard(item, true);
+}
+
+void ImagesWidget::selectImage(ImageItem* item)
+{
+    if (!m_cards.contains(item))
+        return;
+    {
+        const QSignalBlocker blocker(item);
+        item->setChecked(!item->isChecked());
+    }
+    refreshSelection();
+}
+
+void ImagesWidget::selectAll(bool select)
+{
+    for (ImageItem* card : m_cards) {
+        const QSignalBlocker blocker(card);
+        card->setChecked(select);
+    }
+    refreshSelection();
+}
+
+void ImagesWidget::clearButtonClickedHandle()
+{
+    emit clearAll();
+    // Rebuilt empty rather than only detached: a leftover mirror would still point at a
+    // strip card that is about to be destroyed.
+    if (m_listDialog)
+        m_listDialog->setItems({});
+    for (ImageItem* card : m_cards) {
+        m_cardsLayout->removeWidget(card);
+        delete card;
+    }
+    m_cards.clear();
+    refreshSelection();
+}
+
+void ImagesWidget::applyCurrentStyle()
+{
+    if (ImageItem* current = currentCard(); current && current->caption()) {
+        const ImageCaption style = *current->caption();
+        for (ImageItem* card : m_cards) {
+            if (card->caption())
+                card->caption()->copyStyleFrom(style);
+            card->updateImage();
+        }
+    }
+    refreshSelection();
+    emit applyStyleSignal();
+}
+
+void ImagesWidget::showButtonClickedHandle()
+{
+    if (!m_listDialog)
+        return;
+    m_listDialog->setItems(m_cards);
+    m_listDialog->show();
+    m_listDialog->raise();
+    m_listDialog->activateWindow();
+    // Captions edited since the cards were mirrored show up now (the records are shared).
+    m_listDialog->updateCaptions();
+}
+
+void ImagesWidget::refreshDialogIfShown()
+{
+    // A hidden dialog is rebuilt on the next Show; rebuilding it now would only cost time.
+    if (m_listDialog && m_listDialog->isVisible())
+        m_listDialog->setItems(m_cards);
+}
+
+void ImagesWidget::exportSelected()
+{
+    if (m_saveThread->isRunning()) {
+        qDebug() << "exportSelected: an export is already running";
+        return;
+    }
+    QList<QImage> pictures;
+    for (ImageItem* card : GlobalManager::instance()->selectedItems())
+        pictures.append(card->composedImage());
+
+    m_saveThread->setData(pictures, Paths::exportWorkDir());
+    m_saveThread->start();
+}
+
+void ImagesWidget::exportProgress(int current, int total)
+{
+    if (!m_listDialog)
+        return;
+    m_listDialog->setProgressVisible(true);
+    m_listDialog->setSaveBarEnabled(false);
+    m_listDialog->setProgress(current, total);
+}
+
+void ImagesWidget::exportFinished(const QStringList& files)
+{
+    if (m_listDialog) {
+        m_listDialog->setProgressVisible(false);
+        m_listDialog->setSaveBarEnabled(true);
+    }
+    GlobalManager::instance()->moveFilesToSavePath(files);
+}
+
+void ImagesWidget::scrollToEndLater()
+{
+    QTimer::singleShot(100, this, [this] {
+        QScrollBar* bar = m_scrollArea->horizontalScrollBar();
+        bar->setValue(bar->maximum());
+    });
+}
+
+void ImagesWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void ImagesWidget::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void ImagesWidget::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl& url : urls) {
+        const QString filePath = url.toLocalFile();
+        qDebug().noquote() << QStringLiteral("Dropped file path: ") + filePath;
+        if (filePath.isEmpty()) {
+            qWarning() << "Drop ignored: not a local file:" << url.toString();
+        } else if (QFileInfo(filePath).isDir()) {
+            qWarning() << "Drop ignored: a folder is not a picture:" << filePath;
+        } else if (!ImageLoader::canRead(filePath)) {
+            qWarning() << "Drop ignored: not a picture file:" << filePath;
+        } else {
+            emit dragFileSignal(filePath);
+        }
+    }
+    event->acceptProposedAction();
+}

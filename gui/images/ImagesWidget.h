@@ -1,0 +1,120 @@
+#pragma once
+
+#include <memory>
+
+#include <QImage>
+#include <QList>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+
+#include "gui/widgets/BaseWidget.h"
+
+class QHBoxLayout;
+class ImportQueue;
+class QLabel;
+class QProgressBar;
+class QTimer;
+class QPushButton;
+class QScrollArea;
+class ImageItem;
+struct ImageCaption;
+class ImageListViewDialog;
+class SaveImageThread;
+
+// The strip of image cards above the video panel. It owns the cards (in insertion order),
+// keeps the application manager's list of ticked cards up to date and announces every
+// change with "select_image_complete".
+class ImagesWidget : public BaseWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImagesWidget(QWidget* parent = nullptr);
+
+    // A file that cannot be decoded, or is too large, adds no card; returns whether one was added.
+    bool importFile(const QString& path);
+    // Imports files decoded on worker threads; their cards arrive in this order, each as
+    // importFile() would add it, followed by fileImported(). Calls during a running import
+    // join its end.
+    void importFiles(const QStringList& paths);
+    bool isImporting() const;
+    // A picture captured from the video panel (a QVariant holding AppConfig::CaptureData).
+    void addImage(const QVariant& capture);
+    // Card k gets picture k; with fewer pictures than cards the remaining cards keep
+    // theirs, and pictures beyond the last card are ignored.
+    void updateImages(const QList<QPixmap>& pictures);
+
+    const QList<ImageItem*>& cards() const { return m_cards; }
+    // The first card whose selection flag is set, or null.
+    ImageItem* currentCard() const;
+    SaveImageThread* saveThread() const { return m_saveThread; }
+    // Null once closeImageListDialog() has run.
+    ImageListViewDialog* imageListDialog() const { return m_listDialog; }
+    // For the main window's close: hides the image list dialog and schedules its deletion.
+    void closeImageListDialog();
+
+public slots:
+    void showButtonClickedHandle();
+    void clearButtonClickedHandle();
+    void applyCurrentStyle();
+    void refreshSelection();
+    void deleteImage(ImageItem* item);
+    // Toggles the card's check box.
+    void selectImage(ImageItem* item);
+    void selectAll(bool select);
+    // Exports the composed pictures of the ticked cards into the output folder.
+    void exportSelected();
+
+signals:
+    void applyStyleSignal();
+    void selectImageItemSignal(ImageItem* item);
+    void dragFileSignal(QString filePath);
+    void deleteImageItem(ImageItem* item);
+    void clearAll();
+    void loadFileSignal();
+    // A file of importFiles() has been handled, whether or not it gave a card.
+    void fileImported(QString filePath);
+    void importFinished();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void initUI() override;
+    QWidget* createHeader();
+    QWidget* createEmptyPanel();
+    QScrollArea* createCardArea();
+
+    std::shared_ptr<ImageCaption> newCaption(const QImage& picture) const;
+    QSize canvasFor(const QImage& picture) const;
+    ImageItem* createCard(const QImage& picture);
+    bool addPicture(const QString& path, const QImage& picture);
+    QProgressBar* createImportProgress();
+    void makeCurrent(ImageItem* item);
+    void removeCard(ImageItem* item, bool announce);
+    void scrollToEndLater();
+    void connectImageListDialog();
+    void exportProgress(int current, int total);
+    void exportFinished(const QStringList& files);
+    void refreshDialogIfShown();
+
+    QList<ImageItem*> m_cards;
+    ImportQueue* m_importQueue = nullptr;
+    QProgressBar* m_importProgress = nullptr;
+    QTimer* m_importProgressDelay = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QPushButton* m_applyStyleButton = nullptr;
+    QPushButton* m_showButton = nullptr;
+    QPushButton* m_clearButton = nullptr;
+    QWidget* m_emptyPanel = nullptr;
+    QLabel* m_tipLabel = nullptr;
+    QScrollArea* m_scrollArea = nullptr;
+    QWidget* m_cardsWidget = nullptr;
+    QHBoxLayout* m_cardsLayout = nullptr;
+    SaveImageThread* m_saveThread = nullptr;
+    QPointer<ImageListViewDialog> m_listDialog;
+};

@@ -1,0 +1,494 @@
+#include "gui/mainwindow/MainWindow.h"
+
+#include "core/base/AppConfig.h"
+#include "core/base/Endpoints.h"
+#include "core/base/ScreenManager.h"
+#include "core/base/Settings.h"
+#include "core/base/TranslateManager.h"
+#include "core/captions/CaptionManager.h"
+#include "core/speech/HttpManager.h"
+#include "core/update/UpdateManifest.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/captions/CaptionItem.h"
+#include "gui/captions/CaptionWidget.h"
+#include "gui/editor/VideoPlayWidget.h"
+#include "gui/images/CaptureData.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageListViewDialog.h"
+#include "gui/images/ImagesWidget.h"
+#include "gui/preview/PreviewWidget.h"
+#include "gui/update/CheckUpdateDialog.h"
+#include "gui/widgets/AboutDialog.h"
+#include "gui/widgets/LoadingDialog.h"
+#include "gui/widgets/MessageDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QDebug>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTimer>
+
+MainWindow::MainWindow(QWidget* parent) : BaseWindow(parent, 2)
+{
+    initWindow();
+}
+
+// The loading dialog has no parent, so that it stays a separate window; it lives as long
+// as the main window does.
+MainWindow::~MainWindow()
+{
+    delete m_loadingDialog;
+}
+
+void MainWindow::setFileChooser(FileChooser chooser)
+{
+    fileChooser() = std::move(chooser);
+}
+
+MainWindow::FileChooser& MainWindow::fileChooser()
+{
+    static FileChooser chooser;
+    return chooser;
+}
+
+void MainWindow::initWindow()
+{
+    const QSize minimum = scaledSize(QSize(1000, 630));
+    const QSize initial = scaledSize(QSize(1100, 741));
+    qDebug() << "initialize mini main_windows_size" << minimum.width() << minimum.height();
+    qDebug() << "initialize main_windows_size" << initial.width() << initial.height();
+    setMinimumSize(minimum);
+
+    changeLangByType(TranslateManager::instance()->currentLanguage());
+    setWindowTitle(AppConfig::kProductName);
+
+    m_titleBar = new TitleBar;
+    connect(m_titleBar, &TitleBar::buttonClick, this, &MainWindow::titleBarButtonClickedHandle);
+
+    m_videoPlayWidget = new VideoPlayWidget;
+    connect(m_videoPlayWidget, &VideoPlayWidget::editSignal, this, &MainWindow::captionEdited);
+
+    m_imagesWidget = new ImagesWidget;
+    connectImagesWidget();
+
+    m_previewWidget = new PreviewWidget;
+
+    initMenu();
+    m_previewWidget->loadProperties();
+    m_videoPlayWidget->restorePlayerSettings();
+    openWelcomePageOnFirstStart();
+
+    m_loadingDialog = new LoadingDialog(nullptr, Qt::Dialog | Qt::WindowCloseButtonHint);
+    m_loadingDialog->hide();
+    m_messageDialog = new MessageDialog(this);
+    m_messageDialog->setModal(true);
+    m_messageDialog->hide();
+
+    initLayout();
+    for (QWidget* watched :
+         {static_cast<QWidget*>(m_imagesWidget), static_cast<QWidget*>(m_videoPlayWidget),
+          static_cast<QWidget*>(m_previewWidget), static_cast<QWidget*>(m_titleBar)})
+        watched->installEventFilter(this);
+
+    initEventHandlers();
+    connect(GlobalManager::instance(), &GlobalManager::globalEvent, this,
+            &MainWindow::globalEventHandle);
+    connect(DownloadManager::instance(), &DownloadManager::downloadLastVersionStateChanged, this,
+            &MainWindow::downloadLastVersionStatus);
+    ensureDefaultFolders();
+}
+
+void MainWindow::connectImagesWidget()
+{
+    connect(m_imagesWidget, &ImagesWidget::deleteImageItem, this, [this](ImageItem* item) {
+        if (item == m_videoPlayWidget->currentImageItem())
+            m_videoPlayWidget->clearImageItem();
+    });
+    connect(m_imagesWidget, &ImagesWidget::clearAll, m_videoPlayWidget,
+            &VideoPlayWidget::clearImageItem);
+    connect(m_imagesWidget, &ImagesWidget::loadFileSignal, this, &MainWindow::openImageFiles);
+    connect(m_imagesWidget, &ImagesWidget::applyStyleSignal, m_videoPlayWidget,
+            &VideoPlayWidget::applyCaptionEdit);
+    connect(m_imagesWidget, &ImagesWidget::selectImageItemSignal, m_videoPlayWidget,
+            &VideoPlayWidget::showImageItem);
+    connect(m_imagesWidget, &ImagesWidget::dragFileSignal, m_imagesWidget,
+            &ImagesWidget::importFile);
+    connect(m_imagesWidget, &ImagesWidget::fileImported, this, [](const QString& file) {
+        GlobalManager::instance()->setSetting(AppConfig::kOpenFilePath, file);
+    });
+    // While a batch arrives the preview merges once at its end, not once per card.
+    connect(m_imagesWidget, &ImagesWidget::importFinished, this, &MainWindow::refreshPreview);
+}
+
+// The editor has written the shown card's caption: redraw that card, and follow it in the
+// panel, the merged preview and its viewer.
+void MainWindow::captionEdited()
+{
+    ImageItem* card = m_imagesWidget->currentCard();
+    if (!card)
+        return;
+    card->updateImage();
+    m_videoPlayWidget->setPreviewPixmap(card->composedPixmap());
+    m_previewWidget->showImage();
+    m_previewWidget->updateViewDialog();
+}
+
+void MainWindow::refreshPreview()
+{
+    m_previewWidget->showImage();
+    m_previewWidget->scrollToNewest();
+    m_previewWidget->relinkFromScale();
+}
+
+void MainWindow::initLayout()
+{
+    QBoxLayout* layout = centralLayout();
+    layout->setContentsMargins(scaledRect(5, 5, 5, 5));
+    layout->setSpacing(scaled(5));
+    layout->addWidget(m_titleBar);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    auto* column = new QWidget(splitter);
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(scaled(5));
+    columnLayout->addWidget(m_imagesWidget, 0);
+    columnLayout->addWidget(m_videoPlayWidget, 2);
+    splitter->addWidget(column);
+    splitter->addWidget(m_previewWidget);
+    splitter->setCollapsible(0, false);
+    splitter->setCollapsible(1, false);
+    m_previewWidget->setMinimumWidth(scaled(520));
+    layout->addWidget(splitter, 1);
+}
+
+void MainWindow::openWelcomePageOnFirstStart()
+{
+    GlobalManager* manager = GlobalManager::instance();
+    if (manager->getSetting(AppConfig::kFirstOpenApp, false).toBool())
+        return;
+    manager->setSetting(AppConfig::kFirstOpenApp, true);
+    manager->openUrl(Endpoints::sitePage(AppConfig::kWelcomePagePath));
+}
+
+void MainWindow::ensureDefaultFolders()
+{
+    GlobalManager* manager = GlobalManager::instance();
+    if (manager->getSetting(AppConfig::kFileSavePath, QString()).toString().isEmpty())
+        manager->setSetting(AppConfig::kFileSavePath,
+                            manager->getPicturesDir(AppConfig::kProductName));
+    if (manager->getSetting(AppConfig::kOpenFilePath, QString()).toString().isEmpty())
+        manager->setSetting(AppConfig::kOpenFilePath,
+                            QStandardPaths::writableLocation(QStandardPaths::MoviesLocation));
+}
+
+QMap<int, QString> MainWindow::menuTitles()
+{
+    return {
+        {TitleBar::Support, tr("Support")},  {TitleBar::UserGuide, tr("User Guide")},
+        {TitleBar::ViewLog, tr("View Log")}, {TitleBar::CheckForUpdates, tr("Check for Updates")},
+        {TitleBar::About, tr("About")},
+    };
+}
+
+void MainWindow::initMenu()
+{
+    m_settingMenu = new QMenu(this);
+    m_settingMenu->setObjectName(QStringLiteral("settingMenu"));
+    m_languageMenu = new QMenu(tr("Language"), this);
+    m_settingMenu->addMenu(m_languageMenu);
+
+    const QMap<int, QString> titles = menuTitles();
+    for (auto it = titles.cbegin(); it != titles.cend(); ++it) {
+        auto* action = new QAction(it.value(), this);
+        action->setProperty("type", it.key());
+        m_settingMenu->addAction(action);
+        connect(action, &QAction::triggered, this, &MainWindow::menuClickedHandle);
+    }
+    const QMap<int, QString> names = TranslateManager::instance()->languageNames();
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        auto* action = new QAction(it.value(), this);
+        action->setProperty("type", it.key());
+        m_languageMenu->addAction(action);
+        connect(action, &QAction::triggered, this, &MainWindow::languageClickedHandle);
+    }
+
+    QTimer::singleShot(0, this, [this] {
+        QFile file(QStringLiteral(":/qss/menu.qss"));
+        QString css;
+        if (file.open(QIODevice::ReadOnly))
+            css = QString::fromUtf8(file.readAll());
+        scaleStyleSheet(css);
+        css += QStringLiteral(
+                   "QMenu::right-arrow{image:url(:/images/titlebar/right_arrow.svg);width: %1px;}")
+                   .arg(scaled(20));
+        m_settingMenu->setStyleSheet(css);
+        m_languageMenu->setStyleSheet(css);
+    });
+
+    m_retranslateMenu = [this] {
+        const QList<QAction*> actions = m_settingMenu->actions();
+        if (actions.isEmpty())
+            return;
+        actions.first()->setText(tr("Language"));
+        const QMap<int, QString> translated = menuTitles();
+        for (QAction* action : actions.mid(1))
+            action->setText(translated.value(action->property("type").toInt()));
+    };
+}
+
+void MainWindow::changeLangByType(int type)
+{
+    if (!m_translator.isEmpty())
+        QCoreApplication::removeTranslator(&m_translator);
+    const QString path = TranslateManager::instance()->qmFiles().value(type);
+    qDebug() << "changeLangByType" << path << type;
+    if (!path.isEmpty() && m_translator.load(path))
+        QCoreApplication::installTranslator(&m_translator);
+    if (m_retranslateMenu)
+        m_retranslateMenu();
+    TranslateManager::instance()->setCurrentLanguage(type);
+    emit TranslateManager::instance()->changeTranslate(type);
+}
+
+void MainWindow::openImageFiles()
+{
+    const QString filter =
+        QStringLiteral("%1  (*.jpg *.png *.jpeg *.svg *.bmp *.webp)").arg(tr("Image Files"));
+    GlobalManager* manager = GlobalManager::instance();
+    const QString dir = manager->getSetting(AppConfig::kOpenFilePath, QString()).toString();
+    const QString title = tr("Open Image");
+    const QStringList files = fileChooser()
+                                  ? fileChooser()(this, title, dir, filter)
+                                  : QFileDialog::getOpenFileNames(this, title, dir, filter);
+    // Decoded on worker threads; each file is remembered as the next start folder once its
+    // card is in (MainWindow::connectImagesWidget).
+    m_imagesWidget->importFiles(files);
+}
+
+void MainWindow::setCaptionPanelVisible(bool visible)
+{
+    if (!m_captionWidget)
+        return;
+    m_captionWidget->setVisible(visible);
+    if (visible) {
+        setMinimumWidth(scaled(1000) + m_captionWidget->width());
+        return;
+    }
+    setMinimumWidth(scaled(1000));
+    if (!isMaximized())
+        resize(width() - m_captionWidget->width(), height());
+}
+
+void MainWindow::titleBarButtonClickedHandle(TitleBar::ButtonType type, QWidget* button)
+{
+    switch (type) {
+    case TitleBar::Settings:
+        m_settingMenu->exec(button->mapToGlobal(QPoint(0, button->height())));
+        break;
+    case TitleBar::Minimize:
+        showMinimized();
+        break;
+    case TitleBar::Maximize:
+        isMaximized() ? showNormal() : showMaximized();
+        break;
+    case TitleBar::Quit:
+        QCoreApplication::exit(0);
+        break;
+    case TitleBar::AddImage:
+        openImageFiles();
+        break;
+    case TitleBar::Subtitle:
+        setCaptionPanelVisible(!(m_captionWidget && m_captionWidget->isVisible()));
+        break;
+    }
+}
+
+void MainWindow::menuClickedHandle()
+{
+    auto* action = qobject_cast<QAction*>(sender());
+    if (!action)
+        return;
+    const int type = action->property("type").toInt();
+    qDebug() << "menuClickedHandle:" << type;
+    handleMenu(type);
+}
+
+void MainWindow::handleMenu(int type)
+{
+    GlobalManager* manager = GlobalManager::instance();
+    switch (type) {
+    case TitleBar::Support:
+        manager->openUrl(Endpoints::sitePage(AppConfig::kSupportPagePath));
+        break;
+    case TitleBar::UserGuide:
+        manager->openUrl(Endpoints::sitePage(AppConfig::kGuidePagePath));
+        break;
+    case TitleBar::ViewLog:
+        manager->openFolder(manager->logFilePath());
+        break;
+    case TitleBar::CheckForUpdates: {
+        DownloadManager::instance()->downloadLastVersion(QString(), 5);
+        auto* dialog = new CheckUpdateDialog(this);
+        dialog->setModal(true);
+        dialog->setPage(0);
+        dialog->show();
+        break;
+    }
+    case TitleBar::About: {
+        auto* dialog = new AboutDialog(this);
+        dialog->setModal(true);
+        dialog->show();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MainWindow::languageClickedHandle()
+{
+    auto* action = qobject_cast<QAction*>(sender());
+    if (!action)
+        return;
+    const int type = action->property("type").toInt();
+    changeLangByType(type);
+    GlobalManager::instance()->setSetting(AppConfig::kAppLang, type);
+}
+
+void MainWindow::downloadLastVersionStatus(DownloadManager::DownloadState state, QString msg,
+                                           QByteArray data)
+{
+    qDebug() << "mainwindow downloadLastVersionStatus:" << int(state) << msg << data;
+    if (state != DownloadManager::Finished || DownloadManager::requestTag(msg) != "start")
+        return;
+    if (!UpdateManifest::isNewerThanRunning(data))
+        return;
+    auto* dialog = new CheckUpdateDialog(this);
+    dialog->setModal(true);
+    dialog->setUpdateInfo(data);
+    dialog->show();
+    dialog->alignButtons();
+}
+
+void MainWindow::globalEventHandle(QString eventName, QVariant data)
+{
+    const auto handler = m_eventHandlers.constFind(eventName);
+    if (handler != m_eventHandlers.constEnd())
+        (*handler)(data);
+}
+
+// What the window does for each event of the bus; events without an entry are for others.
+void MainWindow::initEventHandlers()
+{
+    using namespace AppConfig;
+    CaptionManager* captions = CaptionManager::instance();
+    m_eventHandlers = {
+        {kEventCaptureImage, [this](const QVariant& data) { m_imagesWidget->addImage(data); }},
+        {kEventUpdateCaptureImage,
+         [this](const QVariant& data) {
+             m_imagesWidget->updateImages(data.value<QList<QPixmap>>());
+         }},
+        {kEventSelectImageComplete,
+         [this](const QVariant&) {
+             if (!m_imagesWidget->isImporting())
+                 refreshPreview();
+         }},
+        {kEventTaskId,
+         [captions](const QVariant& data) { captions->createCaptions(data.toByteArray(), true); }},
+        {kEventTimePos,
+         [this](const QVariant& data) {
+             qDebug() << "字幕时间:" << float(data.toInt()) / 1000.0f;
+             m_videoPlayWidget->resetPlayButton();
+             m_videoPlayWidget->seekTo(data.toInt() / 1000.0);
+         }},
+        {kEventUpdateCaption,
+         [this](const QVariant& data) { m_videoPlayWidget->setSubtitleFile(data.toString()); }},
+        {kEventVideoToAudioStart, [this](const QVariant&) { m_loadingDialog->show(); }},
+        {kEventVideoToAudioStop,
+         [captions](const QVariant&) {
+             HttpManager::instance()->loadCaptions(captions->getAudioFilePath(),
+                                                   captions->speechLanguage().code);
+         }},
+        {kEventChangeCaption,
+         [this](const QVariant& data) { m_currentCaption = data.value<CaptionInfo*>(); }},
+        {kEventUpdateCaptionNew,
+         [this, captions](const QVariant& data) {
+             m_currentCaption = data.value<CaptionInfo*>();
+             if (m_currentCaption)
+                 captions->updateCaption(m_currentCaption, false);
+         }},
+        {kEventCreateCaptionComplete,
+         [this, captions](const QVariant& data) {
+             if (m_captionWidget && !captions->captions().isEmpty())
+                 m_captionWidget->reload();
+             m_videoPlayWidget->setSubtitleFile(data.toString());
+             m_loadingDialog->hide();
+         }},
+        {kEventLoadFileComplete, [this](const QVariant& data) { videoLoaded(data.toString()); }},
+        {kEventStopAiCaption,
+         [](const QVariant&) {
+             GlobalManager::instance()->stopMp3Thread();
+             HttpManager::instance()->stopUpload();
+         }},
+        {kEventRemoveCaption,
+         [this, captions](const QVariant&) {
+             m_videoPlayWidget->removeSubtitle();
+             captions->clearCaptions();
+         }},
+        {kEventSettingChange, [this](const QVariant& data) { settingChanged(data.toString()); }},
+    };
+}
+
+void MainWindow::videoLoaded(const QString& path)
+{
+    const QFileInfo info(path);
+    GlobalManager::instance()->setVideoFileInfo(info);
+    setWindowTitle(QStringLiteral("%1 - %2").arg(AppConfig::kProductName, info.fileName()));
+    CaptionManager* captions = CaptionManager::instance();
+    if (captions->captions().isEmpty())
+        captions->createCaptions("{\"state\":\"success\",\"utterances\":[]}", false);
+}
+
+void MainWindow::settingChanged(const QString& key)
+{
+    if (key == AppConfig::kFileSavePath)
+        m_previewWidget->setSaveFolderText(
+            Settings::instance()->value(AppConfig::kFileSavePath, QString()).toString());
+    if (key == AppConfig::kFileExtension)
+        m_previewWidget->selectFormat(Settings::exportFormat());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_previewWidget->closeViewDialog();
+    m_imagesWidget->closeImageListDialog();
+    m_loadingDialog->hide();
+    BaseWindow::closeEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    qDebug() << "mainwindow key press" << event->key();
+    BaseWindow::keyPressEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    qDebug() << "max or normal:" << isMaximized();
+    m_titleBar->setMaximized(isMaximized());
+    BaseWindow::resizeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        m_previewWidget->clearInputFocus();
+    return BaseWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/update/DownloadManager.h"
+#include "gui/mainwindow/TitleBar.h"
+#include "gui/widgets/BaseWindow.h"
+
+#include <QHash>
+#include <QTranslator>
+#include <QVariant>
+
+#include <functional>
+
+struct CaptionInfo;
+class CaptionWidget;
+class ImagesWidget;
+class LoadingDialog;
+class MessageDialog;
+class PreviewWidget;
+class QMenu;
+class VideoPlayWidget;
+
+// The single top-level window: builds and wires the panels, owns the translator and the
+// settings menu, and routes the global events to the panel that acts on them.
+class MainWindow : public BaseWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void changeLangByType(int type);
+    void openImageFiles();
+    void setCaptionPanelVisible(bool visible);
+
+    TitleBar* titleBar() const { return m_titleBar; }
+    VideoPlayWidget* videoPlayWidget() const { return m_videoPlayWidget; }
+    ImagesWidget* imagesWidget() const { return m_imagesWidget; }
+    PreviewWidget* previewWidget() const { return m_previewWidget; }
+    QMenu* settingMenu() const { return m_settingMenu; }
+    QMenu* languageMenu() const { return m_languageMenu; }
+    LoadingDialog* loadingDialog() const { return m_loadingDialog; }
+
+    // Tests answer the import dialog without a modal loop.
+    using FileChooser = std::function<QStringList(QWidget* parent, const QString& title,
+                                                  const QString& dir, const QString& filter)>;
+    static void setFileChooser(FileChooser chooser);
+
+public slots:
+    void titleBarButtonClickedHandle(TitleBar::ButtonType type, QWidget* button);
+    void globalEventHandle(QString eventName, QVariant data);
+    void menuClickedHandle();
+    void languageClickedHandle();
+    void downloadLastVersionStatus(DownloadManager::DownloadState state, QString msg,
+                                   QByteArray data);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void initWindow();
+    void initMenu();
+    void initLayout();
+    void ensureDefaultFolders();
+    void openWelcomePageOnFirstStart();
+    void handleMenu(int type);
+    void captionEdited();
+    void refreshPreview();
+    void connectImagesWidget();
+    void initEventHandlers();
+    void videoLoaded(const QString& path);
+    void settingChanged(const QString& key);
+    static QMap<int, QString> menuTitles();
+    static FileChooser& fileChooser();
+
+    TitleBar* m_titleBar = nullptr;
+    VideoPlayWidget* m_videoPlayWidget = nullptr;
+    ImagesWidget* m_imagesWidget = nullptr;
+    PreviewWidget* m_previewWidget = nullptr;
+    CaptionWidget* m_captionWidget = nullptr;
+    LoadingDialog* m_loadingDialog = nullptr;
+    MessageDialog* m_messageDialog = nullptr;
+    QMenu* m_settingMenu = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    CaptionInfo* m_currentCaption = nullptr;
+    QTranslator m_translator;
+    std::function<void()> m_retranslateMenu;
+    QHash<QString, std::function<void(const QVariant&)>> m_eventHandlers;
+};

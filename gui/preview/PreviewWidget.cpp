@@ -1,0 +1,803 @@
+#include "gui/preview/PreviewWidget.h"
+
+#include "core/base/AppConfig.h"
+#include "core/base/Paths.h"
+#include "core/base/ScreenManager.h"
+#include "core/base/Settings.h"
+#include "core/images/SaveImageThread.h"
+#include "core/preview/SheetExport.h"
+#include "gui/application/GlobalManager.h"
+#include "gui/images/ImageItem.h"
+#include "gui/images/ImageViewDialog.h"
+#include "gui/images/SaveFileBar.h"
+#include "gui/widgets/ClickableWidget.h"
+#include "gui/widgets/IconButton.h"
+#include "gui/widgets/NormalButton.h"
+#include "gui/widgets/PropertyItem.h"
+#include "gui/widgets/ScaleViewBar.h"
+#include "gui/widgets/ZoomFit.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDebug>
+#include <QEvent>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kProgressMaximum = 200;
+// The timer moves the bar through 90 % of its length in two seconds while the export runs.
+constexpr int kProgressInterval = 2000 / kProgressMaximum;
+constexpr int kProgressCeiling = int(kProgressMaximum * 0.9);
+
+QList<PropertyDescriptor> descriptors()
+{
+    using namespace AppConfig;
+    return {
+        {kPropertyScale, PreviewWidget::Scale, QString(), QStringLiteral("100"), 1, 500},
+        {kPropertyWidth, PreviewWidget::Width, QString(), QStringLiteral("0"), 0, 30000},
+        {kPropertyHeight, PreviewWidget::Height, QString(), QStringLiteral("0"), 0, 30000},
+        {kPropertyColumn, PreviewWidget::Column, QString(), QStringLiteral("3"), 1, 10},
+        {kPropertyXSpace, PreviewWidget::XSpace, QString(), QStringLiteral("0"), -9999, 9999},
+        {kPropertyYSpace, PreviewWidget::YSpace, QString(), QStringLiteral("0"), -9999, 9999},
+    };
+}
+
+// Room for the longest label ("Y Space") and a five-character value such as "-1080".
+QWidget* fixedRow(PropertyItem* item)
+{
+    item->setFixedWidth(scaled(128));
+    return item;
+}
+
+} // namespace
+
+PreviewWidget::PreviewWidget(QWidget* parent) : BaseWidget(parent, 2)
+{
+    PreviewWidget::initUI();
+}
+
+PreviewWidget::~PreviewWidget()
+{
+    // The viewer is a top-level window of its own; it goes with the panel unless the main
+    // window already scheduled it.
+    delete m_viewDialog.data();
+}
+
+void PreviewWidget::initUI()
+{
+    m_saveThread = new SaveImageThread(this);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(kProgressInterval);
+    m_viewDialog = new ImageViewDialog(nullptr);
+    m_viewDialog->hide();
+
+    QBoxLayout* layout = innerLayout();
+    layout->setSpacing(0);
+    layout->addWidget(createHeader());
+    layout->addWidget(createPreviewArea(), 1);
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setFixedHeight(scaled(3));
+    m_progressBar->setTextVisible(false);
+    m_progressBar->hide();
+    layout->addWidget(m_progressBar);
+    m_scaleViewBar = new ScaleViewBar(this);
+    m_scaleViewBar->setRange(1, 100, 100, 100);
+    m_scaleViewBar->setValue(100);
+    m_scaleViewBar->setBorderStyle(true);
+    layout->addWidget(m_scaleViewBar);
+    layout->addWidget(createSettingsArea());
+    layout->addWidget(createOutputBar());
+    createOverlay();
+
+    m_format = m_formatBox->currentText();
+    setLayoutType(m_layoutType);
+
+    connectZoomBar();
+    connectExport();
+    setLanguageCallback([this] { retranslate(); });
+}
+
+QWidget* PreviewWidget::createHeader()
+{
+    auto* header = new QWidget(this);
+    header->setObjectName(QStringLiteral("sub_title"));
+    header->setFixedHeight(scaled(36));
+    auto* layout = new QHBoxLayout(header);
+    layout->setContentsMargins(scaledRect(10, 0, 10, 0));
+    m_titleLabel = new QLabel(header);
+    m_showButton = new QPushButton(header);
+    m_showButton->setObjectName(QStringLiteral("show"));
+    layout->addWidget(m_titleLabel);
+    layout->addStretch();
+    layout->addWidget(m_showButton);
+    connect(m_showButton, &QPushButton::clicked, this, &PreviewWidget::showViewDialog);
+    return header;
+}
+
+QWidget* PreviewWidget::createPreviewArea()
+{
+    m_previewArea = new QWidget(this);
+    m_previewArea->setObjectName(QStringLiteral("preview_widget"));
+    auto* areaLayout = new QVBoxLayout(m_previewArea);
+    const int one = scaled(1);
+    areaLayout->setContentsMargins(one, one, one, one);
+
+    m_scrollArea = new QScrollArea(m_previewArea);
+    m_scrollArea->setAlignment(Qt::AlignCenter);
+    m_pixmapWidget = new QWidget;
+    m_pixmapWidget->setObjectName(QStringLiteral("preview_pixmap_widget"));
+    auto* pixmapLayout = new QHBoxLayout(m_pixmapWidget);
+    const int margin = scaled(ZoomFit::margin());
+    pixmapLayout->setContentsMargins(margin, margin, margin, margin);
+    m_pictureLabel = new QLabel(m_pixmapWidget);
+    m_pictureLabel->setScaledContents(true);
+    m_pictureLabel->hide();
+    pixmapLayout->addWidget(m_pictureLabel, 0, Qt::AlignCenter);
+    m_scrollArea->setWidget(m_pixmapWidget);
+    areaLayout->addWidget(m_scrollArea);
+
+    auto* clickable = new ClickableWidget(m_pictureLabel);
+    m_pictureLabel->installEventFilter(clickable);
+    connect(clickable, &ClickableWidget::clicked, this, &PreviewWidget::showViewDialog);
+    m_previewArea->installEventFilter(this);
+    return m_previewArea;
+}
+
+void PreviewWidget::createOverlay()
+{
+    m_overlay = new QWidget(this);
+    m_overlay->setObjectName(QStringLiteral("float_widget"));
+    m_overlay->setAttribute(Qt::WA_StyledBackground);
+    auto* layout = new QHBoxLayout(m_overlay);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_sizeLabel = new QLabel(m_overlay);
+    m_sizeLabel->setObjectName(QStringLiteral("float_size_label"));
+    m_sizeLabel->setAlignment(Qt::AlignCenter);
+    layout->addWidget(m_sizeLabel);
+    // The overlay lies over the picture; clicks go through to it.
+    m_overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_overlay->hide();
+}
+
+QWidget* PreviewWidget::createSettingsArea()
+{
+    m_settingsArea = new QWidget(this);
+    m_settingsArea->setObjectName(QStringLiteral("widget"));
+    auto* layout = new QVBoxLayout(m_settingsArea);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createStyleRow());
+    layout->addWidget(createPropertyGrid());
+    layout->addWidget(createFormatRow());
+    return m_settingsArea;
+}
+
+QWidget* PreviewWidget::createStyleRow()
+{
+    auto* row = new QWidget(m_settingsArea);
+    row->setMaximumWidth(scaled(600));
+    auto* layout = new QHBoxLayout(row);
+    const int margin = scaled(10);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(scaled(30));
+    m_styleLabel = new QLabel(row);
+    m_styleLabel->setMinimumWidth(scaled(70));
+    layout->addWidget(m_styleLabel);
+    m_layoutGroup = new QButtonGroup(row);
+    m_layoutGroup->setExclusive(true);
+    for (int type = 0; type < 3; ++type) {
+        m_layoutButtons[type] = new QRadioButton(row);
+        m_layoutGroup->addButton(m_layoutButtons[type], type);
+        layout->addWidget(m_layoutButtons[type]);
+    }
+    m_layoutButtons[MergeLayout::Vertical]->setChecked(true);
+    layout->addStretch();
+    connect(m_layoutGroup, &QButtonGroup::idClicked, this, &PreviewWidget::layoutButtonClicked);
+    return row;
+}
+
+QWidget* PreviewWidget::createPropertyGrid()
+{
+    auto* grid = new QWidget(m_settingsArea);
+    grid->setObjectName(QStringLiteral("property_widget"));
+    grid->setAttribute(Qt::WA_StyledBackground);
+    m_propertyGrid = new QGridLayout(grid);
+    const int margin = scaled(10);
+    m_propertyGrid->setContentsMargins(margin, margin, margin, margin);
+    m_propertyGrid->setColumnMinimumWidth(0, scaled(70));
+
+    for (const PropertyDescriptor& descriptor : descriptors()) {
+        auto* item = new PropertyItem(grid);
+        item->setDescriptor(descriptor);
+        connect(item, &PropertyItem::valueTextChanged, this,
+                [this, item](const QString& text) { propertyChanged(item, text); });
+        m_properties.append(item);
+    }
+
+    const auto linkIcon = [grid] {
+        auto* icon = new QLabel(grid);
+        const QSize size = scaledSize(QSize(18, 18));
+        icon->setPixmap(QIcon(QStringLiteral(":/images/preview/link.svg")).pixmap(size));
+        icon->setFixedSize(size);
+        return icon;
+    };
+    m_sizeTitleLabel = new QLabel(grid);
+    m_spaceTitleLabel = new QLabel(grid);
+    m_propertyGrid->addWidget(m_sizeTitleLabel, 0, 0);
+    m_propertyGrid->addWidget(fixedRow(property(Scale)), 0, 1);
+    m_propertyGrid->addWidget(linkIcon(), 0, 2);
+    m_propertyGrid->addWidget(fixedRow(property(Width)), 0, 3);
+    m_propertyGrid->addWidget(linkIcon(), 0, 4);
+    m_propertyGrid->addWidget(fixedRow(property(Height)), 0, 5);
+    m_propertyGrid->addWidget(m_spaceTitleLabel, 1, 0);
+    m_propertyGrid->addWidget(fixedRow(property(XSpace)), 1, 1);
+    m_propertyGrid->addWidget(fixedRow(property(YSpace)), 1, 3);
+    m_propertyGrid->addWidget(fixedRow(property(Column)), 1, 5);
+    m_propertyGrid->setColumnStretch(6, 1);
+    return grid;
+}
+
+QWidget* PreviewWidget::createFormatRow()
+{
+    auto* row = new QWidget(m_settingsArea);
+    auto* layout = new QHBoxLayout(row);
+    const int margin = scaled(10);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    m_outputLabel = new QLabel(row);
+    m_outputLabel->setMinimumWidth(scaled(70));
+    m_formatBox = SaveFileBar::createFormatBox(row);
+    layout->addWidget(m_outputLabel);
+    layout->addWidget(m_formatBox);
+    layout->addStretch();
+    connect(m_formatBox, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        m_format = text;
+        GlobalManager::instance()->setSetting(AppConfig::kFileExtension, text);
+        qDebug() << "current format in preview widget:" << text;
+        showNotice(QString());
+    });
+    return row;
+}
+
+QWidget* PreviewWidget::createOutputBar()
+{
+    m_outputBar = new QWidget(this);
+    m_outputBar->setFixedHeight(scaled(45));
+    auto* layout = new QHBoxLayout(m_outputBar);
+    layout->setContentsMargins(scaledRect(10, 10, 10, 10));
+    layout->setSpacing(scaled(10));
+    const SaveFileBar::FolderControls folder = SaveFileBar::addFolderControls(layout, m_outputBar);
+    m_saveToLabel = folder.saveToLabel;
+    m_folderEdit = folder.field;
+    m_changeButton = folder.changeButton;
+    m_folderButton = folder.openButton;
+    m_folderButton->setObjectName(QStringLiteral("dir"));
+    m_noticeLabel = folder.noticeLabel;
+    m_exportButton = new NormalButton(m_outputBar);
+    m_exportButton->setObjectName(QStringLiteral("export"));
+    m_exportButton->setFixedHeight(scaled(26));
+    m_exportButton->setIcon(QStringLiteral(":/images/preview/export_icon.svg"));
+    m_exportButton->setIconSize(scaledSize(QSize(16, 16)));
+
+    layout->addWidget(m_exportButton);
+    connect(m_exportButton, &NormalButton::clicked, this, &PreviewWidget::exportButtonClickHandle);
+    return m_outputBar;
+}
+
+void PreviewWidget::retranslate()
+{
+    m_titleLabel->setText(tr("Preview"));
+    m_showButton->setText(tr("Show"));
+    m_styleLabel->setText(tr("Style"));
+    m_layoutButtons[MergeLayout::Grid]->setText(tr("Grid"));
+    m_layoutButtons[MergeLayout::Vertical]->setText(tr("Vertical"));
+    m_layoutButtons[MergeLayout::Horizontal]->setText(tr("Horizontal"));
+    m_sizeTitleLabel->setText(tr("Size"));
+    m_spaceTitleLabel->setText(tr("Space"));
+    property(Scale)->setLabel(tr("Scale"));
+    property(Width)->setLabel(tr("Width"));
+    property(Height)->setLabel(tr("Height"));
+    property(Column)->setLabel(tr("Column"));
+    property(XSpace)->setLabel(tr("X Space"));
+    property(YSpace)->setLabel(tr("Y Space"));
+    m_outputLabel->setText(tr("Output"));
+    m_saveToLabel->setText(tr("Save to"));
+    m_changeButton->setText(tr("Change"));
+    m_exportButton->setText(tr("Export"));
+}
+
+void PreviewWidget::connectZoomBar()
+{
+    connect(m_scaleViewBar, &ScaleViewBar::sliderValueChanged, this,
+            [this] { setZoomMode(ManualZoom); });
+    connect(m_scaleViewBar, &ScaleViewBar::scaleButtonClicked, this,
+            [this] { setZoomMode(ManualZoom); });
+    connect(m_scaleViewBar, &ScaleViewBar::fitToWindow, this, [this](bool actualSize) {
+        if (actualSize)
+            m_scaleViewBar->setValue(100);
+        setZoomMode(actualSize ? ActualSize : FitZoom);
+    });
+}
+
+void PreviewWidget::connectExport()
+{
+    connect(m_saveThread, &SaveImageThread::saveStart, this, &PreviewWidget::saveStarted);
+    connect(m_saveThread, &SaveImageThread::saveFinished, this, &PreviewWidget::saveFinished);
+    connect(m_progressTimer, &QTimer::timeout, this, &PreviewWidget::updateProgressByTime);
+    connect(m_viewDialog, &ImageViewDialog::exportButtonTap, this,
+            &PreviewWidget::exportButtonClickHandle);
+}
+
+PropertyItem* PreviewWidget::property(int id) const
+{
+    const auto it = std::find_if(m_properties.cbegin(), m_properties.cend(),
+                                 [id](const PropertyItem* item) { return item->id() == id; });
+    return it == m_properties.cend() ? nullptr : *it;
+}
+
+ImageViewDialog* PreviewWidget::viewDialog() const
+{
+    return m_viewDialog.data();
+}
+
+QRadioButton* PreviewWidget::layoutButton(int type) const
+{
+    return type >= 0 && type < 3 ? m_layoutButtons[type] : nullptr;
+}
+
+MergeLayout::Params PreviewWidget::mergeParams() const
+{
+    MergeLayout::Params params;
+    params.type = m_layoutType;
+    params.xSpace = property(XSpace)->value();
+    params.ySpace = property(YSpace)->value();
+    params.columns = property(Column)->value();
+    return params;
+}
+
+QImage PreviewWidget::groupImage()
+{
+    const MergeLayout::Params params = mergeParams();
+    qDebug() << "getGroupPixmap data" << property(Scale)->value() << params.xSpace << params.ySpace;
+    const QList<ImageItem*> items = GlobalManager::instance()->selectedItems();
+    if (items.isEmpty()) {
+        m_merged = QImage();
+        m_mergedKeys.clear();
+        m_mergedSizes.clear();
+        return m_merged;
+    }
+    QList<QImage> images;
+    QList<qint64> keys;
+    for (const ImageItem* item : items) {
+        images.append(item->composedImage());
+        keys.append(images.last().cacheKey());
+    }
+    // A picture's key changes whenever its pixels do, so equal keys and an equal layout
+    // give the same sheet: the refresh, the viewer and the export then share one merge.
+    const bool same =
+        !m_merged.isNull() && keys == m_mergedKeys && params.type == m_mergedParams.type &&
+        params.xSpace == m_mergedParams.xSpace && params.ySpace == m_mergedParams.ySpace &&
+        params.columns == m_mergedParams.columns;
+    if (!same) {
+        if (!remergeChanged(images, keys, params))
+            m_merged = MergeLayout::merge(images, params);
+        m_mergedKeys = keys;
+        m_mergedParams = params;
+        m_mergedSizes.clear();
+        for (const QImage& image : qAsConst(images))
+            m_mergedSizes.append(image.size());
+    }
+    return m_merged;
+}
+
+// A caption edit redraws one picture of the sheet: only the areas it covers are merged
+// again, in place, instead of the whole sheet. The plan stays the same as long as the count,
+// the sizes and the layout do.
+bool PreviewWidget::remergeChanged(const QList<QImage>& images, const QList<qint64>& keys,
+                                   const MergeLayout::Params& params)
+{
+    if (m_merged.isNull() || keys.size() != m_mergedKeys.size() ||
+        params.type != m_mergedParams.type || params.xSpace != m_mergedParams.xSpace ||
+        params.ySpace != m_mergedParams.ySpace || params.columns != m_mergedParams.columns)
+        return false;
+    QVector<int> changed;
+    for (int i = 0; i < images.size(); ++i) {
+        if (images.at(i).size() != m_mergedSizes.at(i))
+            return false;
+        if (keys.at(i) != m_mergedKeys.at(i))
+            changed.append(i);
+    }
+    // Past half the pictures a fresh merge writes no more than the patches would.
+    if (changed.size() * 2 > images.size())
+        return false;
+    const qint64 before = m_merged.cacheKey();
+    const QVector<QRect> areas = MergeLayout::remerge(m_merged, images, params, changed);
+    // The shown picture can follow just as cheaply when it was scaled from the sheet as it
+    // stood before this edit.
+    if (m_shownKey == before) {
+        m_shownKey = m_merged.cacheKey();
+        m_shownStale += areas;
+    }
+    return true;
+}
+
+QPixmap PreviewWidget::getGroupPixmap()
+{
+    return QPixmap::fromImage(groupImage());
+}
+
+void PreviewWidget::rescaleShown(const QSize& display)
+{
+    m_shown = m_merged.scaled(display, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_shownStale.clear();
+    m_pictureLabel->setPixmap(QPixmap::fromImage(m_shown));
+    m_pictureLabel->setMinimumSize(m_shown.size());
+    m_shownKey = m_merged.cacheKey();
+    m_shownSize = display;
+}
+
+// Rescales only the redrawn areas of the sheet into the shown picture. Each area is widened
+// to whole shown pixels and scaled from the sheet pixels those cover, so the patch lines up
+// with the picture around it.
+void PreviewWidget::patchShown()
+{
+    const double sx = double(m_shown.width()) / m_merged.width();
+    const double sy = double(m_shown.height()) / m_merged.height();
+    QPainter painter(&m_shown);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& area : qAsConst(m_shownStale)) {
+        const QRect shown =
+            QRect(QPoint(int(std::floor(area.left() * sx)), int(std::floor(area.top() * sy))),
+                  QPoint(int(std::ceil((area.right() + 1) * sx)) - 1,
+                         int(std::ceil((area.bottom() + 1) * sy)) - 1))
+                .intersected(m_shown.rect());
+        if (shown.isEmpty())
+            continue;
+        const QRect source =
+            QRect(QPoint(int(std::floor(shown.left() / sx)), int(std::floor(shown.top() / sy))),
+                  QPoint(int(std::ceil((shown.right() + 1) / sx)) - 1,
+                         int(std::ceil((shown.bottom() + 1) / sy)) - 1))
+                .intersected(m_merged.rect());
+        painter.drawImage(shown, m_merged.copy(source).scaled(shown.size(), Qt::IgnoreAspectRatio,
+                                                              Qt::SmoothTransformation));
+    }
+    painter.end();
+    m_shownStale.clear();
+    m_pictureLabel->setPixmap(QPixmap::fromImage(m_shown));
+}
+
+void PreviewWidget::showImage()
+{
+    const QImage merged = groupImage();
+    m_overlay->hide();
+    m_pictureLabel->setVisible(!merged.isNull());
+    if (merged.isNull())
+        return;
+    changeSizeByWindow();
+    updateViewDialog();
+    qDebug() << "showImage" << merged.width() << merged.height();
+}
+
+void PreviewWidget::changeSizeByWindow()
+{
+    if (m_merged.isNull())
+        return;
+    const QSize picture = m_merged.size();
+    const QSize area = m_previewArea->size();
+    const int margin = ZoomFit::margin();
+    const int fit = ZoomFit::fitPercent(picture, area, margin);
+    m_scaleViewBar->setFitValue(fit);
+    if (m_zoomMode == FitZoom)
+        m_scaleViewBar->setValue(fit);
+    m_scaleViewBar->setButtonEnabled(ScaleViewBar::FitToWindow, m_scaleViewBar->value() != fit);
+
+    const QSize display = ZoomFit::displaySize(picture, m_scaleViewBar->value());
+    // Smooth scaling reads the whole sheet; the same sheet at the same size is not scaled again.
+    if (m_shownKey != m_merged.cacheKey() || m_shownSize != display)
+        rescaleShown(display);
+    else if (!m_shownStale.isEmpty())
+        patchShown();
+    m_pixmapWidget->setFixedSize(
+        std::max(area.width() - 2 * margin, display.width() + 2 * margin),
+        std::max(area.height() - 2 * margin, display.height() + 2 * margin));
+
+    const qint64 scale = property(Scale)->value();
+    m_sizeLabel->setText(QStringLiteral("%1x%2")
+                             .arg(qint64(picture.width()) * scale / 100)
+                             .arg(qint64(picture.height()) * scale / 100));
+    m_overlay->adjustSize();
+    m_overlay->move(area.width() - m_overlay->width() - scaled(8), scaled(45));
+    qDebug() << "changeSizeByWindow Width" << picture.width() << area.width() << display.width();
+    qDebug() << "changeSizeByWindow Height" << picture.height() << area.height()
+             << display.height();
+}
+
+void PreviewWidget::setZoomMode(int mode)
+{
+    m_zoomMode = mode;
+    changeSizeByWindow();
+}
+
+QString PreviewWidget::tempKey(const PropertyItem* item) const
+{
+    return item->key() + QChar(m_layoutType);
+}
+
+void PreviewWidget::propertyChanged(PropertyItem* item, const QString& text)
+{
+    qDebug() << "文本变化 " << text << item->key();
+    item->setValue(text, true);
+    // Half-typed text ("" or "-") is kept in the field but neither stored nor applied.
+    const QString value = item->text();
+    if (value.isEmpty() || value == QLatin1String("-") || !item->isInRange())
+        return;
+    GlobalManager::instance()->setTempValue(tempKey(item), value);
+    showImage();
+    applyLinkRule(item->id(), value);
+}
+
+void PreviewWidget::applyLinkRule(int id, const QString& text)
+{
+    if (m_merged.isNull())
+        return;
+    const qint64 mergedWidth = m_merged.width();
+    const qint64 mergedHeight = m_merged.height();
+    const auto set = [this](int target, qint64 value) {
+        property(target)->setValue(QString::number(value), true);
+    };
+    if (id == Width) {
+        const qint64 scale = text.toLongLong() * 100 / mergedWidth;
+        set(Scale, scale);
+        set(Height, scale * mergedHeight / 100);
+    } else if (id == Height) {
+        const qint64 scale = text.toLongLong() * 100 / mergedHeight;
+        set(Scale, scale);
+        set(Width, scale * mergedWidth / 100);
+    } else {
+        const qint64 scale = (id == Scale ? text : property(Scale)->text()).toLongLong();
+        set(Width, scale * mergedWidth / 100);
+        set(Height, scale * mergedHeight / 100);
+    }
+}
+
+void PreviewWidget::scrollToNewest()
+{
+    QScrollBar* bar = m_layoutType == MergeLayout::Horizontal ? m_scrollArea->horizontalScrollBar()
+                                                              : m_scrollArea->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+void PreviewWidget::relinkFromScale()
+{
+    applyLinkRule(Scale, property(Scale)->text());
+}
+
+void PreviewWidget::setLayoutType(int type)
+{
+    m_layoutType = type;
+    if (QRadioButton* button = layoutButton(type))
+        button->setChecked(true);
+    for (PropertyItem* item : qAsConst(m_properties))
+        item->show();
+    PropertyItem* xSpace = property(XSpace);
+    PropertyItem* ySpace = property(YSpace);
+    PropertyItem* column = property(Column);
+    if (type == MergeLayout::Grid) {
+        column->show();
+        m_propertyGrid->addWidget(xSpace, 1, 1);
+        m_propertyGrid->addWidget(ySpace, 1, 3);
+        m_propertyGrid->addWidget(column, 1, 5);
+    } else if (type == MergeLayout::Vertical) {
+        xSpace->hide();
+        column->hide();
+        m_propertyGrid->addWidget(ySpace, 1, 1);
+    } else if (type == MergeLayout::Horizontal) {
+        ySpace->hide();
+        column->hide();
+    }
+}
+
+void PreviewWidget::layoutButtonClicked(int type)
+{
+    GlobalManager::instance()->setSetting(AppConfig::kRadioType, uint(type));
+    setLayoutType(type);
+    loadProperties();
+    showImage();
+    relinkFromScale();
+}
+
+void PreviewWidget::loadProperties()
+{
+    GlobalManager* manager = GlobalManager::instance();
+    setLayoutType(manager->getSetting(AppConfig::kRadioType, 1).toInt());
+    const auto restore = [this, manager](int id, const QString& fallback) {
+        PropertyItem* item = property(id);
+        item->setValue(manager->getTempValue(tempKey(item), fallback).toString(), true);
+    };
+    restore(Scale, QStringLiteral("100"));
+    restore(XSpace, QStringLiteral("0"));
+    restore(YSpace, QStringLiteral("0"));
+    selectFormat(Settings::exportFormat());
+}
+
+void PreviewWidget::setSaveFolderText(const QString& text)
+{
+    m_folderEdit->setText(text);
+}
+
+void PreviewWidget::selectFormat(const QString& format)
+{
+    SaveFileBar::showFormat(m_formatBox, format);
+    m_format = m_formatBox->currentText();
+    showNotice(QString());
+}
+
+void PreviewWidget::showViewDialog()
+{
+    const QImage merged = groupImage();
+    if (!m_viewDialog || merged.isNull())
+        return;
+    m_viewDialog->setImage(merged, m_layoutType == MergeLayout::Horizontal);
+    m_viewDialog->show();
+    m_viewDialog->raise();
+    m_viewDialog->activateWindow();
+    m_viewDialog->setFocus();
+}
+
+// A hidden viewer is brought up to date when it is shown; updating it on every key would
+// also keep a second reference to the sheet and force a full copy on the next edit.
+void PreviewWidget::updateViewDialog()
+{
+    if (!m_viewDialog || !m_viewDialog->isVisible())
+        return;
+    const QImage merged = groupImage();
+    if (!merged.isNull())
+        m_viewDialog->setImage(merged, m_layoutType == MergeLayout::Horizontal);
+}
+
+void PreviewWidget::closeViewDialog()
+{
+    if (!m_viewDialog)
+        return;
+    m_viewDialog->hide();
+    m_viewDialog->deleteLater();
+    m_viewDialog = nullptr;
+}
+
+void PreviewWidget::clearInputFocus()
+{
+    m_folderEdit->clearFocus();
+    for (PropertyItem* item : qAsConst(m_properties))
+        item->lineEdit()->clearFocus();
+}
+
+void PreviewWidget::exportButtonClickHandle()
+{
+    if (m_saveThread->isRunning())
+        return;
+    const QImage merged = groupImage();
+    if (merged.isNull())
+        return;
+    const QImage output = SheetExport::scaled(merged, property(Scale)->value());
+
+    const QString format = Settings::exportFormat();
+    if (!SheetExport::fits(output, format)) {
+        const int limit = SheetExport::maximumSide(format);
+        qWarning() << "export: a picture of" << output.width() << "x" << output.height()
+                   << "is too large for" << format << "(at most" << limit
+                   << "pixels per side); nothing written";
+        showNotice(tr("Too large for %1: at most %2 pixels per side. Lower the scale or "
+                      "choose another format.")
+                       .arg(format.toUpper())
+                       .arg(limit));
+        return;
+    }
+    showNotice(QString());
+    m_saveThread->setData({output}, Paths::exportWorkDir());
+    m_saveThread->start();
+}
+
+void PreviewWidget::showNotice(const QString& text)
+{
+    m_noticeLabel->setText(text);
+    m_noticeLabel->setVisible(!text.isEmpty());
+    if (m_viewDialog)
+        m_viewDialog->setNotice(text);
+}
+
+void PreviewWidget::setExportControlsEnabled(bool enabled)
+{
+    m_settingsArea->setEnabled(enabled);
+    m_scaleViewBar->setEnabled(enabled);
+    m_outputBar->setEnabled(enabled);
+    if (m_viewDialog)
+        m_viewDialog->setSaveBarEnabled(enabled);
+}
+
+void PreviewWidget::saveStarted()
+{
+    m_progressBar->show();
+    setExportControlsEnabled(false);
+    m_progressBar->setMaximum(kProgressMaximum);
+    m_progressBar->setValue(0);
+    if (m_viewDialog) {
+        m_viewDialog->setProgressVisible(true);
+        m_viewDialog->setProgress(0, kProgressMaximum);
+    }
+    m_progressState = 1;
+    // The timer only runs while there is progress to show.
+    m_progressTimer->start();
+}
+
+void PreviewWidget::saveFinished(const QStringList& files)
+{
+    setExportControlsEnabled(true);
+    qDebug() << "export image:" << files.value(0);
+    m_progressState = 2;
+    if (files.isEmpty()) {
+        // Nothing was written: nothing is moved or revealed, and the user is told here.
+        qWarning() << "export: the picture could not be written";
+        showNotice(tr("The picture could not be written."));
+        return;
+    }
+    GlobalManager::instance()->moveFilesToSavePath(files);
+}
+
+void PreviewWidget::updateProgressByTime()
+{
+    if (m_progressState == 1) {
+        const int value = std::min(m_progressBar->value() + 1, kProgressCeiling);
+        m_progressBar->setValue(value);
+        if (m_viewDialog)
+            m_viewDialog->setProgress(value, kProgressMaximum);
+    } else if (m_progressState == 2) {
+        m_progressBar->setValue(kProgressMaximum);
+        if (m_viewDialog)
+            m_viewDialog->setProgress(kProgressMaximum, kProgressMaximum);
+        m_progressState = 3;
+        m_progressTimer->stop();
+        QTimer::singleShot(500, this, [this] {
+            m_progressBar->hide();
+            if (m_viewDialog)
+                m_viewDialog->setProgressVisible(false);
+            m_progressState = 0;
+        });
+    }
+}
+
+void PreviewWidget::resizeEvent(QResizeEvent* event)
+{
+    BaseWidget::resizeEvent(event);
+    changeSizeByWindow();
+}
+
+bool PreviewWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    // The size read-out is shown while the pointer is over a picture.
+    if (watched == m_previewArea) {
+        if (event->type() == QEvent::Enter && !m_merged.isNull()) {
+            m_overlay->show();
+            m_overlay->raise();
+        } else if (event->type() == QEvent::Leave) {
+            m_overlay->hide();
+        } else if (event->type() == QEvent::Resize) {
+            changeSizeByWindow();
+        }
+    }
+    return BaseWidget::eventFilter(watched, event);
+}
