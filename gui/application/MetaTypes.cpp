@@ -2,7 +2,7 @@
 
 #include "core/captions/CaptionEdit.h"
 #include "core/captions/CaptionInfo.h"
-#include "gui/images/CaptureData.h"
+#include "core/images/CaptureData.h"
 
 #include <QList>
 #include <QMetaType>
