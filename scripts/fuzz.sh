@@ -1,21 +1,16 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang and runs each one for a bounded time from its seed
-# corpus: scripts/fuzz.sh <build-dir> [seconds per target, default 30]. Any crash, hang,
-# out-of-memory or sanitizer report fails the run; the input that caused it is kept under
-# <build-dir>/fuzz-artifacts/<target>/ so it can be replayed with ./<target> <file>.
+# Builds the libFuzzer targets in the instrumented tree and runs each one for a bounded time
+# from its committed seed corpus: scripts/fuzz.sh <build-dir> [seconds per target, default 30].
+# Any crash, hang, out-of-memory or sanitizer report fails the run; the input that caused it is
+# kept under <build-dir>/fuzz-artifacts/<target>/ so it can be replayed with ./<target> <file>.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="$(mkdir -p "$1" && cd "$1" && pwd)"
 seconds="${2:-30}"
 
-cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ \
-    -DPICTORB_FUZZ=ON -DPICTORB_TESTS=OFF -DPICTORB_BENCHMARKS=OFF -DPICTORB_SANITIZE=OFF
-cmake --build "$build_dir" -j 2 --target pictorb_fuzzers
+"$root/scripts/instrumented-build.sh" "$build_dir" pictorb_fuzzers
 
 source "$root/scripts/sandbox-env.sh"
-# Full allocation stacks, as in scripts/sanitize.sh: the leak suppressions for system libraries
-# match on library frames that the fast unwinder cannot see through Qt.
 export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

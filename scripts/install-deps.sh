@@ -7,7 +7,7 @@ packages=(
     qtbase5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools
     qt5-image-formats-plugins libqt5svg5
     libbenchmark-dev
-    clang libclang-rt-dev
+    clang libclang-rt-dev clang-format
     ffmpeg xvfb xauth x11-apps
     fonts-dejavu-core fonts-noto-cjk
     imagemagick librsvg2-bin time

@@ -11,4 +11,4 @@ if [ $# -eq 0 ]; then
     set -- resources/i18n/*.ts
 fi
 "$lupdate" -silent -I . -locations none -no-obsolete \
-    app mainwindow images preview caption speech video widgets update -ts "$@"
+    app cli core gui -ts "$@"

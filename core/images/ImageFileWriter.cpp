@@ -95,7 +95,7 @@ QString ImageFileWriter::writeNew(const QImage& picture, const QString& dir, con
             break;
     }
     if (error)
-        *error = QCoreApplication::translate("ImageFileWriter", "no free file name in %1").arg(dir);
+        *error = QStringLiteral("no free file name in %1").arg(dir);
     file.remove();
     return QString();
 }
