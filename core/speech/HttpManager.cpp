@@ -7,6 +7,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
 #include "core/base/Endpoints.h"
@@ -63,6 +64,26 @@ QNetworkRequest HttpManager::request(const QString& pathAndQuery) const
 
 void HttpManager::limitResponse(QNetworkReply* reply)
 {
+    // The transfer time-out only notices silence: a server sending a byte now and then would
+    // hold the request open for ever. Once the request is out, the whole answer must arrive
+    // within the same time.
+    auto* answerTime = new QTimer(reply);
+    answerTime->setSingleShot(true);
+    answerTime->setInterval(m_transferTimeout);
+    connect(answerTime, &QTimer::timeout, reply, [reply] {
+        qWarning() << "Speech service answer too slow, abandoned:" << reply->url();
+        reply->abort();
+    });
+    if (reply->operation() == QNetworkAccessManager::GetOperation) {
+        answerTime->start();
+    } else {
+        connect(reply, &QNetworkReply::uploadProgress, answerTime,
+                [answerTime](qint64 sent, qint64 total) {
+                    if (sent == total && !answerTime->isActive())
+                        answerTime->start();
+                });
+    }
+
     // The announced length is refused as soon as the headers arrive, the bytes held as they
     // come in; either way the reply is aborted instead of buffering on.
     const auto check = [reply] {

@@ -549,6 +549,8 @@ void PreviewWidget::propertyChanged(PropertyItem* item, const QString& text)
     GlobalManager::instance()->setTempValue(tempKey(item), value);
     showImage();
     applyLinkRule(item->id(), value);
+    // The size read-out follows the fields the link rule has just set.
+    changeSizeByWindow();
 }
 
 void PreviewWidget::applyLinkRule(int id, const QString& text)
