@@ -1,4 +1,5 @@
 #include "core/base/AppConfig.h"
+#include "core/base/InstanceChannel.h"
 #include "core/base/InstanceGuard.h"
 #include "core/base/ScreenManager.h"
 #include "core/base/TranslateManager.h"
@@ -32,11 +33,27 @@ static QString applicationStyleSheet()
     return css;
 }
 
+// The files named on the command line (a file manager's "Open with" passes them so).
+static QStringList fileArguments(int argc, char* argv[])
+{
+    QStringList files;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (!argument.startsWith(QLatin1Char('-')))
+            files << argument;
+    }
+    return files;
+}
+
 int main(int argc, char* argv[])
 {
+    const QStringList files = fileArguments(argc, argv);
     InstanceGuard guard(AppConfig::kProductName);
-    if (!guard.acquire())
-        return 1;
+    if (!guard.acquire()) {
+        // Pictorb runs already: its window comes to the front and takes the files instead.
+        QCoreApplication app(argc, argv);
+        return InstanceChannel::send(files) ? 0 : 1;
+    }
 
     registerMetaTypes();
     QApplication app(argc, argv);
@@ -52,7 +69,14 @@ int main(int argc, char* argv[])
 
     auto window = std::make_unique<MainWindow>();
     window->show();
-    window->resize(scaledSize(QSize(1100, 741)));
+    window->openFiles(files);
+    InstanceChannel channel;
+    QObject::connect(&channel, &InstanceChannel::activationRequested, window.get(),
+                     [&window](const QStringList& later) {
+                         window->bringToFront();
+                         window->openFiles(later);
+                     });
+    channel.listen();
     DownloadManager::instance()->downloadLastVersion(QStringLiteral("start"), 5);
 
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&guard] { guard.release(); });

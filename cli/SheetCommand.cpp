@@ -83,15 +83,16 @@ const QCommandLineOption kUnderline(QStringLiteral("underline"),
 const QCommandLineOption kStrikeOut(QStringLiteral("strike-out"),
                                     QStringLiteral("Struck-through captions."));
 const QCommandLineOption kHAlign(QStringLiteral("h-align"),
-                                 QStringLiteral("left, center or right (default: centred)."),
+                                 QStringLiteral("left, center or right (default: center)."),
                                  QStringLiteral("align"));
 const QCommandLineOption kVAlign(QStringLiteral("v-align"),
-                                 QStringLiteral("top, middle or bottom (default: 40 pixels "
-                                                "above the bottom)."),
+                                 QStringLiteral("top, middle or bottom (default: bottom, kept "
+                                                "a margin inside the picture)."),
                                  QStringLiteral("align"));
 const QCommandLineOption kSubtitles(QStringLiteral("subtitles"),
-                                    QStringLiteral("Text file (UTF-8), one caption line per "
-                                                   "still; an empty line leaves a still bare."),
+                                    QStringLiteral("Text file (UTF-8), one caption per line and "
+                                                   "still; \\N or | breaks a caption into lines, "
+                                                   "an empty line leaves a still bare."),
                                     QStringLiteral("file"));
 const QCommandLineOption kSrt(QStringLiteral("srt"),
                               QStringLiteral("SubRip file: its entries in order, one per still."),
@@ -99,6 +100,9 @@ const QCommandLineOption kSrt(QStringLiteral("srt"),
 const QCommandLineOption kOutput({QStringLiteral("o"), QStringLiteral("output")},
                                  QStringLiteral("The sheet to write: .jpg, .png or .webp."),
                                  QStringLiteral("file"));
+const QCommandLineOption kStrict(QStringLiteral("strict"),
+                                 QStringLiteral("Fail on a damaged still instead of using what "
+                                                "of it can be read."));
 const QCommandLineOption kQuality({QStringLiteral("q"), QStringLiteral("quality")},
                                   QStringLiteral("0 to 100: JPG and WEBP quality; for PNG, "
                                                  "higher is faster and larger (default: as "
@@ -196,9 +200,9 @@ QStringList plainLines(const QString& text)
     return lines;
 }
 
-// SubRip entries: a number, a "start --> end" line, then text lines up to a blank line. A
-// caption is drawn on one line, so an entry's lines are joined with spaces; formatting tags
-// such as <i> would otherwise show as text.
+// SubRip entries: a number, a "start --> end" line, then text lines up to a blank line. An
+// entry's lines stay lines of the caption; formatting tags such as <i> would otherwise show as
+// text.
 bool srtEntries(const QString& text, QStringList& entries, QString& error)
 {
     static const QRegularExpression timing(
@@ -218,7 +222,7 @@ bool srtEntries(const QString& text, QStringList& entries, QString& error)
         for (const QString& line : qAsConst(lines))
             words << QString(line).remove(tag).trimmed();
         words.removeAll(QString());
-        entries << words.join(QLatin1Char(' '));
+        entries << words.join(QStringLiteral("\\N"));
     }
     return true;
 }
@@ -245,16 +249,22 @@ int SheetCommand::run(const QStringList& arguments)
     QImage sheet;
     if (!buildSheet(sheet))
         return fail(Failure);
-    const QImage output = SheetExport::scaled(sheet, m_scale);
-    // The full-size sheet is not needed while a scaled copy is written.
-    sheet = QImage();
-    if (!SheetExport::fits(output, m_format)) {
+    const QSize size = SheetExport::outputSize(sheet.size(), SheetExport::ByScale, m_scale);
+    if (!SheetExport::fits(size, m_format)) {
         m_error = QStringLiteral("a sheet of %1 x %2 is too large for %3 (at most %4 pixels per "
                                  "side); lower --scale or choose another format")
-                      .arg(output.width())
-                      .arg(output.height())
+                      .arg(size.width())
+                      .arg(size.height())
                       .arg(m_format.toUpper())
                       .arg(SheetExport::maximumSide(m_format));
+        return fail(Failure);
+    }
+    // The full-size sheet is not needed while a scaled copy is written.
+    const QImage output = SheetExport::scaled(std::exchange(sheet, QImage()), size);
+    if (output.isNull()) {
+        m_error = QStringLiteral("a sheet of %1 x %2 pixels cannot be made")
+                      .arg(size.width())
+                      .arg(size.height());
         return fail(Failure);
     }
     return write(output) ? Success : fail(Failure);
@@ -274,12 +284,13 @@ void SheetCommand::describe(QCommandLineParser& parser)
     parser.addOptions({kLayout,    kColumns,     kXSpace,      kYSpace,        kScale,  kFontSize,
                        kTextColor, kTextOpacity, kBorderColor, kBorderOpacity, kBorder, kBold,
                        kItalic,    kUnderline,   kStrikeOut,   kHAlign,        kVAlign, kSubtitles,
-                       kSrt,       kOutput,      kQuality});
+                       kSrt,       kOutput,      kQuality,     kStrict});
 }
 
 bool SheetCommand::readOptions(const QCommandLineParser& parser)
 {
     m_stills = parser.positionalArguments();
+    m_strict = parser.isSet(kStrict);
     if (m_stills.isEmpty()) {
         m_error = QStringLiteral("no stills given (see --help)");
         return false;
@@ -313,8 +324,6 @@ bool SheetCommand::readStyle(const QCommandLineParser& parser)
         return false;
     if (parser.isSet(kVAlign) && !readChoice(parser, kVAlign, kVerticalAligns, m_vAlign, m_error))
         return false;
-    m_style.hAlign = m_hAlign;
-    m_style.vAlign = m_vAlign;
     return true;
 }
 
@@ -356,7 +365,16 @@ bool SheetCommand::readSubtitles(const QCommandLineParser& parser)
             return false;
         }
     } else {
-        m_subtitles = plainLines(text);
+        m_subtitles = plainLines(text).replaceInStrings(QStringLiteral("|"), QStringLiteral("\\N"));
+    }
+    for (int i = 0; i < m_subtitles.size(); ++i) {
+        if (m_subtitles.at(i).size() > ImageCaption::kMaxTextLength) {
+            m_error = QStringLiteral("\"%1\": caption %2 is longer than %3 characters")
+                          .arg(path)
+                          .arg(i + 1)
+                          .arg(ImageCaption::kMaxTextLength);
+            return false;
+        }
     }
     // A count that differs means the lines would land on the wrong stills.
     if (m_subtitles.size() != m_stills.size()) {
@@ -375,11 +393,14 @@ bool SheetCommand::readSubtitles(const QCommandLineParser& parser)
 // before the others are decoded; plans list the pictures in order.
 bool SheetCommand::buildSheet(QImage& sheet)
 {
-    QImage first = ImageLoader::load(m_stills.first());
+    ImageLoader::Outcome firstOutcome = ImageLoader::Outcome::Unreadable;
+    QImage first = ImageLoader::load(m_stills.first(), &firstOutcome);
     if (first.isNull()) {
         m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.first());
         return false;
     }
+    if (!acceptDamage(m_stills.first(), firstOutcome))
+        return false;
     const QSize canvasSize = first.size();
     const MergeLayout::Plan plan =
         MergeLayout::plan(QVector<QSize>(m_stills.size(), canvasSize), m_params);
@@ -415,6 +436,8 @@ bool SheetCommand::buildSheet(QImage& sheet)
             m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.at(index));
             return false;
         }
+        if (index != 0 && !acceptDamage(m_stills.at(index), still.outcome))
+            return false;
         placement.source.translate(-still.origin);
         // A band is only ever decoded of an opaque still of the canvas size, which the
         // letterbox passes through as it is.
@@ -436,10 +459,10 @@ QImage SheetCommand::composedStill(int index, QImage canvas, const QSize& canvas
     if (caption.text.isEmpty())
         return canvas;
     caption.placeOn(canvasSize);
-    if (m_hAlign != 0)
-        caption.x = ImageComposer::xPos(caption, canvasSize.width(), m_hAlign);
-    if (m_vAlign != 0)
-        caption.y = ImageComposer::yPos(caption, canvasSize.height(), m_vAlign);
+    if (m_hAlign != ImageCaption::NoHorizontalAlign)
+        caption.hAlign = m_hAlign;
+    if (m_vAlign != ImageCaption::NoVerticalAlign)
+        caption.vAlign = m_vAlign;
     return ImageComposer::compose(std::move(canvas), caption);
 }
 
@@ -452,6 +475,22 @@ bool SheetCommand::write(const QImage& picture)
         return true;
     m_error = QStringLiteral("cannot write \"%1\": %2").arg(m_output, error);
     return false;
+}
+
+// A damaged still is named on stderr and used as far as it could be read, or refused with
+// --strict.
+bool SheetCommand::acceptDamage(const QString& still, ImageLoader::Outcome outcome)
+{
+    if (outcome != ImageLoader::Outcome::Damaged)
+        return true;
+    if (m_strict) {
+        m_error = QStringLiteral("the still \"%1\" is damaged (--strict)").arg(still);
+        return false;
+    }
+    print(stderr, QStringLiteral("%1: the still \"%2\" is damaged; used as far as it could be "
+                                 "read\n")
+                      .arg(kProgram, still));
+    return true;
 }
 
 int SheetCommand::fail(int code) const

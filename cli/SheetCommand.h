@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "core/images/ImageCaption.h"
+#include "core/images/ImageLoader.h"
 #include "core/preview/MergeLayout.h"
 
 class QCommandLineParser;
@@ -39,6 +40,7 @@ private:
     bool buildSheet(QImage& sheet);
     QImage composedStill(int index, QImage canvas, const QSize& canvasSize) const;
     bool write(const QImage& picture);
+    bool acceptDamage(const QString& still, ImageLoader::Outcome outcome);
     int fail(int code) const;
 
     QStringList m_stills;
@@ -51,5 +53,6 @@ private:
     QString m_output;
     QString m_format;
     int m_quality = -1;
+    bool m_strict = false;
     QString m_error;
 };

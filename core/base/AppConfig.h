@@ -15,6 +15,12 @@ inline const QString kOpenFilePath = QStringLiteral("open_file_path");
 inline const QString kFirstOpenApp = QStringLiteral("first_open_app");
 inline const QString kAppLang = QStringLiteral("app_lang");
 inline const QString kPlayerVolume = QStringLiteral("player_volume");
+// The caption style last used in the editor (JSON), which new collections start with.
+inline const QString kCaptionStyle = QStringLiteral("caption_style");
+// Pictures with more megapixels than this are refused at import (default 100).
+inline const QString kMaxPictureMegapixels = QStringLiteral("max_picture_megapixels");
+// The main window's place and size when it was last closed (QWidget::saveGeometry()).
+inline const QString kWindowGeometry = QStringLiteral("window_geometry");
 
 // Temporary-value key prefixes; the layout type is appended as one character of that code.
 inline const QString kPropertyScale = QStringLiteral("property_scale");

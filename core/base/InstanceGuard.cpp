@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QStandardPaths>
 
 InstanceGuard::InstanceGuard(const QString& key)
     : m_key(key), m_memory(std::make_unique<QSharedMemory>(key))
@@ -16,9 +17,12 @@ InstanceGuard::~InstanceGuard()
 bool InstanceGuard::acquire()
 {
 #ifndef Q_OS_WIN
-    // QLockFile checks whether the recorded owner still lives and takes over a stale lock.
-    m_lock = std::make_unique<QLockFile>(QDir::tempPath() + QLatin1Char('/') + m_key +
-                                         QStringLiteral(".instance.lock"));
+    // QLockFile checks whether the recorded owner still lives and takes over a stale lock. It
+    // lies in the user's runtime folder: one user's instance must not keep another user's out.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    m_lock =
+        std::make_unique<QLockFile>((runtime.isEmpty() ? QDir::tempPath() : runtime) +
+                                    QLatin1Char('/') + m_key + QStringLiteral(".instance.lock"));
     m_lock->setStaleLockTime(0);
     if (!m_lock->tryLock(0) && !recoverLock())
         return false;

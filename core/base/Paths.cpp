@@ -47,9 +47,14 @@ QString Paths::freeFileName(const QString& dir, const QString& baseName, const Q
     return candidate;
 }
 
-QString Paths::outputDir()
+QString Paths::outputDir(QString* refused)
 {
-    return ensureDir(Settings::instance()->value(AppConfig::kFileSavePath, QString()).toString());
+    const QString stored =
+        Settings::instance()->value(AppConfig::kFileSavePath, QString()).toString();
+    const QString folder = QDir::isAbsolutePath(stored) ? ensureDir(stored) : ensureDir(QString());
+    if (refused && !stored.isEmpty() && QDir::cleanPath(folder) != QDir::cleanPath(stored))
+        *refused = stored;
+    return folder;
 }
 
 QString Paths::exportWorkDir()
@@ -57,14 +62,25 @@ QString Paths::exportWorkDir()
     return ensureDir(outputDir() + QLatin1Char('/') + AppConfig::kExportWorkFolder);
 }
 
-QStringList Paths::moveIntoFolder(const QStringList& files, const QString& folder)
+void Paths::removeExportWorkDirIfEmpty()
+{
+    QDir().rmdir(outputDir() + QLatin1Char('/') + AppConfig::kExportWorkFolder);
+}
+
+QStringList Paths::moveIntoFolder(const QStringList& files, const QString& folder, QString* error)
 {
     QStringList moved;
     for (const QString& file : files) {
         const QFileInfo info(file);
         const QString target = freeFileName(folder, info.completeBaseName(), info.suffix());
-        if (!QFile::copy(file, target)) {
-            qWarning() << "moveFilesToSavePath: copy failed" << file << "->" << target;
+        // A rename is one step and needs no room; across file systems the file is copied
+        // (the copy goes under a temporary name and is renamed once whole).
+        QFile source(file);
+        if (!source.rename(target) && !source.copy(target)) {
+            qWarning() << "moveFilesToSavePath: cannot move" << file << "->" << target
+                       << source.errorString();
+            if (error)
+                *error = source.errorString();
             continue;
         }
         moved << target;

@@ -17,14 +17,18 @@ public:
     // dir/baseName.suffix, or the first free dir/baseName(n).suffix.
     static QString freeFileName(const QString& dir, const QString& baseName, const QString& suffix);
 
-    // The output folder: the stored one, or "Pictorb" under Pictures when none is stored or
-    // the stored one cannot be made.
-    static QString outputDir();
-    // The working folder of exports inside the output folder.
+    // The output folder: the stored one, or "Pictorb" under Pictures when none is stored, or
+    // the stored one is relative (to a working folder nobody chose) or cannot be made; then
+    // `refused` receives the stored folder that was passed over.
+    static QString outputDir(QString* refused = nullptr);
+    // The working folder of exports inside the output folder, and its removal once an export
+    // has left nothing in it.
     static QString exportWorkDir();
-    // Moves the files into `folder` under free names; a file whose copy fails stays where it
-    // is and is left out of the result.
-    static QStringList moveIntoFolder(const QStringList& files, const QString& folder);
+    static void removeExportWorkDirIfEmpty();
+    // Moves the files into `folder` under free names, never replacing a file; a file that
+    // cannot be moved stays where it is and is left out of the result, its reason in `error`.
+    static QStringList moveIntoFolder(const QStringList& files, const QString& folder,
+                                      QString* error = nullptr);
 
 private:
     Paths() = delete;

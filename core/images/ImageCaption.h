@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QSize>
 #include <QString>
 
@@ -33,16 +34,22 @@ struct ImageCaption
     bool underline = false;
     bool strikeOut = false;
     int border = 0; // outline width in pixels; 0 draws no outline
-    int x = 0;      // anchor in canvas pixels
+    int x = 0;      // centre of the drawn text in canvas pixels, unless aligned
     int y = 0;
     int hAlign = NoHorizontalAlign;
     int vAlign = NoVerticalAlign;
 
-    // Where the subtitle of a newly added picture goes: centred, 40 pixels above the bottom.
+    // Longer text is no subtitle; it would only cost seconds of layout on every key.
+    static constexpr int kMaxTextLength = 1000;
+
+    // Where the subtitle of a newly added picture goes: centred at the bottom, placed by its
+    // drawn size so that it stays inside the picture (x and y follow once it is drawn).
     void placeOn(const QSize& picture)
     {
         x = picture.width() / 2;
         y = picture.height() - 40;
+        hAlign = HCenter;
+        vAlign = Bottom;
     }
 
     // The style is every field but the text.
@@ -52,4 +59,14 @@ struct ImageCaption
         *this = other;
         text = keep;
     }
+
+    // The record as JSON, and back; fields missing or of another type keep their defaults,
+    // and numbers are brought into the ranges the editor allows.
+    QJsonObject toJson() const;
+    static ImageCaption fromJson(const QJsonObject& json);
+
+    // The style the editor used last, kept between runs: new cards of a new collection start
+    // with it. A typed position belongs to its pictures and is not kept.
+    static void rememberStyle(const ImageCaption& style);
+    void applyRememberedStyle();
 };

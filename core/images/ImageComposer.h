@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QSize>
 
 struct ImageCaption;
@@ -18,11 +18,8 @@ public:
     static QImage letterbox(QImage source, const QSize& canvasSize);
     // The canvas with the caption drawn; the canvas itself when there is no text.
     static QImage compose(QImage canvas, const ImageCaption& caption);
-    static QFont captionFont(const ImageCaption& caption);
-    // The anchor that aligns the caption's text on a canvas (ImageCaption's alignments; any
-    // other value counts as left, or as bottom).
-    static int xPos(const ImageCaption& caption, int canvasWidth, int hAlign);
-    static int yPos(const ImageCaption& caption, int canvasHeight, int vAlign);
+    // Where the caption's centre lands on a canvas of that size.
+    static QPoint anchor(const ImageCaption& caption, const QSize& canvasSize);
 
 private:
     ImageComposer() = delete;

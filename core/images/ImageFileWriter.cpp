@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -122,8 +123,10 @@ void ImageFileWriter::removeLeftovers(const QString& dir)
     const QString pattern = QStringLiteral(".%1-*-*").arg(AppConfig::kProductName);
     const QFileInfoList leftovers =
         QDir(dir).entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    static const QRegularExpression written(
+        QStringLiteral("^\\.%1-\\d+-[0-9a-f]{8}$").arg(AppConfig::kProductName));
     for (const QFileInfo& leftover : leftovers) {
-        if (leftover.fileName().startsWith(own))
+        if (leftover.fileName().startsWith(own) || !written.match(leftover.fileName()).hasMatch())
             continue;
         qDebug() << "removing an unfinished export:" << leftover.filePath();
         QFile::remove(leftover.filePath());

@@ -1,10 +1,14 @@
 #include "core/images/ImageLoader.h"
 
+#include "core/base/AppConfig.h"
+#include "core/base/Settings.h"
+
 #include <QBuffer>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -31,10 +35,62 @@ bool isRegularFile(const QString& path)
     return QFileInfo(path).isFile();
 }
 
+// Whether the end of the file shows that it was cut short: the formats that mark their end
+// (JPEG, PNG, GIF) do not, and a WEBP is shorter than its header says. Decoders fill a cut-off
+// JPEG with grey and call it a success, so the reader's own result does not tell.
+bool cutShort(QIODevice* device, const QByteArray& format)
+{
+    if (device->isSequential())
+        return false;
+    const qint64 size = device->size();
+    const auto bytesAt = [device](qint64 offset, qint64 length) {
+        device->seek(offset);
+        return device->read(length);
+    };
+    if (format == "jpeg" || format == "jpg") {
+        QByteArray tail = bytesAt(std::max<qint64>(0, size - 64), 64);
+        // Some writers pad the end; the end marker comes before the padding.
+        while (!tail.isEmpty() && (tail.endsWith('\0') || tail.endsWith('\n') ||
+                                   tail.endsWith('\r') || tail.endsWith(' ')))
+            tail.chop(1);
+        return !tail.endsWith("\xff\xd9");
+    }
+    if (format == "png")
+        return !bytesAt(std::max<qint64>(0, size - 16), 16).contains("IEND");
+    if (format == "gif")
+        return !bytesAt(std::max<qint64>(0, size - 1), 1).startsWith('\x3b');
+    if (format == "webp") {
+        const QByteArray head = bytesAt(0, 12);
+        const quint32 declared =
+            head.size() == 12 ? qFromLittleEndian<quint32>(head.constData() + 4) : 0;
+        return head.startsWith("RIFF") && qint64(declared) + 8 > size;
+    }
+    return false;
+}
+
+// A decoder that gives up part-way leaves the rest of its picture as the memory held it. Read
+// again into a grey picture of the same size, which the reader fills in place, what could not
+// be read stays grey.
+QImage readIntoGrey(QIODevice* device, const QByteArray& format, const QSize& size,
+                    QImage::Format layout)
+{
+    QImage image(size, layout);
+    if (image.isNull() || image.depth() < 24)
+        return QImage();
+    image.fill(Qt::gray);
+    device->seek(0);
+    QImageReader reader(device, format);
+    reader.setAutoTransform(true);
+    reader.read(&image);
+    return image;
+}
+
 } // namespace
 
-QImage ImageLoader::load(const QString& path)
+QImage ImageLoader::load(const QString& path, Outcome* outcome)
 {
+    if (outcome)
+        *outcome = Outcome::Unreadable;
     QFile file(path);
     if (!isRegularFile(path)) {
         qWarning() << "ImageLoader: cannot open" << path << "- not a regular file";
@@ -44,15 +100,15 @@ QImage ImageLoader::load(const QString& path)
         qWarning() << "ImageLoader: cannot open" << path << file.errorString();
         return QImage();
     }
-    return read(&file, path);
+    return read(&file, path, outcome);
 }
 
-QImage ImageLoader::loadData(const QByteArray& data)
+QImage ImageLoader::loadData(const QByteArray& data, Outcome* outcome)
 {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    return read(&buffer, QStringLiteral("<memory>"));
+    return read(&buffer, QStringLiteral("<memory>"), outcome);
 }
 
 QImage ImageLoader::loadRegion(const QString& path, const QSize& fullSize, const QRect& region)
@@ -65,14 +121,16 @@ QImage ImageLoader::loadRegion(const QString& path, const QSize& fullSize, const
     reader.setAutoTransform(true);
     // A picture the reader turns after decoding would be clipped unturned (the JPEG reader
     // turns while decoding and reports none), and a vector or transparent one is drawn
-    // differently whole; those are loaded whole.
+    // differently whole; those are loaded whole, and so is a damaged one, which load() reports.
     if (!reader.canRead() || isVector(reader.format()) || reader.size() != fullSize ||
-        !withinLimits(fullSize) || !QRect(QPoint(0, 0), fullSize).contains(region) ||
+        !withinLimits(fullSize, maxPixels()) || !QRect(QPoint(0, 0), fullSize).contains(region) ||
         reader.transformation() != QImageIOHandler::TransformationNone)
         return QImage();
+    const QByteArray format = reader.format();
     reader.setClipRect(region);
     QImage image;
-    if (!reader.read(&image) || image.size() != region.size() || image.hasAlphaChannel())
+    if (!reader.read(&image) || image.size() != region.size() || image.hasAlphaChannel() ||
+        cutShort(&file, format))
         return QImage();
     return toWorkingFormat(image);
 }
@@ -86,26 +144,35 @@ bool ImageLoader::canRead(const QString& path)
     return reader.canRead();
 }
 
-bool ImageLoader::withinLimits(const QSize& size)
+qint64 ImageLoader::maxPixels()
+{
+    const int megapixels =
+        Settings::instance()->value(AppConfig::kMaxPictureMegapixels, 100).toInt();
+    return qint64(std::clamp(megapixels, 1, 1000)) * 1'000'000;
+}
+
+bool ImageLoader::withinLimits(const QSize& size, qint64 maxPixels)
 {
     return size.width() > 0 && size.height() > 0 && size.width() <= kMaxSide &&
-           size.height() <= kMaxSide && qint64(size.width()) * size.height() <= kMaxPixels;
+           size.height() <= kMaxSide && qint64(size.width()) * size.height() <= maxPixels;
 }
 
 QSize ImageLoader::clampedToLimits(const QSize& size, qint64 maxPixels)
 {
-    const qint64 budget = std::min(maxPixels, kMaxPixels);
-    if (size.isEmpty() || (withinLimits(size) && qint64(size.width()) * size.height() <= budget))
+    if (size.isEmpty() || withinLimits(size, maxPixels))
         return size;
     double factor = std::min(double(kMaxSide) / size.width(), double(kMaxSide) / size.height());
-    factor = std::min(factor, std::sqrt(double(budget) / (double(size.width()) * size.height())));
+    factor =
+        std::min(factor, std::sqrt(double(maxPixels) / (double(size.width()) * size.height())));
     const QSize clamped(std::max(1, int(size.width() * factor)),
                         std::max(1, int(size.height() * factor)));
-    return withinLimits(clamped) ? clamped : QSize(1, 1);
+    return withinLimits(clamped, maxPixels) ? clamped : QSize(1, 1);
 }
 
-QImage ImageLoader::read(QIODevice* device, const QString& name)
+QImage ImageLoader::read(QIODevice* device, const QString& name, Outcome* outcome)
 {
+    if (outcome)
+        *outcome = Outcome::Unreadable;
     QImageReader reader(device);
     // The content decides the format, so a picture with the wrong extension still loads.
     reader.setDecideFormatFromContent(true);
@@ -117,27 +184,45 @@ QImage ImageLoader::read(QIODevice* device, const QString& name)
 
     const QByteArray format = reader.format();
     const QSize size = reader.size();
+    const qint64 limit = maxPixels();
     if (isVector(format)) {
-        const QSize clamped = clampedToLimits(size, kMaxVectorPixels);
+        const QSize clamped = clampedToLimits(size, std::min(limit, kMaxVectorPixels));
         if (clamped != size) {
             qWarning() << "ImageLoader: vector picture" << name << size << "rendered at" << clamped;
             reader.setScaledSize(clamped);
         }
-    } else if (size.isValid() && !withinLimits(size)) {
+    } else if (size.isValid() && !withinLimits(size, limit)) {
         qWarning() << "ImageLoader: picture refused, too large:" << name << size << "limit"
-                   << kMaxSide << "px a side and" << kMaxPixels << "pixels";
+                   << kMaxSide << "px a side and" << limit << "pixels";
+        if (outcome)
+            *outcome = Outcome::TooLarge;
         return QImage();
     }
 
+    const QImage::Format layout = reader.imageFormat();
     QImage image;
-    if (!reader.read(&image)) {
+    const bool decoded = reader.read(&image);
+    const bool damaged = !image.isNull() && (!decoded || cutShort(device, format));
+    if (!decoded && damaged) {
+        QImage grey = readIntoGrey(device, format, image.size(), layout);
+        if (!grey.isNull())
+            image = std::move(grey);
+    }
+    if (!decoded && !damaged) {
         qWarning() << "ImageLoader: cannot decode" << name << reader.errorString();
         return QImage();
     }
     // Formats that do not report their size up front are checked once decoded.
-    if (!withinLimits(image.size())) {
+    if (!withinLimits(image.size(), isVector(format) ? kMaxVectorPixels : limit)) {
         qWarning() << "ImageLoader: picture refused, too large:" << name << image.size();
+        if (outcome)
+            *outcome = Outcome::TooLarge;
         return QImage();
     }
+    if (damaged)
+        qWarning() << "ImageLoader: damaged picture, kept as far as it could be read:" << name
+                   << reader.errorString();
+    if (outcome)
+        *outcome = damaged ? Outcome::Damaged : Outcome::Whole;
     return toWorkingFormat(image);
 }

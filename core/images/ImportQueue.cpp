@@ -42,6 +42,7 @@ void ImportQueue::enqueue(const QStringList& paths)
     if (!isRunning()) {
         m_paths.clear();
         m_pictures.clear();
+        m_outcomes.clear();
         m_arrived.clear();
         m_delivered = 0;
     }
@@ -49,32 +50,35 @@ void ImportQueue::enqueue(const QStringList& paths)
         const int index = m_paths.size();
         m_paths.append(path);
         m_pictures.append(QImage());
+        m_outcomes.append(ImageLoader::Outcome::Unreadable);
         m_arrived.append(false);
         std::shared_ptr<Relay> relay = m_relay;
         m_pool.start(QRunnable::create([relay, path, index] {
-            const QImage picture = ImageLoader::load(path);
+            ImageLoader::Outcome outcome = ImageLoader::Outcome::Unreadable;
+            const QImage picture = ImageLoader::load(path, &outcome);
             const QMutexLocker locker(&relay->mutex);
             if (relay->receiver)
                 QMetaObject::invokeMethod(
                     relay->receiver,
-                    [receiver = relay->receiver, index, picture] {
-                        receiver->decoded(index, picture);
+                    [receiver = relay->receiver, index, picture, outcome] {
+                        receiver->decoded(index, picture, outcome);
                     },
                     Qt::QueuedConnection);
         }));
     }
 }
 
-void ImportQueue::decoded(int index, const QImage& picture)
+void ImportQueue::decoded(int index, const QImage& picture, ImageLoader::Outcome outcome)
 {
     m_pictures[index] = picture;
+    m_outcomes[index] = outcome;
     m_arrived[index] = true;
     while (m_delivered < m_paths.size() && m_arrived.at(m_delivered)) {
         const int next = m_delivered++;
         // Released as soon as it is handed on, so the queue holds only pictures still
         // waiting for an earlier one.
         const QImage ready = std::exchange(m_pictures[next], QImage());
-        emit pictureReady(m_paths.at(next), ready);
+        emit pictureReady(m_paths.at(next), ready, m_outcomes.at(next));
         emit progress(m_delivered, m_paths.size());
     }
     if (!isRunning())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/images/ImageLoader.h"
+
 #include <QImage>
 #include <QObject>
 #include <QStringList>
@@ -25,8 +27,9 @@ public:
     int total() const { return m_paths.size(); }
 
 signals:
-    // One per file, in order; a file that could not be decoded gives a null picture.
-    void pictureReady(const QString& path, const QImage& picture);
+    // One per file, in order; a file that could not be decoded gives a null picture, and
+    // `outcome` says why (or that the picture is damaged).
+    void pictureReady(const QString& path, const QImage& picture, ImageLoader::Outcome outcome);
     void progress(int delivered, int total);
     // Every queued file has been handed back.
     void finished();
@@ -34,12 +37,13 @@ signals:
 private:
     struct Relay;
 
-    void decoded(int index, const QImage& picture);
+    void decoded(int index, const QImage& picture, ImageLoader::Outcome outcome);
 
     QThreadPool m_pool;
     std::shared_ptr<Relay> m_relay;
     QStringList m_paths;
     QVector<QImage> m_pictures;
+    QVector<ImageLoader::Outcome> m_outcomes;
     QVector<bool> m_arrived;
     int m_delivered = 0;
 };

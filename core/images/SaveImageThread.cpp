@@ -36,6 +36,7 @@ void SaveImageThread::run()
     const int total = images.size();
     const QString suffix = Settings::exportFormat().toLower();
     ImageFileWriter::removeLeftovers(folder);
+    m_error.clear();
 
     emit saveStart();
     QStringList written;
@@ -52,11 +53,13 @@ void SaveImageThread::run()
         QString error;
         const QString path =
             ImageFileWriter::writeNew(images.at(i), folder, stem, suffix, -1, &error);
-        if (path.isEmpty())
+        if (path.isEmpty()) {
             qWarning() << "SaveImageThread: picture" << i + 1 << "of" << total
                        << "could not be written into" << folder << "and is left out:" << error;
-        else
+            m_error = error;
+        } else {
             written << path;
+        }
         emit saveProgress(i, total);
     }
     emit saveFinished(written);

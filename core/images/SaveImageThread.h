@@ -21,6 +21,9 @@ public:
 
     // Ignored while an export is running, so the worker never sees its input change.
     void setData(const QList<QImage>& images, const QString& folder);
+    // Why the last export left a picture out (the system's reason); empty when all were
+    // written. Read it once saveFinished has arrived.
+    QString errorString() const { return m_error; }
 
 signals:
     void saveStart();
@@ -33,4 +36,5 @@ protected:
 private:
     QList<QImage> m_images;
     QString m_folder;
+    QString m_error;
 };

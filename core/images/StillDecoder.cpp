@@ -25,9 +25,11 @@ StillDecoder::Still StillDecoder::decode(const Job& job, const QSize& canvasSize
     if (!job.region.isEmpty()) {
         QImage part = ImageLoader::loadRegion(job.path, canvasSize, job.region);
         if (!part.isNull())
-            return {std::move(part), false, job.region.topLeft()};
+            return {std::move(part), false, job.region.topLeft(), ImageLoader::Outcome::Whole};
     }
-    return {ImageLoader::load(job.path), true, QPoint(0, 0)};
+    ImageLoader::Outcome outcome = ImageLoader::Outcome::Unreadable;
+    QImage whole = ImageLoader::load(job.path, &outcome);
+    return {std::move(whole), true, QPoint(0, 0), outcome};
 }
 
 void StillDecoder::refill()

@@ -3,6 +3,8 @@
 #include <deque>
 #include <future>
 
+#include "core/images/ImageLoader.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -30,6 +32,7 @@ public:
         QImage picture;    // null when the still cannot be read
         bool whole = true; // false: only the job's region, as that region of the canvas
         QPoint origin;     // where the picture lies on the canvas
+        ImageLoader::Outcome outcome = ImageLoader::Outcome::Whole;
     };
 
     StillDecoder(QVector<Job> jobs, const QSize& canvasSize);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 
@@ -29,8 +30,10 @@ public:
 
     static DownloadManager* instance();
 
-    // Up to retries + 1 attempts. With the update address switched off no request is made
-    // and a single Error with the text "update check switched off" is reported.
+    // Up to retries + 1 attempts, all within the time limit. Finished carries a manifest;
+    // anything else (no answer, an HTTP error, a body too large or not a manifest, a redirect
+    // off the host) ends in Error with the reason. With the update address switched off no
+    // request is made and a single Error "update check switched off" is reported.
     void downloadLastVersion(const QString& tag, int retries);
 
     // The manifest address, empty when the update address is switched off.
@@ -40,6 +43,8 @@ public:
 
     // An attempt with no byte for this long fails (and is retried) instead of hanging.
     void setTransferTimeout(int milliseconds) { m_transferTimeout = milliseconds; }
+    // The longest a whole check may take, retries included.
+    void setTimeLimit(int milliseconds) { m_timeLimit = milliseconds; }
 
 signals:
     void downloadLastVersionStateChanged(DownloadManager::DownloadState state, QString url,
@@ -47,7 +52,9 @@ signals:
 
 private:
     DownloadManager();
+    void attempt(const QString& tag, int retries, QDeadlineTimer deadline);
 
     QNetworkAccessManager* m_network = nullptr;
-    int m_transferTimeout = 30000;
+    int m_transferTimeout = 5000;
+    int m_timeLimit = 15000;
 };

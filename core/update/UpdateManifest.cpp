@@ -23,6 +23,16 @@ UpdateManifest UpdateManifest::fromJson(const QByteArray& manifest)
     return result;
 }
 
+bool UpdateManifest::isManifest(const QByteArray& bytes)
+{
+    const QJsonValue version = QJsonDocument::fromJson(bytes)
+                                   .object()
+                                   .value(QStringLiteral("win"))
+                                   .toObject()
+                                   .value(QStringLiteral("version"));
+    return version.isString() && !QVersionNumber::fromString(version.toString()).isNull();
+}
+
 bool UpdateManifest::isNewerThan(const QString& runningVersion) const
 {
     // Numeric segments from the left; of two versions where one is a prefix of the other

@@ -16,6 +16,8 @@ struct UpdateManifest
     QStringList change;
 
     static UpdateManifest fromJson(const QByteArray& manifest);
+    // Whether the bytes are a manifest at all: a JSON object whose "win" entry names a version.
+    static bool isManifest(const QByteArray& bytes);
 
     // True when `runningVersion` is strictly lower than the manifest's version.
     bool isNewerThan(const QString& runningVersion) const;

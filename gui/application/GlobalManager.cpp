@@ -13,6 +13,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
+#include <QImageReader>
+#include <QLocale>
 #include <QTime>
 #include <QUrl>
 
@@ -198,6 +201,53 @@ QStringList GlobalManager::moveFilesToSavePath(const QStringList& files)
     return moved;
 }
 
+void GlobalManager::finishExport(const QStringList& written, int expected, const QString& failure)
+{
+    QString refused;
+    const QString folder = Paths::outputDir(&refused);
+    QString moveFailure;
+    const QStringList moved = Paths::moveIntoFolder(written, folder, &moveFailure);
+    Paths::removeExportWorkDirIfEmpty();
+    openFilesBySelect(moved);
+
+    Notice notice;
+    QString reason = moveFailure.isEmpty() ? failure : moveFailure;
+    if (reason.isEmpty())
+        reason = tr("the picture could not be written");
+    if (moved.isEmpty()) {
+        notice.kind = Notice::Failure;
+        notice.text = tr("Nothing was exported: %1").arg(reason);
+        showNotice(notice);
+        return;
+    }
+    const QFileInfo first(moved.first());
+    if (moved.size() == 1) {
+        const QSize size = QImageReader(first.filePath()).size();
+        notice.text =
+            tr("Exported %1 (%2 x %3, %4)")
+                .arg(first.fileName())
+                .arg(size.width())
+                .arg(size.height())
+                .arg(QLocale().formattedDataSize(first.size(), 1, QLocale::DataSizeSIFormat));
+    } else {
+        notice.text = tr("Exported %1 pictures into %2").arg(moved.size()).arg(folder);
+    }
+    if (moved.size() < expected) {
+        notice.kind = Notice::Failure;
+        notice.text += QLatin1Char(' ') +
+                       tr("%1 could not be written: %2").arg(expected - moved.size()).arg(reason);
+    }
+    if (!refused.isEmpty()) {
+        notice.text +=
+            QLatin1Char(' ') +
+            tr("The folder %1 could not be used, so the export went to %2.")
+                .arg(QDir::toNativeSeparators(refused), QDir::toNativeSeparators(folder));
+    }
+    notice.actionText = tr("Open folder");
+    notice.action = [this, moved] { openFilesBySelect(moved); };
+    showNotice(notice);
+}
+
 void GlobalManager::openFolder(const QString& path)
 {
     qDebug() << "openFolder:" << path;
@@ -217,6 +267,12 @@ void GlobalManager::openUrl(const QString& url)
     if (url.isEmpty())
         return;
     QDesktopServices::openUrl(QUrl(url));
+}
+
+void GlobalManager::showNotice(const Notice& notice)
+{
+    qDebug() << "notice:" << notice.text;
+    emit noticeShown(notice);
 }
 
 QString GlobalManager::formatTime(double seconds)

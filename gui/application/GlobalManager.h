@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "gui/application/Notice.h"
+
 class ImageItem;
 class ProcessThread;
 
@@ -53,11 +55,18 @@ public:
     static QString saveImage(const QImage& image, const QString& dir, const QString& name,
                              const QString& suffix = QString());
     QStringList moveFilesToSavePath(const QStringList& files);
+    // The end of every export: moves what was written into the output folder, shows it, and
+    // tells the user what happened (what was written where, or why nothing was). `failure` is
+    // the writer's reason for a picture it left out.
+    void finishExport(const QStringList& written, int expected, const QString& failure);
 
     // Desktop integration.
     void openFolder(const QString& path);
     void openFilesBySelect(const QStringList& files);
     void openUrl(const QString& url);
+
+    // Tells the user what just happened, in the main window, without stopping the work.
+    void showNotice(const Notice& notice);
 
     static QString formatTime(double seconds);
     QString getVersion() const;
@@ -83,6 +92,7 @@ public slots:
 
 signals:
     void globalEvent(QString eventName, QVariant value);
+    void noticeShown(const Notice& notice);
 
 private:
     GlobalManager();

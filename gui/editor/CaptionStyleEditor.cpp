@@ -4,6 +4,7 @@
 #include "core/base/ScreenManager.h"
 #include "core/captions/CaptionEdit.h"
 #include "core/images/ImageCaption.h"
+#include "gui/application/GlobalManager.h"
 #include "gui/editor/ColorEntry.h"
 #include "gui/images/ImageItem.h"
 #include "gui/widgets/PropertyItem.h"
@@ -15,9 +16,12 @@
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextEdit>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -80,6 +84,14 @@ CaptionStyleEditor::CaptionStyleEditor(QWidget* parent) : QWidget(parent)
     layout->addWidget(buildStyleRow());
     layout->addWidget(separatorLine());
     layout->addWidget(buildPositionRow());
+    // Nothing to edit until a card is shown: the values stay visible, greyed.
+    setEnabled(false);
+}
+
+void CaptionStyleEditor::setImageItem(ImageItem* item)
+{
+    m_item = item;
+    setEnabled(item != nullptr);
 }
 
 QWidget* CaptionStyleEditor::buildRow(const char* title, QWidget* content)
@@ -99,9 +111,12 @@ QWidget* CaptionStyleEditor::buildTextRow()
 {
     m_textEdit = new QTextEdit;
     m_textEdit->setAcceptRichText(false);
+    // Tab leaves the box, as in every other field, instead of typing a tab into the caption.
+    m_textEdit->setTabChangesFocus(true);
     m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textEdit->setFixedHeight(scaled(25));
     connect(m_textEdit, &QTextEdit::textChanged, this, [this] {
+        limitTextLength();
         adjustTextHeight();
         applyCaptionEdit();
     });
@@ -265,8 +280,40 @@ void CaptionStyleEditor::loadCaption(const ImageCaption& caption)
 
 void CaptionStyleEditor::adjustTextHeight()
 {
-    const bool twoLines = m_textEdit->toPlainText().contains(kLineBreak);
-    m_textEdit->setFixedHeight(scaled(twoLines ? 45 : 25));
+    // One line, or room for up to three; longer captions scroll.
+    const int lines = int(m_textEdit->toPlainText().count(kLineBreak)) + 1;
+    m_textEdit->setFixedHeight(scaled(25 + 20 * (std::min(lines, 3) - 1)));
+    m_textEdit->setVerticalScrollBarPolicy(lines > 3 ? Qt::ScrollBarAsNeeded
+                                                     : Qt::ScrollBarAlwaysOff);
+}
+
+void CaptionStyleEditor::limitTextLength()
+{
+    const QString text = m_textEdit->toPlainText();
+    if (text.size() <= ImageCaption::kMaxTextLength)
+        return;
+    {
+        const QSignalBlocker blocker(m_textEdit);
+        m_textEdit->setPlainText(text.left(ImageCaption::kMaxTextLength));
+        m_textEdit->moveCursor(QTextCursor::End);
+    }
+    GlobalManager::instance()->showNotice(
+        {Notice::Information,
+         tr("A caption holds at most %1 characters; the rest was left out.")
+             .arg(ImageCaption::kMaxTextLength),
+         {},
+         {}});
+}
+
+void CaptionStyleEditor::resetStyle()
+{
+    if (!m_item || !m_item->caption())
+        return;
+    ImageCaption defaults;
+    defaults.placeOn(m_item->canvasSize());
+    defaults.text = m_item->caption()->text;
+    loadCaption(defaults);
+    applyCaptionEdit();
 }
 
 void CaptionStyleEditor::propertyEdited(PropertyItem* row, const QString& text)
@@ -275,20 +322,22 @@ void CaptionStyleEditor::propertyEdited(PropertyItem* row, const QString& text)
     row->setValue(text, true);
     if (!row->isInRange())
         return;
-    // A typed position replaces the alignment the options stood for.
-    untick(m_horizontal, -1);
-    untick(m_vertical, -1);
+    // A typed position replaces the alignment the options stood for, on its own axis only.
+    if (row->id() == X) {
+        untick(m_horizontal, -1);
+        m_hAlign = ImageCaption::NoHorizontalAlign;
+    } else if (row->id() == Y) {
+        untick(m_vertical, -1);
+        m_vAlign = ImageCaption::NoVerticalAlign;
+    }
     applyCaptionEdit();
 }
 
 void CaptionStyleEditor::positionChosen(QList<Option>& group, int id, bool checked, bool horizontal)
 {
     untick(group, id);
-    (horizontal ? m_hAlign : m_vAlign) = id;
-    if (checked && m_item) {
-        const int position = horizontal ? m_item->getXPos(id) : m_item->getYPos(id);
-        property(horizontal ? X : Y)->setValue(QString::number(position), true);
-    }
+    // Unticking an option leaves the caption where the alignment had put it.
+    (horizontal ? m_hAlign : m_vAlign) = checked ? id : 0;
     applyCaptionEdit();
 }
 
@@ -319,7 +368,25 @@ void CaptionStyleEditor::applyCaptionEdit()
     caption.italic = m_fontStyles[Italic].box->isChecked();
     caption.underline = m_fontStyles[Underline].box->isChecked();
     caption.strikeOut = m_fontStyles[StrikeOut].box->isChecked();
+    showAnchor();
+    ImageCaption::rememberStyle(caption);
     emit captionApplied();
+}
+
+// An aligned caption is placed by its drawn size: its fields show where that put it, and the
+// record keeps it, so unticking the option later leaves the caption in place.
+void CaptionStyleEditor::showAnchor()
+{
+    ImageCaption& caption = *m_item->caption();
+    const QPoint anchor = m_item->captionAnchor();
+    if (caption.hAlign != ImageCaption::NoHorizontalAlign) {
+        caption.x = anchor.x();
+        property(X)->setValue(QString::number(anchor.x()), true);
+    }
+    if (caption.vAlign != ImageCaption::NoVerticalAlign) {
+        caption.y = anchor.y();
+        property(Y)->setValue(QString::number(anchor.y()), true);
+    }
 }
 
 void CaptionStyleEditor::retranslate()

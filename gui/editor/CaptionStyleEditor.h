@@ -8,6 +8,7 @@ class ImageItem;
 class PropertyItem;
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class QTextEdit;
 struct ImageCaption;
 
@@ -37,9 +38,11 @@ public:
     explicit CaptionStyleEditor(QWidget* parent = nullptr);
 
     // The card edits go to; null leaves every change in the widgets.
-    void setImageItem(ImageItem* item) { m_item = item; }
+    void setImageItem(ImageItem* item);
     void loadCaption(const ImageCaption& caption);
     void applyCaptionEdit();
+    // Gives the shown card the style a new collection starts with, keeping its text.
+    void resetStyle();
     void retranslate();
     void clearInputFocus();
 
@@ -78,6 +81,8 @@ private:
     QList<Option> buildOptions(const QList<QPair<int, const char*>>& texts);
     void alignLabels();
     void adjustTextHeight();
+    void limitTextLength();
+    void showAnchor();
     void propertyEdited(PropertyItem* row, const QString& text);
     void positionChosen(QList<Option>& group, int id, bool checked, bool horizontal);
     static void untick(QList<Option>& group, int exceptId);

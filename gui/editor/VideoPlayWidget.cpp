@@ -7,6 +7,7 @@
 #include "gui/editor/PlaybackBar.h"
 #include "gui/images/ImageItem.h"
 #include "gui/widgets/IconButton.h"
+#include "gui/widgets/SvgPixmap.h"
 #include "gui/widgets/TinySlider.h"
 
 #include <QBoxLayout>
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyleOption>
 #include <QTextEdit>
@@ -35,6 +37,9 @@ void VideoPlayWidget::initUI()
     m_editor = new CaptionStyleEditor;
     layout->addWidget(m_editor);
     connect(m_editor, &CaptionStyleEditor::captionApplied, this, &VideoPlayWidget::editSignal);
+    connect(m_resetButton, &QPushButton::clicked, m_editor, &CaptionStyleEditor::resetStyle);
+    // Resetting, like editing, needs a card.
+    m_resetButton->setEnabled(false);
 
     // Kept for a playback engine; never placed, so never shown.
     m_playbackBar = new PlaybackBar(this);
@@ -49,8 +54,14 @@ QWidget* VideoPlayWidget::buildTitle()
     title->setAttribute(Qt::WA_StyledBackground);
     title->setFixedHeight(scaled(36));
     auto* layout = new QHBoxLayout(title);
+    layout->setContentsMargins(scaledRect(10, 0, 10, 0));
     m_titleLabel = new QLabel;
+    m_resetButton = new QPushButton;
+    m_resetButton->setObjectName(QStringLiteral("show"));
+    m_resetButton->setCursor(Qt::PointingHandCursor);
     layout->addWidget(m_titleLabel);
+    layout->addStretch();
+    layout->addWidget(m_resetButton);
     return title;
 }
 
@@ -82,8 +93,8 @@ QWidget* VideoPlayWidget::buildPictureArea()
     placeholderLayout->setSpacing(scaled(12));
     auto* icon = new QLabel;
     icon->setFixedSize(scaledSize(QSize(70, 70)));
-    icon->setScaledContents(true);
-    icon->setPixmap(QPixmap(QStringLiteral(":/images/videoplay/picture_center.svg")));
+    icon->setPixmap(svgPixmap(QStringLiteral(":/images/videoplay/picture_center.svg"), icon->size(),
+                              devicePixelRatioF()));
     auto* iconRow = new QHBoxLayout;
     iconRow->addStretch();
     iconRow->addWidget(icon);
@@ -120,6 +131,7 @@ void VideoPlayWidget::connectPlaybackBar()
 void VideoPlayWidget::retranslate()
 {
     m_titleLabel->setText(tr("Edit"));
+    m_resetButton->setText(tr("Reset style"));
     m_linkLabel->setText(QStringLiteral("<p style='line-height:20px'>%1</p>")
                              .arg(tr("Drop your video here! Or,<br><a style=\"color: #685af5;\" "
                                      "href=\"clicked\">Click here to import video.</a>")));
@@ -135,6 +147,7 @@ void VideoPlayWidget::showImageItem(ImageItem* item)
     m_pictureContainer->show();
     m_item = item;
     m_editor->setImageItem(item);
+    m_resetButton->setEnabled(true);
     m_pictureLabel->setPixmap(fitted(item->composedPixmap()));
     if (item->caption())
         m_editor->loadCaption(*item->caption());
@@ -148,6 +161,7 @@ void VideoPlayWidget::clearImageItem()
     m_pictureLabel->clear();
     m_item = nullptr;
     m_editor->setImageItem(nullptr);
+    m_resetButton->setEnabled(false);
 }
 
 void VideoPlayWidget::setPreviewPixmap(const QPixmap& pixmap)

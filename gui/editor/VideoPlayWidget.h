@@ -10,6 +10,7 @@ class CaptionStyleEditor;
 class ImageItem;
 class PlaybackBar;
 class QLabel;
+class QPushButton;
 struct ImageCaption;
 struct mpv_event;
 
@@ -78,6 +79,7 @@ private:
     QLabel* m_pictureLabel = nullptr;
     QWidget* m_placeholder = nullptr;
     QLabel* m_titleLabel = nullptr;
+    QPushButton* m_resetButton = nullptr;
     QLabel* m_linkLabel = nullptr;
     CaptionStyleEditor* m_editor = nullptr;
     PlaybackBar* m_playbackBar = nullptr;

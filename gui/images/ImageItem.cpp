@@ -7,13 +7,21 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "core/base/ScreenManager.h"
 #include "core/images/ImageComposer.h"
 
 namespace {
 
-const QString kSelectedStyle =
-    QStringLiteral("QWidget#image_item_widget{border: 8px solid #685af5;}");
+// The card being edited sits in a frame of the accent colour; the picture is inset so the
+// frame shows on every side, at every screen scale.
+const QString kSelectedStyle = QStringLiteral("QWidget#image_item_widget{background: #685af5;}");
+
+int frameWidth(bool selected)
+{
+    return selected ? std::max(3, scaled(3)) : 1;
+}
 
 } // namespace
 
@@ -24,10 +32,13 @@ ImageItem::ImageItem(QWidget* parent)
     setAttribute(Qt::WA_StyledBackground);
     setObjectName(QStringLiteral("image_item_widget"));
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->addWidget(m_pictureLabel);
-    m_pictureLabel->setScaledContents(true);
+    m_layout = new QHBoxLayout(this);
+    m_layout->setContentsMargins(1, 1, 1, 1);
+    m_layout->addWidget(m_pictureLabel);
+    // The thumbnail keeps the picture's proportions inside the card; the card's size, not the
+    // thumbnail's, decides the layout.
+    m_pictureLabel->setAlignment(Qt::AlignCenter);
+    m_pictureLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 
     m_deleteButton->setObjectName(QStringLiteral("noborder"));
     m_deleteButton->setIcon(QIcon(QStringLiteral(":/images/imageview/delete3.png")));
@@ -93,9 +104,10 @@ bool ImageItem::isChecked() const
 void ImageItem::setSelected(bool selected)
 {
     m_selected = selected;
-    QString css = selected ? kSelectedStyle : QString();
-    scaleStyleSheet(css);
-    setStyleSheet(css);
+    setStyleSheet(selected ? kSelectedStyle : QString());
+    const int frame = frameWidth(selected);
+    m_layout->setContentsMargins(frame, frame, frame, frame);
+    showComposed();
 }
 
 void ImageItem::setCaptureInfo(double position, int index)
@@ -114,16 +126,9 @@ void ImageItem::updateImage()
     showComposed();
 }
 
-int ImageItem::getXPos(int hAlign) const
+QPoint ImageItem::captionAnchor() const
 {
-    const ImageCaption fallback;
-    return ImageComposer::xPos(m_caption ? *m_caption : fallback, m_composed.width(), hAlign);
-}
-
-int ImageItem::getYPos(int vAlign) const
-{
-    const ImageCaption fallback;
-    return ImageComposer::yPos(m_caption ? *m_caption : fallback, m_composed.height(), vAlign);
+    return m_caption ? ImageComposer::anchor(*m_caption, canvasSize()) : QPoint();
 }
 
 void ImageItem::enterEvent(QEvent* event)
@@ -165,12 +170,13 @@ void ImageItem::showComposed()
 
 void ImageItem::refreshThumbnail()
 {
-    const QSize target = contentsRect().marginsRemoved(QMargins(1, 1, 1, 1)).size();
+    const int frame = frameWidth(m_selected);
+    const QSize target = contentsRect().marginsRemoved(QMargins(frame, frame, frame, frame)).size();
     if (m_composed.isNull() || target.isEmpty()) {
         m_thumbnail = QPixmap();
     } else {
         m_thumbnail = QPixmap::fromImage(
-            m_composed.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            m_composed.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     m_pictureLabel->setPixmap(m_thumbnail);
     m_thumbnailDirty = false;

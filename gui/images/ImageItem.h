@@ -10,6 +10,7 @@
 #include "core/images/ImageCaption.h"
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 
@@ -55,8 +56,8 @@ public:
 
     // Redraws the subtitle from the caption record.
     void updateImage();
-    int getXPos(int hAlign) const;
-    int getYPos(int vAlign) const;
+    // Where the caption's centre lies on the canvas, aligned or typed.
+    QPoint captionAnchor() const;
 
 signals:
     void selectedSignal(bool checked);
@@ -72,6 +73,7 @@ private:
     void showComposed();
     void refreshThumbnail();
 
+    QHBoxLayout* m_layout = nullptr;
     QLabel* m_pictureLabel;
     QPushButton* m_deleteButton;
     QCheckBox* m_checkBox;

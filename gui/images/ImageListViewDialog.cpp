@@ -77,15 +77,14 @@ void ImageListViewDialog::setItems(const QList<ImageItem*>& items)
 ImageItem* ImageListViewDialog::createMirror(ImageItem* card)
 {
     const QImage source = card->sourceImage();
+    const QSize canvas = card->canvasSize();
     const int thumbWidth = scaled(200);
-    // A card without a picture still gets a usable 16:9 place in the grid.
+    // The mirror shows the card's canvas, so it takes the canvas's proportions; a card without
+    // a picture still gets a usable 16:9 place in the grid.
     const int thumbHeight =
-        source.width() > 0
-            ? int(float(source.height()) * (float(thumbWidth) / float(source.width())))
-            : thumbWidth * 9 / 16;
+        canvas.width() > 0 ? thumbWidth * canvas.height() / canvas.width() : thumbWidth * 9 / 16;
 
     auto* mirror = new ImageItem(m_gridWidget);
-    const QSize canvas = card->canvasSize();
     mirror->setCanvasSize(canvas.width(), canvas.height());
     mirror->setImage(source);
     mirror->setCaption(card->sharedCaption());

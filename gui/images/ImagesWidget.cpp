@@ -1,10 +1,13 @@
 #include "gui/images/ImagesWidget.h"
 
 #include <QBoxLayout>
+#include <QCollator>
 #include <QDebug>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
@@ -13,6 +16,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 #include "core/base/AppConfig.h"
 #include "core/base/Paths.h"
@@ -26,6 +31,7 @@
 #include "gui/images/ImageItem.h"
 #include "gui/images/ImageListViewDialog.h"
 #include "gui/widgets/ClickableWidget.h"
+#include "gui/widgets/SvgPixmap.h"
 
 ImagesWidget::ImagesWidget(QWidget* parent)
     : BaseWidget(parent, 2), m_saveThread(new SaveImageThread(this)),
@@ -46,6 +52,16 @@ void ImagesWidget::connectImageListDialog()
     connect(m_listDialog, &ImageListViewDialog::deleteAllSignal, this,
             &ImagesWidget::clearButtonClickedHandle);
     connect(m_listDialog, &ImageListViewDialog::selectAllSignal, this, &ImagesWidget::selectAll);
+}
+
+ImagesWidget::~ImagesWidget()
+{
+    GlobalManager::instance()->selectedItems().clear();
+}
+
+ImageListViewDialog* ImagesWidget::imageListDialog() const
+{
+    return m_listDialog.data();
 }
 
 void ImagesWidget::closeImageListDialog()
@@ -113,12 +129,8 @@ QWidget* ImagesWidget::createEmptyPanel()
     layout->setAlignment(Qt::AlignCenter);
 
     auto* icon = new QLabel(m_emptyPanel);
-    // The icon is drawn at its own size and scaled here, so it stays sharp at any screen scale.
-    const QImage picture = ImageLoader::load(QStringLiteral(":/images/videoplay/pictures.svg"));
-    if (!picture.isNull()) {
-        icon->setPixmap(QPixmap::fromImage(picture.scaled(
-            scaledSize(QSize(50, 50)), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    }
+    icon->setPixmap(svgPixmap(QStringLiteral(":/images/videoplay/pictures.svg"),
+                              scaledSize(QSize(50, 50)), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignCenter);
 
     m_tipLabel = new QLabel(m_emptyPanel);
@@ -161,9 +173,12 @@ std::shared_ptr<ImageCaption> ImagesWidget::newCaption(const QImage& picture) co
 {
     auto caption = std::make_shared<ImageCaption>();
     caption->placeOn(picture.size());
-    // A new card continues the look of the card being edited, but not its words.
+    // A new card continues the look of the card being edited, but not its words; the first
+    // card of a collection starts with the style used last.
     if (ImageItem* current = currentCard(); current && current->caption())
         caption->copyStyleFrom(*current->caption());
+    else
+        caption->applyRememberedStyle();
     return caption;
 }
 
@@ -197,7 +212,8 @@ QProgressBar* ImagesWidget::createImportProgress()
     m_importProgressDelay->setInterval(300);
     connect(m_importProgressDelay, &QTimer::timeout, m_importProgress, &QWidget::show);
     connect(m_importQueue, &ImportQueue::pictureReady, this,
-            [this](const QString& path, const QImage& picture) {
+            [this](const QString& path, const QImage& picture, ImageLoader::Outcome outcome) {
+                noteOutcome(path, outcome);
                 addPicture(path, picture);
                 emit fileImported(path);
             });
@@ -208,6 +224,7 @@ QProgressBar* ImagesWidget::createImportProgress()
     connect(m_importQueue, &ImportQueue::finished, this, [this] {
         m_importProgressDelay->stop();
         m_importProgress->hide();
+        reportImportProblems();
         emit importFinished();
     });
     return m_importProgress;
@@ -233,7 +250,47 @@ bool ImagesWidget::isImporting() const
 
 bool ImagesWidget::importFile(const QString& path)
 {
-    return addPicture(path, ImageLoader::load(path));
+    ImageLoader::Outcome outcome = ImageLoader::Outcome::Unreadable;
+    const QImage picture = ImageLoader::load(path, &outcome);
+    noteOutcome(path, outcome);
+    reportImportProblems();
+    return addPicture(path, picture);
+}
+
+void ImagesWidget::noteOutcome(const QString& path, ImageLoader::Outcome outcome)
+{
+    if (outcome != ImageLoader::Outcome::Whole)
+        m_importProblems[int(outcome)] << QFileInfo(path).fileName();
+}
+
+// One notice for a whole import: which pictures came in damaged, and which were left out and
+// why, by name (the first few of a long list).
+void ImagesWidget::reportImportProblems()
+{
+    if (m_importProblems.isEmpty())
+        return;
+    const auto names = [](const QStringList& files) {
+        constexpr int kShown = 5;
+        QString text = files.mid(0, kShown).join(QStringLiteral(", "));
+        if (files.size() > kShown)
+            text += QLatin1Char(' ') + tr("and %1 more").arg(files.size() - kShown);
+        return text;
+    };
+    using Outcome = ImageLoader::Outcome;
+    QStringList parts;
+    if (m_importProblems.contains(int(Outcome::Damaged)))
+        parts << tr("Damaged, shown as far as it could be read: %1.")
+                     .arg(names(m_importProblems.value(int(Outcome::Damaged))));
+    if (m_importProblems.contains(int(Outcome::Unreadable)))
+        parts << tr("Not imported, not a picture or unreadable: %1.")
+                     .arg(names(m_importProblems.value(int(Outcome::Unreadable))));
+    if (m_importProblems.contains(int(Outcome::TooLarge)))
+        parts << tr("Not imported, more than %1 megapixels: %2.")
+                     .arg(ImageLoader::maxPixels() / 1'000'000)
+                     .arg(names(m_importProblems.value(int(Outcome::TooLarge))));
+    m_importProblems.clear();
+    GlobalManager::instance()->showNotice(
+        {Notice::Failure, parts.join(QLatin1Char(' ')), QString(), {}});
 }
 
 bool ImagesWidget::addPicture(const QString& path, const QImage& picture)
@@ -430,6 +487,12 @@ void ImagesWidget::exportSelected()
     for (ImageItem* card : GlobalManager::instance()->selectedItems())
         pictures.append(card->composedImage());
 
+    if (pictures.isEmpty()) {
+        GlobalManager::instance()->showNotice(
+            {Notice::Information, tr("Tick the pictures to export first."), {}, {}});
+        return;
+    }
+    m_exportCount = pictures.size();
     m_saveThread->setData(pictures, Paths::exportWorkDir());
     m_saveThread->start();
 }
@@ -449,7 +512,7 @@ void ImagesWidget::exportFinished(const QStringList& files)
         m_listDialog->setProgressVisible(false);
         m_listDialog->setSaveBarEnabled(true);
     }
-    GlobalManager::instance()->moveFilesToSavePath(files);
+    GlobalManager::instance()->finishExport(files, m_exportCount, m_saveThread->errorString());
 }
 
 void ImagesWidget::scrollToEndLater()
@@ -474,6 +537,7 @@ void ImagesWidget::dragMoveEvent(QDragMoveEvent* event)
 
 void ImagesWidget::dropEvent(QDropEvent* event)
 {
+    QStringList files;
     const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl& url : urls) {
         const QString filePath = url.toLocalFile();
@@ -481,12 +545,29 @@ void ImagesWidget::dropEvent(QDropEvent* event)
         if (filePath.isEmpty()) {
             qWarning() << "Drop ignored: not a local file:" << url.toString();
         } else if (QFileInfo(filePath).isDir()) {
-            qWarning() << "Drop ignored: a folder is not a picture:" << filePath;
-        } else if (!ImageLoader::canRead(filePath)) {
-            qWarning() << "Drop ignored: not a picture file:" << filePath;
+            files << picturesIn(filePath);
         } else {
+            files << filePath;
             emit dragFileSignal(filePath);
         }
     }
+    importFiles(files);
     event->acceptProposedAction();
+}
+
+// The pictures of a dropped folder (not of its subfolders), by their names in the order a
+// person reads them: frame_2 before frame_10.
+QStringList ImagesWidget::picturesIn(const QString& folder)
+{
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    QStringList names = QDir(folder).entryList(patterns, QDir::Files | QDir::Readable);
+    QCollator collator;
+    collator.setNumericMode(true);
+    std::sort(names.begin(), names.end(), collator);
+    QStringList paths;
+    for (const QString& name : qAsConst(names))
+        paths << QDir(folder).filePath(name);
+    return paths;
 }

@@ -9,7 +9,10 @@
 #include <QString>
 #include <QVariant>
 
+#include "core/images/ImageLoader.h"
 #include "gui/widgets/BaseWidget.h"
+
+#include <QMap>
 
 class QHBoxLayout;
 class ImportQueue;
@@ -32,6 +35,8 @@ class ImagesWidget : public BaseWidget
 
 public:
     explicit ImagesWidget(QWidget* parent = nullptr);
+    // The ticked list names this strip's cards; it must not outlive them.
+    ~ImagesWidget() override;
 
     // A file that cannot be decoded, or is too large, adds no card; returns whether one was added.
     bool importFile(const QString& path);
@@ -51,7 +56,7 @@ public:
     ImageItem* currentCard() const;
     SaveImageThread* saveThread() const { return m_saveThread; }
     // Null once closeImageListDialog() has run.
-    ImageListViewDialog* imageListDialog() const { return m_listDialog; }
+    ImageListViewDialog* imageListDialog() const;
     // For the main window's close: hides the image list dialog and schedules its deletion.
     void closeImageListDialog();
 
@@ -94,6 +99,9 @@ private:
     ImageItem* createCard(const QImage& picture);
     bool addPicture(const QString& path, const QImage& picture);
     QProgressBar* createImportProgress();
+    void noteOutcome(const QString& path, ImageLoader::Outcome outcome);
+    void reportImportProblems();
+    static QStringList picturesIn(const QString& folder);
     void makeCurrent(ImageItem* item);
     void removeCard(ImageItem* item, bool announce);
     void scrollToEndLater();
@@ -103,6 +111,8 @@ private:
     void refreshDialogIfShown();
 
     QList<ImageItem*> m_cards;
+    // The files of the running import that were damaged or left out, by outcome.
+    QMap<int, QStringList> m_importProblems;
     ImportQueue* m_importQueue = nullptr;
     QProgressBar* m_importProgress = nullptr;
     QTimer* m_importProgressDelay = nullptr;
@@ -116,5 +126,6 @@ private:
     QWidget* m_cardsWidget = nullptr;
     QHBoxLayout* m_cardsLayout = nullptr;
     SaveImageThread* m_saveThread = nullptr;
+    int m_exportCount = 0;
     QPointer<ImageListViewDialog> m_listDialog;
 };

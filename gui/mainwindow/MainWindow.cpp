@@ -21,15 +21,19 @@
 #include "gui/widgets/AboutDialog.h"
 #include "gui/widgets/LoadingDialog.h"
 #include "gui/widgets/MessageDialog.h"
+#include "gui/widgets/NoticeBar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTimer>
@@ -59,11 +63,7 @@ MainWindow::FileChooser& MainWindow::fileChooser()
 
 void MainWindow::initWindow()
 {
-    const QSize minimum = scaledSize(QSize(1000, 630));
-    const QSize initial = scaledSize(QSize(1100, 741));
-    qDebug() << "initialize mini main_windows_size" << minimum.width() << minimum.height();
-    qDebug() << "initialize main_windows_size" << initial.width() << initial.height();
-    setMinimumSize(minimum);
+    setMinimumSize(scaledSize(kMinimumSize));
 
     changeLangByType(TranslateManager::instance()->currentLanguage());
     setWindowTitle(AppConfig::kProductName);
@@ -91,6 +91,7 @@ void MainWindow::initWindow()
     m_messageDialog->hide();
 
     initLayout();
+    placeOnScreen();
     for (QWidget* watched :
          {static_cast<QWidget*>(m_imagesWidget), static_cast<QWidget*>(m_videoPlayWidget),
           static_cast<QWidget*>(m_previewWidget), static_cast<QWidget*>(m_titleBar)})
@@ -117,8 +118,6 @@ void MainWindow::connectImagesWidget()
             &VideoPlayWidget::applyCaptionEdit);
     connect(m_imagesWidget, &ImagesWidget::selectImageItemSignal, m_videoPlayWidget,
             &VideoPlayWidget::showImageItem);
-    connect(m_imagesWidget, &ImagesWidget::dragFileSignal, m_imagesWidget,
-            &ImagesWidget::importFile);
     connect(m_imagesWidget, &ImagesWidget::fileImported, this, [](const QString& file) {
         GlobalManager::instance()->setSetting(AppConfig::kOpenFilePath, file);
     });
@@ -143,7 +142,7 @@ void MainWindow::refreshPreview()
 {
     m_previewWidget->showImage();
     m_previewWidget->scrollToNewest();
-    m_previewWidget->relinkFromScale();
+    m_previewWidget->relinkOutputSize();
 }
 
 void MainWindow::initLayout()
@@ -166,6 +165,11 @@ void MainWindow::initLayout()
     splitter->setCollapsible(1, false);
     m_previewWidget->setMinimumWidth(scaled(520));
     layout->addWidget(splitter, 1);
+
+    m_noticeBar = new NoticeBar(this);
+    layout->addWidget(m_noticeBar);
+    connect(GlobalManager::instance(), &GlobalManager::noticeShown, m_noticeBar,
+            &NoticeBar::showNotice);
 }
 
 void MainWindow::openWelcomePageOnFirstStart()
@@ -180,7 +184,16 @@ void MainWindow::openWelcomePageOnFirstStart()
 void MainWindow::ensureDefaultFolders()
 {
     GlobalManager* manager = GlobalManager::instance();
-    if (manager->getSetting(AppConfig::kFileSavePath, QString()).toString().isEmpty())
+    const QString output = manager->getSetting(AppConfig::kFileSavePath, QString()).toString();
+    // A relative folder would be taken from whatever folder the program was started in.
+    if (!output.isEmpty() && QDir::isRelativePath(output)) {
+        manager->showNotice({Notice::Failure,
+                             tr("The output folder \"%1\" is not a full path; exports go to %2.")
+                                 .arg(output, manager->getPicturesDir(AppConfig::kProductName)),
+                             QString(),
+                             {}});
+    }
+    if (output.isEmpty() || QDir::isRelativePath(output))
         manager->setSetting(AppConfig::kFileSavePath,
                             manager->getPicturesDir(AppConfig::kProductName));
     if (manager->getSetting(AppConfig::kOpenFilePath, QString()).toString().isEmpty())
@@ -211,10 +224,14 @@ void MainWindow::initMenu()
         m_settingMenu->addAction(action);
         connect(action, &QAction::triggered, this, &MainWindow::menuClickedHandle);
     }
+    // The language in use is the ticked one.
+    auto* languages = new QActionGroup(this);
     const QMap<int, QString> names = TranslateManager::instance()->languageNames();
     for (auto it = names.cbegin(); it != names.cend(); ++it) {
-        auto* action = new QAction(it.value(), this);
+        auto* action = new QAction(it.value(), languages);
         action->setProperty("type", it.key());
+        action->setCheckable(true);
+        action->setChecked(it.key() == TranslateManager::instance()->currentLanguage());
         m_languageMenu->addAction(action);
         connect(action, &QAction::triggered, this, &MainWindow::languageClickedHandle);
     }
@@ -257,6 +274,61 @@ void MainWindow::changeLangByType(int type)
     emit TranslateManager::instance()->changeTranslate(type);
 }
 
+// The window opens where it was closed, or at its usual size centred on the screen, but always
+// inside the screen's free area (the task bar and the window frame taken into account), so
+// Export and every editor row can be reached.
+void MainWindow::placeOnScreen()
+{
+    const QByteArray stored = GlobalManager::instance()
+                                  ->getSetting(AppConfig::kWindowGeometry, QByteArray())
+                                  .toByteArray();
+    if (stored.isEmpty() || !restoreGeometry(stored)) {
+        const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 728);
+        // Room for a frame the window manager adds only once the window is shown.
+        const QSize frame = scaledSize(QSize(16, 40));
+        const QSize size = scaledSize(kInitialSize).boundedTo(area.size() - frame);
+        resize(size.expandedTo(minimumSize()));
+        move(area.center() - rect().center() - QPoint(0, frame.height() / 4));
+    }
+    keepInsideScreen();
+}
+
+void MainWindow::keepInsideScreen()
+{
+    const QScreen* current = screen();
+    if (!current || isMaximized() || isFullScreen())
+        return;
+    const QRect area = current->availableGeometry();
+    const QMargins frame(geometry().left() - frameGeometry().left(),
+                         geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    const QRect room = area.marginsRemoved(frame);
+    QRect wanted = geometry();
+    wanted.setSize(wanted.size().boundedTo(room.size()).expandedTo(minimumSize()));
+    wanted.moveLeft(std::clamp(wanted.left(), room.left(),
+                               std::max(room.left(), room.right() - wanted.width() + 1)));
+    wanted.moveTop(std::clamp(wanted.top(), room.top(),
+                              std::max(room.top(), room.bottom() - wanted.height() + 1)));
+    if (wanted != geometry())
+        setGeometry(wanted);
+}
+
+void MainWindow::openFiles(const QStringList& files)
+{
+    if (!files.isEmpty())
+        m_imagesWidget->importFiles(files);
+}
+
+void MainWindow::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::openImageFiles()
 {
     const QString filter =
@@ -278,10 +350,10 @@ void MainWindow::setCaptionPanelVisible(bool visible)
         return;
     m_captionWidget->setVisible(visible);
     if (visible) {
-        setMinimumWidth(scaled(1000) + m_captionWidget->width());
+        setMinimumWidth(scaled(kMinimumSize.width()) + m_captionWidget->width());
         return;
     }
-    setMinimumWidth(scaled(1000));
+    setMinimumWidth(scaled(kMinimumSize.width()));
     if (!isMaximized())
         resize(width() - m_captionWidget->width(), height());
 }
@@ -467,6 +539,7 @@ void MainWindow::settingChanged(const QString& key)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    GlobalManager::instance()->setSetting(AppConfig::kWindowGeometry, saveGeometry());
     m_previewWidget->closeViewDialog();
     m_imagesWidget->closeImageListDialog();
     m_loadingDialog->hide();
@@ -477,6 +550,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     qDebug() << "mainwindow key press" << event->key();
     BaseWindow::keyPressEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    BaseWindow::showEvent(event);
+    // The frame the window manager adds is known only once the window is mapped.
+    QTimer::singleShot(0, this, &MainWindow::keepInsideScreen);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

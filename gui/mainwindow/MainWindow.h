@@ -15,6 +15,7 @@ class CaptionWidget;
 class ImagesWidget;
 class LoadingDialog;
 class MessageDialog;
+class NoticeBar;
 class PreviewWidget;
 class QMenu;
 class VideoPlayWidget;
@@ -31,6 +32,10 @@ public:
 
     void changeLangByType(int type);
     void openImageFiles();
+    // Pictures given from outside (the command line, a second start): imported as if chosen.
+    void openFiles(const QStringList& files);
+    // Shows the window above the others, also when it was minimised.
+    void bringToFront();
     void setCaptionPanelVisible(bool visible);
 
     TitleBar* titleBar() const { return m_titleBar; }
@@ -40,6 +45,7 @@ public:
     QMenu* settingMenu() const { return m_settingMenu; }
     QMenu* languageMenu() const { return m_languageMenu; }
     LoadingDialog* loadingDialog() const { return m_loadingDialog; }
+    NoticeBar* noticeBar() const { return m_noticeBar; }
 
     // Tests answer the import dialog without a modal loop.
     using FileChooser = std::function<QStringList(QWidget* parent, const QString& title,
@@ -58,10 +64,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void initWindow();
+    void placeOnScreen();
+    void keepInsideScreen();
     void initMenu();
     void initLayout();
     void ensureDefaultFolders();
@@ -74,6 +83,9 @@ private:
     void videoLoaded(const QString& path);
     void settingChanged(const QString& key);
     static QMap<int, QString> menuTitles();
+
+    static constexpr QSize kMinimumSize{860, 540};
+    static constexpr QSize kInitialSize{1100, 741};
     static FileChooser& fileChooser();
 
     TitleBar* m_titleBar = nullptr;
@@ -83,6 +95,7 @@ private:
     CaptionWidget* m_captionWidget = nullptr;
     LoadingDialog* m_loadingDialog = nullptr;
     MessageDialog* m_messageDialog = nullptr;
+    NoticeBar* m_noticeBar = nullptr;
     QMenu* m_settingMenu = nullptr;
     QMenu* m_languageMenu = nullptr;
     CaptionInfo* m_currentCaption = nullptr;

@@ -49,8 +49,8 @@ QList<PropertyDescriptor> descriptors()
     using namespace AppConfig;
     return {
         {kPropertyScale, PreviewWidget::Scale, QString(), QStringLiteral("100"), 1, 500},
-        {kPropertyWidth, PreviewWidget::Width, QString(), QStringLiteral("0"), 0, 30000},
-        {kPropertyHeight, PreviewWidget::Height, QString(), QStringLiteral("0"), 0, 30000},
+        {kPropertyWidth, PreviewWidget::Width, QString(), QStringLiteral("0"), 1, 999999},
+        {kPropertyHeight, PreviewWidget::Height, QString(), QStringLiteral("0"), 1, 999999},
         {kPropertyColumn, PreviewWidget::Column, QString(), QStringLiteral("3"), 1, 10},
         {kPropertyXSpace, PreviewWidget::XSpace, QString(), QStringLiteral("0"), -9999, 9999},
         {kPropertyYSpace, PreviewWidget::YSpace, QString(), QStringLiteral("0"), -9999, 9999},
@@ -150,6 +150,12 @@ QWidget* PreviewWidget::createPreviewArea()
     pixmapLayout->addWidget(m_pictureLabel, 0, Qt::AlignCenter);
     m_scrollArea->setWidget(m_pixmapWidget);
     areaLayout->addWidget(m_scrollArea);
+    m_emptyLabel = new QLabel(m_previewArea);
+    m_emptyLabel->setObjectName(QStringLiteral("logo_tip"));
+    m_emptyLabel->setAlignment(Qt::AlignCenter);
+    m_emptyLabel->setWordWrap(true);
+    areaLayout->addWidget(m_emptyLabel);
+    m_scrollArea->hide();
 
     auto* clickable = new ClickableWidget(m_pictureLabel);
     m_pictureLabel->installEventFilter(clickable);
@@ -308,6 +314,7 @@ void PreviewWidget::retranslate()
     m_layoutButtons[MergeLayout::Vertical]->setText(tr("Vertical"));
     m_layoutButtons[MergeLayout::Horizontal]->setText(tr("Horizontal"));
     m_sizeTitleLabel->setText(tr("Size"));
+    showEmptyText();
     m_spaceTitleLabel->setText(tr("Space"));
     property(Scale)->setLabel(tr("Scale"));
     property(Width)->setLabel(tr("Width"));
@@ -486,11 +493,31 @@ void PreviewWidget::showImage()
     const QImage merged = groupImage();
     m_overlay->hide();
     m_pictureLabel->setVisible(!merged.isNull());
+    m_scrollArea->setVisible(!merged.isNull());
+    m_emptyLabel->setVisible(merged.isNull());
+    showEmptyText();
     if (merged.isNull())
         return;
     changeSizeByWindow();
     updateViewDialog();
     qDebug() << "showImage" << merged.width() << merged.height();
+}
+
+// What the empty preview says: what to do, or, with pictures ticked, that their merge is too
+// large to hold (the export then writes nothing and says so too).
+void PreviewWidget::showEmptyText()
+{
+    if (!m_merged.isNull())
+        return;
+    if (GlobalManager::instance()->selectedItems().isEmpty() || m_mergedSizes.isEmpty()) {
+        m_emptyLabel->setText(tr("Tick pictures in the strip to merge them"));
+        return;
+    }
+    const MergeLayout::Plan plan = MergeLayout::plan(m_mergedSizes, m_mergedParams);
+    m_emptyLabel->setText(tr("The merged picture of %1 x %2 pixels is too large to hold. Tick "
+                             "fewer pictures or choose another layout.")
+                              .arg(plan.width)
+                              .arg(plan.height));
 }
 
 void PreviewWidget::changeSizeByWindow()
@@ -516,10 +543,8 @@ void PreviewWidget::changeSizeByWindow()
         std::max(area.width() - 2 * margin, display.width() + 2 * margin),
         std::max(area.height() - 2 * margin, display.height() + 2 * margin));
 
-    const qint64 scale = property(Scale)->value();
-    m_sizeLabel->setText(QStringLiteral("%1x%2")
-                             .arg(qint64(picture.width()) * scale / 100)
-                             .arg(qint64(picture.height()) * scale / 100));
+    const QSize output = outputSize();
+    m_sizeLabel->setText(QStringLiteral("%1x%2").arg(output.width()).arg(output.height()));
     m_overlay->adjustSize();
     m_overlay->move(area.width() - m_overlay->width() - scaled(8), scaled(45));
     qDebug() << "changeSizeByWindow Width" << picture.width() << area.width() << display.width();
@@ -547,34 +572,38 @@ void PreviewWidget::propertyChanged(PropertyItem* item, const QString& text)
     if (value.isEmpty() || value == QLatin1String("-") || !item->isInRange())
         return;
     GlobalManager::instance()->setTempValue(tempKey(item), value);
+    if (item->id() == Width || item->id() == Height || item->id() == Scale) {
+        m_sizeField = item->id();
+        m_sizeValue = value.toLongLong();
+    }
     showImage();
-    applyLinkRule(item->id(), value);
-    // The size read-out follows the fields the link rule has just set.
-    changeSizeByWindow();
+    relinkOutputSize();
 }
 
-void PreviewWidget::applyLinkRule(int id, const QString& text)
+// The field typed last fixes the output: a width or height in pixels keeps its exact value and
+// the other side follows the sheet's proportions; the scale then only shows the percentage.
+void PreviewWidget::relinkOutputSize()
 {
     if (m_merged.isNull())
         return;
-    const qint64 mergedWidth = m_merged.width();
-    const qint64 mergedHeight = m_merged.height();
+    const QSize size = outputSize();
     const auto set = [this](int target, qint64 value) {
         property(target)->setValue(QString::number(value), true);
     };
-    if (id == Width) {
-        const qint64 scale = text.toLongLong() * 100 / mergedWidth;
-        set(Scale, scale);
-        set(Height, scale * mergedHeight / 100);
-    } else if (id == Height) {
-        const qint64 scale = text.toLongLong() * 100 / mergedHeight;
-        set(Scale, scale);
-        set(Width, scale * mergedWidth / 100);
-    } else {
-        const qint64 scale = (id == Scale ? text : property(Scale)->text()).toLongLong();
-        set(Width, scale * mergedWidth / 100);
-        set(Height, scale * mergedHeight / 100);
-    }
+    if (m_sizeField != Width)
+        set(Width, size.width());
+    if (m_sizeField != Height)
+        set(Height, size.height());
+    if (m_sizeField != Scale)
+        set(Scale, qRound64(100.0 * size.width() / m_merged.width()));
+}
+
+QSize PreviewWidget::outputSize() const
+{
+    const SheetExport::Fit fit = m_sizeField == Width    ? SheetExport::ByWidth
+                                 : m_sizeField == Height ? SheetExport::ByHeight
+                                                         : SheetExport::ByScale;
+    return SheetExport::outputSize(m_merged.size(), fit, m_sizeValue);
 }
 
 void PreviewWidget::scrollToNewest()
@@ -582,11 +611,6 @@ void PreviewWidget::scrollToNewest()
     QScrollBar* bar = m_layoutType == MergeLayout::Horizontal ? m_scrollArea->horizontalScrollBar()
                                                               : m_scrollArea->verticalScrollBar();
     bar->setValue(bar->maximum());
-}
-
-void PreviewWidget::relinkFromScale()
-{
-    applyLinkRule(Scale, property(Scale)->text());
 }
 
 void PreviewWidget::setLayoutType(int type)
@@ -620,7 +644,7 @@ void PreviewWidget::layoutButtonClicked(int type)
     setLayoutType(type);
     loadProperties();
     showImage();
-    relinkFromScale();
+    relinkOutputSize();
 }
 
 void PreviewWidget::loadProperties()
@@ -634,6 +658,8 @@ void PreviewWidget::loadProperties()
     restore(Scale, QStringLiteral("100"));
     restore(XSpace, QStringLiteral("0"));
     restore(YSpace, QStringLiteral("0"));
+    m_sizeField = Scale;
+    m_sizeValue = property(Scale)->value();
     selectFormat(Settings::exportFormat());
 }
 
@@ -693,20 +719,34 @@ void PreviewWidget::exportButtonClickHandle()
     if (m_saveThread->isRunning())
         return;
     const QImage merged = groupImage();
-    if (merged.isNull())
+    if (merged.isNull()) {
+        showEmptyText();
+        GlobalManager::instance()->showNotice(
+            {Notice::Information, m_emptyLabel->text(), QString(), {}});
         return;
-    const QImage output = SheetExport::scaled(merged, property(Scale)->value());
-
+    }
+    const QSize size = outputSize();
     const QString format = Settings::exportFormat();
-    if (!SheetExport::fits(output, format)) {
+    if (!SheetExport::fits(size, format)) {
         const int limit = SheetExport::maximumSide(format);
-        qWarning() << "export: a picture of" << output.width() << "x" << output.height()
+        qWarning() << "export: a picture of" << size.width() << "x" << size.height()
                    << "is too large for" << format << "(at most" << limit
                    << "pixels per side); nothing written";
         showNotice(tr("Too large for %1: at most %2 pixels per side. Lower the scale or "
                       "choose another format.")
                        .arg(format.toUpper())
                        .arg(limit));
+        return;
+    }
+    const QImage output = SheetExport::scaled(merged, size);
+    if (output.isNull()) {
+        GlobalManager::instance()->showNotice(
+            {Notice::Failure,
+             tr("Nothing was exported: a picture of %1 x %2 needs more memory than is free.")
+                 .arg(size.width())
+                 .arg(size.height()),
+             {},
+             {}});
         return;
     }
     showNotice(QString());
@@ -751,13 +791,7 @@ void PreviewWidget::saveFinished(const QStringList& files)
     setExportControlsEnabled(true);
     qDebug() << "export image:" << files.value(0);
     m_progressState = 2;
-    if (files.isEmpty()) {
-        // Nothing was written: nothing is moved or revealed, and the user is told here.
-        qWarning() << "export: the picture could not be written";
-        showNotice(tr("The picture could not be written."));
-        return;
-    }
-    GlobalManager::instance()->moveFilesToSavePath(files);
+    GlobalManager::instance()->finishExport(files, 1, m_saveThread->errorString());
 }
 
 void PreviewWidget::updateProgressByTime()

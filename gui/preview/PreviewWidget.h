@@ -67,8 +67,11 @@ public:
     void showImage();
     // Scrolls to the picture added last: the bottom, or the right end in the Horizontal layout.
     void scrollToNewest();
-    // Recomputes Width and Height from the current Scale text.
-    void relinkFromScale();
+    // Brings the linked Scale, Width and Height up to date with the sheet, keeping the one the
+    // user typed last.
+    void relinkOutputSize();
+    // The size Export writes the merged picture at.
+    QSize outputSize() const;
     void setLayoutType(int type);
     int layoutType() const { return m_layoutType; }
     // Restores the layout type, the per-layout Scale, X Space and Y Space and the format.
@@ -134,9 +137,9 @@ private:
     MergeLayout::Params mergeParams() const;
     QString tempKey(const PropertyItem* item) const;
     void propertyChanged(PropertyItem* item, const QString& text);
-    void applyLinkRule(int id, const QString& text);
     void layoutButtonClicked(int type);
     void changeSizeByWindow();
+    void showEmptyText();
     void setZoomMode(int mode);
     void saveStarted();
     void saveFinished(const QStringList& files);
@@ -162,6 +165,8 @@ private:
     QImage m_shown;
     QVector<QRect> m_shownStale;
     QString m_format;
+    int m_sizeField = Scale;
+    qint64 m_sizeValue = 100;
     int m_zoomMode = FitZoom;
     int m_progressState = 0;
 
@@ -171,6 +176,7 @@ private:
     QScrollArea* m_scrollArea = nullptr;
     QWidget* m_pixmapWidget = nullptr;
     QLabel* m_pictureLabel = nullptr;
+    QLabel* m_emptyLabel = nullptr;
     QWidget* m_overlay = nullptr;
     QLabel* m_sizeLabel = nullptr;
     QProgressBar* m_progressBar = nullptr;

@@ -59,9 +59,11 @@ void CheckUpdateDialog::initUI()
     m_checkingPage = createCheckingPage();
     m_informationPage = createInformationPage();
     m_latestPage = createLatestPage();
+    m_failedPage = createFailedPage();
     innerLayout()->addWidget(m_checkingPage);
     innerLayout()->addWidget(m_informationPage);
     innerLayout()->addWidget(m_latestPage);
+    innerLayout()->addWidget(m_failedPage);
     setPage(CheckingPage);
 
     m_timer = new QTimer(this);
@@ -174,11 +176,53 @@ QWidget* CheckUpdateDialog::createLatestPage()
     return page;
 }
 
+QWidget* CheckUpdateDialog::createFailedPage()
+{
+    auto* page = new QWidget(contentWidget());
+    auto* layout = new QVBoxLayout(page);
+    layout->setAlignment(Qt::AlignCenter);
+    layout->setSpacing(scaled(15));
+
+    m_failureLabel = plainLabel(page);
+    m_failureLabel->setObjectName(QStringLiteral("update_failure"));
+    m_failureLabel->setWordWrap(true);
+    m_failureLabel->setAlignment(Qt::AlignCenter);
+    m_failureLabel->setProperty("lastversion", true);
+
+    auto* close = new QPushButton(tr("Close"), page);
+    close->setProperty("cancel", true);
+    close->setFixedSize(scaledSize(QSize(120, 30)));
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* retryButton = new QPushButton(tr("Retry"), page);
+    retryButton->setProperty("submit", true);
+    retryButton->setFixedSize(scaledSize(QSize(120, 30)));
+    connect(retryButton, &QPushButton::clicked, this, &CheckUpdateDialog::retry);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(scaled(10));
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addWidget(retryButton);
+    buttons->addStretch();
+
+    layout->addStretch();
+    layout->addWidget(m_failureLabel);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    return page;
+}
+
+void CheckUpdateDialog::retry()
+{
+    setPage(CheckingPage);
+    DownloadManager::instance()->downloadLastVersion(QString(), 5);
+}
+
 void CheckUpdateDialog::setPage(int page)
 {
     m_checkingPage->setVisible(page == CheckingPage);
     m_informationPage->setVisible(page == InformationPage);
     m_latestPage->setVisible(page == LatestPage);
+    m_failedPage->setVisible(page == FailedPage);
 }
 
 void CheckUpdateDialog::setUpdateInfo(const QByteArray& manifest)
@@ -222,7 +266,16 @@ void CheckUpdateDialog::alignButtons()
 void CheckUpdateDialog::downloadLastVersionStatus(DownloadManager::DownloadState state, QString msg,
                                                   QByteArray data)
 {
-    qDebug() << "downloadLastVersionStatus:" << state << msg << data;
+    qDebug() << "downloadLastVersionStatus:" << state << msg << data.left(200);
+    // The check made at start-up reports here too; only this dialog's own checks count.
+    if (!DownloadManager::requestTag(msg).isEmpty())
+        return;
+    if (state == DownloadManager::Error) {
+        m_failureLabel->setText(tr("Pictorb could not check for updates: %1")
+                                    .arg(QString::fromUtf8(data).left(kMaxChangeLineLength)));
+        setPage(FailedPage);
+        return;
+    }
     if (state != DownloadManager::Finished)
         return;
     setUpdateInfo(data);

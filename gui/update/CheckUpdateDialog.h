@@ -11,7 +11,8 @@ class QPushButton;
 class QTimer;
 
 // The update dialog: a checking page with cycling dots, an information page with the new
-// version's details and "Update now", and a page saying the running version is the latest.
+// version's details and "Update now", a page saying the running version is the latest, and a
+// page saying the check failed, with Retry.
 class CheckUpdateDialog : public BaseDialog
 {
     Q_OBJECT
@@ -22,6 +23,7 @@ public:
         CheckingPage = 0,
         InformationPage = 1,
         LatestPage = 2,
+        FailedPage = 3,
     };
 
     // Change lines shown at most: laying out a manifest's worth of lines as rich text would
@@ -50,6 +52,8 @@ private:
     QWidget* createCheckingPage();
     QWidget* createInformationPage();
     QWidget* createLatestPage();
+    QWidget* createFailedPage();
+    void retry();
     void openDownloadPage();
 
     QString m_downloadUrl;
@@ -60,6 +64,8 @@ private:
     QWidget* m_checkingPage = nullptr;
     QWidget* m_informationPage = nullptr;
     QWidget* m_latestPage = nullptr;
+    QWidget* m_failedPage = nullptr;
+    QLabel* m_failureLabel = nullptr;
 
     QLabel* m_checkingLabel = nullptr;
     QLabel* m_dateLabel = nullptr;

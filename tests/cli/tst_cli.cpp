@@ -113,14 +113,10 @@ QImage exportThroughTheWindow(const QStringList& stills, const QStringList& subt
         caption.italic = arguments.contains("--italic");
         caption.underline = arguments.contains("--underline");
         caption.strikeOut = arguments.contains("--strike-out");
-        if (arguments.contains("--h-align")) {
+        if (arguments.contains("--h-align"))
             caption.hAlign = aligns.value(option(arguments, "--h-align", QString()));
-            caption.x = card->getXPos(caption.hAlign);
-        }
-        if (arguments.contains("--v-align")) {
+        if (arguments.contains("--v-align"))
             caption.vAlign = aligns.value(option(arguments, "--v-align", QString()));
-            caption.y = card->getYPos(caption.vAlign);
-        }
         card->updateImage();
     }
     PreviewWidget* preview = window.previewWidget();
@@ -129,7 +125,7 @@ QImage exportThroughTheWindow(const QStringList& stills, const QStringList& subt
     preview->property(PreviewWidget::Column)->setValue(option(arguments, "--columns", "3"), true);
     preview->property(PreviewWidget::XSpace)->setValue(option(arguments, "--x-space", "0"), true);
     preview->property(PreviewWidget::YSpace)->setValue(option(arguments, "--y-space", "0"), true);
-    preview->property(PreviewWidget::Scale)->setValue(option(arguments, "--scale", "100"), true);
+    preview->property(PreviewWidget::Scale)->setValue(option(arguments, "--scale", "100"), false);
     preview->exportButtonClickHandle();
     if (!QTest::qWaitFor([&desktop] { return !desktop.revealed.isEmpty(); }, 20000))
         return QImage();
@@ -261,15 +257,16 @@ void TestCli::subRipEqualsTheTextFile_data()
                       "3\n00:00:05,000 --> 00:00:06,000\nWill I see you tonight?\n")
         << QStringList{"Where were you last night?", "That's so long ago.",
                        "Will I see you tonight?"};
-    // Byte order mark, Windows line ends, two-line entries, tags and no final blank line;
-    // entry numbers out of order still follow the file order.
+    // Byte order mark, Windows line ends, two-line entries (a "|" breaks a line of the text
+    // file the same way), tags and no final blank line; entry numbers out of order still
+    // follow the file order.
     QTest::newRow("windows file with tags and two-line entries")
         << QByteArray("\xEF\xBB\xBF"
                       "7\r\n00:00:01,000 --> 00:00:02,000\r\n<i>Where were</i>\r\nyou?\r\n\r\n"
                       "3\r\n00:00:02,000 --> 00:00:03,000\r\n<font color=\"red\">Für</font> "
                       "Élodie\r\n\r\n"
                       "9\r\n00:00:03.000 --> 00:00:04.000\r\n{\\an8}Tonight?")
-        << QStringList{"Where were you?", "Für Élodie", "Tonight?"};
+        << QStringList{"Where were|you?", "Für Élodie", "Tonight?"};
 }
 
 void TestCli::subRipEqualsTheTextFile()

@@ -330,13 +330,13 @@ void TestPreview::exportWritesTheChosenFormat_data()
                             << QString(notice);
     };
     // Two pictures stacked: 640 x 720, or 100 x 18000 (past WEBP's 16383 pixels per side),
-    // or 10 x 66000 (past JPG's 65500), or 50 x 40, which at 1 % has no pixel left.
+    // or 10 x 66000 (past JPG's 65500), or 50 x 40, which at 10 % is 5 x 4.
     row("PNG chosen in the panel, half scale", "PNG", false, {640, 360}, 50, {320, 360});
     row("JPG chosen in the viewer", "JPG", true, {640, 360}, 100, {640, 720});
     row("WEBP chosen in the viewer", "WEBP", true, {640, 360}, 100, {640, 720});
     row("too tall for WEBP", "WEBP", false, {100, 9000}, 100, {}, "WEBP: at most 16383");
     row("too tall for JPG", "JPG", true, {10, 33000}, 100, {}, "JPG: at most 65500");
-    row("scaled to nothing", "PNG", false, {50, 20}, 1, {}, "could not be written");
+    row("a tenth", "PNG", false, {50, 20}, 10, {5, 4});
     row("WEBP fits at half scale", "WEBP", false, {100, 9000}, 50, {50, 9000});
 }
 

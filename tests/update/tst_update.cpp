@@ -72,7 +72,8 @@ int shownPage(const CheckUpdateDialog* dialog)
 {
     const bool shown[] = {dialog->findChild<QLabel*>("update_checking")->isVisible(),
                           dialog->findChild<QLabel*>("update_version")->isVisible(),
-                          button(dialog, QStringLiteral("OK"))->isVisible()};
+                          button(dialog, QStringLiteral("OK"))->isVisible(),
+                          dialog->findChild<QLabel*>("update_failure")->isVisible()};
     const int count = int(std::count(std::begin(shown), std::end(shown), true));
     return count == 1 ? int(std::find(std::begin(shown), std::end(shown), true) - shown) : -1;
 }
@@ -199,7 +200,7 @@ void UpdateTest::brokenManifests()
     QCOMPARE(UpdateManifest::isNewerThanRunning(body), offered);
     CheckUpdateDialog dialog(m_window.get());
     dialog.show();
-    dialog.downloadLastVersionStatus(DownloadManager::Finished, QStringLiteral(",start"), body);
+    dialog.downloadLastVersionStatus(DownloadManager::Finished, QStringLiteral(","), body);
     QCOMPARE(shownPage(&dialog), offered ? 1 : 2);
     QCOMPARE(readable(&dialog, "update_version"), QStringLiteral("Version: ") + version);
     const QStringList lines = changeLines(&dialog);
@@ -215,13 +216,16 @@ void UpdateTest::attempts_data()
     QTest::addColumn<int>("attempts");
     QTest::addColumn<int>("outcome");
     QTest::addColumn<QByteArray>("body"); // when finished
-    QTest::addColumn<int>("page");        // of the dialog: 0 checking, 1 information, 2 latest
+    QTest::addColumn<int>("page");        // of the dialog: 1 information, 2 latest, 3 failed
+    QTest::addColumn<int>("limit");       // for the whole check, retries included
     const HttpResponse ok = HttpResponse::ok(manifest("1.0.1"));
     QByteArray mebibyte = manifest("9.0");
     mebibyte.append(QByteArray(DownloadManager::kMaxManifestSize - mebibyte.size(), ' '));
     const auto row = [](const char* name, const Answers& answers, int retries, int attempts,
-                        int outcome, const QByteArray& body, int page, int timeout = 30000) {
-        QTest::newRow(name) << answers << retries << timeout << attempts << outcome << body << page;
+                        int outcome, const QByteArray& body, int page, int timeout = 30000,
+                        int limit = 15000) {
+        QTest::newRow(name) << answers << retries << timeout << attempts << outcome << body << page
+                            << limit;
     };
     const int done = DownloadManager::Finished;
     const int error = DownloadManager::Error;
@@ -232,14 +236,21 @@ void UpdateTest::attempts_data()
     row("cut mid-body twice, then the manifest", {cut, cut, ok}, 5, 3, done, ok.body, 1);
     // The toolkit resends once by itself when a connection closes without a byte of answer.
     row("dropped twice, then the manifest", {drop, drop, ok}, 5, 2, done, ok.body, 1);
-    row("server error every time", {busy}, 5, 6, error, {}, 0);
-    row("dropped every time", {drop}, 5, 6, error, {}, 0);
-    row("no retries asked", {failing(503)}, 0, 1, error, {}, 0);
-    row("server never answers", {failing(200, HttpResponse::NeverAnswer)}, 1, 2, error, {}, 0, 300);
+    // Every failure ends on the page that says so and offers Retry, never on "latest".
+    row("server error every time", {busy}, 5, 6, error, {}, 3);
+    row("dropped every time", {drop}, 5, 6, error, {}, 3);
+    row("no retries asked", {failing(503)}, 0, 1, error, {}, 3);
+    row("server never answers", {failing(200, HttpResponse::NeverAnswer)}, 1, 2, error, {}, 3, 300);
+    row("a trickle ends at the time limit", {failing(200, HttpResponse::Trickle)}, 5, 1, error, {},
+        3, 30000, 500);
     row("exactly 1 MiB is read", {HttpResponse::ok(mebibyte)}, 5, 1, done, mebibyte, 1);
-    // Too large is no failure to retry: one attempt, finished without the body, not believed.
-    row("one byte more is refused", {HttpResponse::ok(mebibyte + ' ')}, 5, 1, done, {}, 2);
-    row("8 MiB is refused", {HttpResponse::ok(QByteArray(8 << 20, ' '))}, 5, 1, done, {}, 2);
+    // A refused answer is no failure to retry: one attempt, then the reason.
+    row("one byte more is refused", {HttpResponse::ok(mebibyte + ' ')}, 5, 1, error, {}, 3);
+    row("8 MiB is refused", {HttpResponse::ok(QByteArray(8 << 20, ' '))}, 5, 1, error, {}, 3);
+    row("not a manifest", {HttpResponse::ok("<html>maintenance</html>")}, 5, 1, error, {}, 3);
+    row("redirect to another host",
+        {HttpResponse{302, {}, {{"Location", "http://127.0.0.2:9/pictorb/upgrade.json"}}, {}}}, 5,
+        1, error, {}, 3);
 }
 
 void UpdateTest::attempts()
@@ -251,7 +262,9 @@ void UpdateTest::attempts()
     QFETCH(int, outcome);
     QFETCH(QByteArray, body);
     QFETCH(int, page);
+    QFETCH(int, limit);
     DownloadManager::instance()->setTransferTimeout(timeout);
+    DownloadManager::instance()->setTimeLimit(limit);
     QSignalSpy spy(DownloadManager::instance(), &DownloadManager::downloadLastVersionStateChanged);
     const CheckUpdateDialog* dialog = menuCheck(answers, retries);
 
@@ -263,6 +276,13 @@ void UpdateTest::attempts()
         QCOMPARE(spy.last().at(2).toByteArray(), body);
     QVERIFY(m_server->requestCount(kManifestPath) >= attempts);
     QCOMPARE(shownPage(dialog), page);
+    if (page != 3)
+        return;
+    // Retry asks again, and a good answer this time is shown.
+    m_server->setResponses(kManifestPath, {HttpResponse::ok(manifest("1.0.1"))});
+    DownloadManager::instance()->setTimeLimit(15000);
+    QTest::mouseClick(button(dialog, QStringLiteral("Retry")), Qt::LeftButton);
+    QTRY_COMPARE(shownPage(dialog), 1);
 }
 
 void UpdateTest::informationPageAndItsButtons()
