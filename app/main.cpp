@@ -57,6 +57,10 @@ int main(int argc, char* argv[])
 
     registerMetaTypes();
     QApplication app(argc, argv);
+    // Listening from the start: a later start's request waits in the socket until the window
+    // is there to take it.
+    InstanceChannel channel;
+    channel.listen();
 
     GlobalManager::instance()->initLog();
     qDebug() << "sslLibraryBuildVersionString" << QSslSocket::sslLibraryBuildVersionString();
@@ -70,13 +74,11 @@ int main(int argc, char* argv[])
     auto window = std::make_unique<MainWindow>();
     window->show();
     window->openFiles(files);
-    InstanceChannel channel;
     QObject::connect(&channel, &InstanceChannel::activationRequested, window.get(),
                      [&window](const QStringList& later) {
                          window->bringToFront();
                          window->openFiles(later);
                      });
-    channel.listen();
     DownloadManager::instance()->downloadLastVersion(QStringLiteral("start"), 5);
 
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&guard] { guard.release(); });

@@ -8,7 +8,7 @@ packages=(
     qt5-image-formats-plugins libqt5svg5
     libbenchmark-dev
     clang libclang-rt-dev clang-format
-    ffmpeg xvfb xauth x11-apps
+    ffmpeg xvfb xauth x11-apps xdotool
     fonts-dejavu-core fonts-noto-cjk
     imagemagick librsvg2-bin time
 )

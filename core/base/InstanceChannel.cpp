@@ -2,6 +2,7 @@
 
 #include "core/base/AppConfig.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace {
 
@@ -60,11 +62,18 @@ bool InstanceChannel::send(const QStringList& files)
         paths.append(QFileInfo(file).absoluteFilePath());
     const QByteArray message =
         QJsonDocument(QJsonObject{{QStringLiteral("files"), paths}}).toJson(QJsonDocument::Compact);
+    // The running instance may be starting up itself and not listen yet.
     QLocalSocket socket;
-    socket.connectToServer(serverName());
-    if (!socket.waitForConnected(kTimeoutMs)) {
-        qWarning() << "InstanceChannel: no running instance answers:" << socket.errorString();
-        return false;
+    QDeadlineTimer deadline(kTimeoutMs);
+    for (;;) {
+        socket.connectToServer(serverName());
+        if (socket.waitForConnected(int(deadline.remainingTime())))
+            break;
+        if (deadline.hasExpired()) {
+            qWarning() << "InstanceChannel: no running instance answers:" << socket.errorString();
+            return false;
+        }
+        QThread::msleep(100);
     }
     socket.write(message);
     socket.write("\n");

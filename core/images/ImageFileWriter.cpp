@@ -44,9 +44,17 @@ bool openHidden(const QString& dir, QFile& file)
     return false;
 }
 
+// Writes on after a short write: a disk that fills up part-way takes what fits and reports
+// nothing, and only the next write fails with the system's reason (for the notice).
 bool writeAll(QFileDevice& file, const QByteArray& bytes)
 {
-    return file.write(bytes) == bytes.size() && file.flush();
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return file.flush();
 }
 
 } // namespace
@@ -108,13 +116,16 @@ bool ImageFileWriter::replace(const QImage& picture, const QString& path, const 
     if (encoded.isEmpty())
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !writeAll(file, encoded) || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    // Unbuffered, as for new files: a failing write then gives the system's reason, taken
+    // before commit() or cancelWriting() can replace it.
+    const bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, encoded);
+    if (written && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    file.cancelWriting();
+    return false;
 }
 
 void ImageFileWriter::removeLeftovers(const QString& dir)

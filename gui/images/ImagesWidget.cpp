@@ -1,7 +1,6 @@
 #include "gui/images/ImagesWidget.h"
 
 #include <QBoxLayout>
-#include <QCollator>
 #include <QDebug>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -20,6 +19,7 @@
 #include <algorithm>
 
 #include "core/base/AppConfig.h"
+#include "core/base/NaturalOrder.h"
 #include "core/base/Paths.h"
 #include "core/base/ScreenManager.h"
 #include "core/images/CaptureData.h"
@@ -562,12 +562,9 @@ QStringList ImagesWidget::picturesIn(const QString& folder)
     QStringList patterns;
     for (const QByteArray& format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    QStringList names = QDir(folder).entryList(patterns, QDir::Files | QDir::Readable);
-    QCollator collator;
-    collator.setNumericMode(true);
-    std::sort(names.begin(), names.end(), collator);
     QStringList paths;
-    for (const QString& name : qAsConst(names))
+    for (const QString& name : QDir(folder).entryList(patterns, QDir::Files | QDir::Readable))
         paths << QDir(folder).filePath(name);
+    NaturalOrder::sort(paths);
     return paths;
 }

@@ -167,7 +167,7 @@ void MainWindow::initLayout()
     layout->addWidget(splitter, 1);
 
     m_noticeBar = new NoticeBar(this);
-    layout->addWidget(m_noticeBar);
+    m_titleBar->setNoticeBar(m_noticeBar);
     connect(GlobalManager::instance(), &GlobalManager::noticeShown, m_noticeBar,
             &NoticeBar::showNotice);
 }

@@ -57,6 +57,14 @@ QStringList TitleBar::buttonTexts()
     return {tr("Add Image"), tr("Subtitle"), tr("Settings")};
 }
 
+void TitleBar::setNoticeBar(QWidget* bar)
+{
+    bar->setFixedHeight(height());
+    // Before the stretch that keeps Settings on the right: with a stretch of its own it takes
+    // the room while shown, and when hidden the stretch has it back.
+    m_layout->insertWidget(m_layout->count() - 1, bar, 1);
+}
+
 void TitleBar::setMaximized(bool maximized)
 {
     if (m_windowButtons.size() < 3)

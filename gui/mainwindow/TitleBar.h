@@ -38,6 +38,8 @@ public:
     explicit TitleBar(QWidget* parent = nullptr);
 
     QList<NormalButton*> buttons() const { return m_buttons; }
+    // Puts the notice strip into the room between the commands.
+    void setNoticeBar(QWidget* bar);
     // Switches the window-control icons; without such buttons there is nothing to switch.
     void setMaximized(bool maximized);
 

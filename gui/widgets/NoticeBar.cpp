@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kInformationMs = 8000;
@@ -23,11 +25,11 @@ NoticeBar::NoticeBar(QWidget* parent)
     setObjectName(QStringLiteral("notice_bar"));
     setAttribute(Qt::WA_StyledBackground);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(scaledRect(10, 4, 6, 4));
+    layout->setContentsMargins(scaledRect(10, 0, 4, 0));
     layout->setSpacing(scaled(8));
     m_text->setTextFormat(Qt::PlainText);
-    m_text->setWordWrap(true);
-    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The room decides the width, not the text.
+    m_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_action->setObjectName(QStringLiteral("show"));
     m_action->setCursor(Qt::PointingHandCursor);
     m_close->setObjectName(QStringLiteral("notice_close"));
@@ -49,7 +51,9 @@ NoticeBar::NoticeBar(QWidget* parent)
 
 void NoticeBar::showNotice(const Notice& notice)
 {
-    m_text->setText(notice.text);
+    m_fullText = notice.text;
+    setToolTip(notice.text);
+    elide();
     m_callback = notice.action;
     m_action->setText(notice.actionText);
     m_action->setVisible(!notice.actionText.isEmpty() && notice.action);
@@ -64,7 +68,19 @@ void NoticeBar::showNotice(const Notice& notice)
 
 QString NoticeBar::text() const
 {
-    return isVisible() ? m_text->text() : QString();
+    return isVisible() ? m_fullText : QString();
+}
+
+void NoticeBar::elide()
+{
+    m_text->setText(
+        m_text->fontMetrics().elidedText(m_fullText, Qt::ElideRight, std::max(0, m_text->width())));
+}
+
+void NoticeBar::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    elide();
 }
 
 void NoticeBar::mousePressEvent(QMouseEvent* event)

@@ -8,9 +8,11 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
-// The strip along the bottom of the main window that shows the latest notice. A new notice
-// replaces the one shown; a click on the text or the close mark dismisses it; information goes
-// away after a few seconds, a failure stays longer so it can be read.
+// The strip in the main window's command row that shows the latest notice, in the room between
+// the commands, so showing it moves nothing else. A new notice replaces the one shown; a click
+// on it or on its close mark dismisses it; information goes away after a few seconds, a
+// failure stays longer so it can be read. A text too long for the room ends in "…" and is
+// shown whole as the tool tip.
 class NoticeBar : public QWidget
 {
     Q_OBJECT
@@ -25,8 +27,12 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void elide();
+
+    QString m_fullText;
     QLabel* m_text;
     QPushButton* m_action;
     QPushButton* m_close;

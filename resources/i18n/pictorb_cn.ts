@@ -121,6 +121,10 @@
         <source>Border Color</source>
         <translation>描边颜色</translation>
     </message>
+    <message>
+        <source>A caption holds at most %1 characters; the rest was left out.</source>
+        <translation>字幕最多 %1 个字符，其余部分已省略。</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -183,12 +187,55 @@
         <source>Size: %1</source>
         <translation>大小：%1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Pictorb could not check for updates: %1</source>
+        <translation>Pictorb 无法检查更新：%1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEntry</name>
     <message>
         <source>Select color</source>
         <translation>选择颜色</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalManager</name>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>无法写入图片</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>未导出任何内容：%1</translation>
+    </message>
+    <message>
+        <source>Exported %1 (%2 x %3, %4)</source>
+        <translation>已导出 %1（%2 x %3，%4）</translation>
+    </message>
+    <message>
+        <source>Exported %1 pictures into %2</source>
+        <translation>已将 %1 张图片导出到 %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 张无法写入：%2</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be used, so the export went to %2.</source>
+        <translation>无法使用文件夹 %1，因此已导出到 %2。</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>打开文件夹</translation>
     </message>
 </context>
 <context>
@@ -212,6 +259,26 @@
     <message>
         <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
         <translation>将图片拖放到这里！或者&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;点击此处导入图片。&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>及另外 %1 个</translation>
+    </message>
+    <message>
+        <source>Damaged, shown as far as it could be read: %1.</source>
+        <translation>已损坏，按可读取的部分显示：%1。</translation>
+    </message>
+    <message>
+        <source>Not imported, not a picture or unreadable: %1.</source>
+        <translation>未导入，不是图片或无法读取：%1。</translation>
+    </message>
+    <message>
+        <source>Not imported, more than %1 megapixels: %2.</source>
+        <translation>未导入，超过 %1 百万像素：%2。</translation>
+    </message>
+    <message>
+        <source>Tick the pictures to export first.</source>
+        <translation>请先勾选要导出的图片。</translation>
     </message>
 </context>
 <context>
@@ -258,6 +325,10 @@
     <message>
         <source>Open Image</source>
         <translation>打开图片</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
+        <translation>输出文件夹“%1”不是完整路径；导出将保存到 %2。</translation>
     </message>
 </context>
 <context>
@@ -381,8 +452,16 @@
         <translation>图片对 %1 来说过大：每边最多 %2 像素。请降低缩放比例或选择其他格式。</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>无法保存图片。</translation>
+        <source>Tick pictures in the strip to merge them</source>
+        <translation>在图片栏中勾选图片即可合并</translation>
+    </message>
+    <message>
+        <source>The merged picture of %1 x %2 pixels is too large to hold. Tick fewer pictures or choose another layout.</source>
+        <translation>合并后的图片为 %1 x %2 像素，太大无法处理。请少勾选一些图片或换一种布局。</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
+        <translation>未导出任何内容：%1 x %2 的图片所需内存超过可用内存。</translation>
     </message>
 </context>
 <context>
@@ -467,6 +546,10 @@
     <message>
         <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
         <translation>将视频拖放到这里！或者&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;点击此处导入视频。&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>重置样式</translation>
     </message>
 </context>
 </TS>

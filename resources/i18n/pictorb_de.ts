@@ -121,6 +121,10 @@
         <source>Border Color</source>
         <translation>Konturfarbe</translation>
     </message>
+    <message>
+        <source>A caption holds at most %1 characters; the rest was left out.</source>
+        <translation>Eine Untertitelzeile fasst höchstens %1 Zeichen; der Rest wurde weggelassen.</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -183,12 +187,55 @@
         <source>Size: %1</source>
         <translation>Größe: %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Pictorb could not check for updates: %1</source>
+        <translation>Pictorb konnte nicht nach Updates suchen: %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEntry</name>
     <message>
         <source>Select color</source>
         <translation>Farbe auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalManager</name>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>das Bild konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>Nichts wurde exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 (%2 x %3, %4)</source>
+        <translation>%1 exportiert (%2 x %3, %4)</translation>
+    </message>
+    <message>
+        <source>Exported %1 pictures into %2</source>
+        <translation>%1 Bilder nach %2 exportiert</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnten nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be used, so the export went to %2.</source>
+        <translation>Der Ordner %1 war nicht nutzbar, daher wurde nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
     </message>
 </context>
 <context>
@@ -212,6 +259,26 @@
     <message>
         <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
         <translation>Bild hierher ziehen! Oder&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;hier klicken, um ein Bild zu importieren.&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Damaged, shown as far as it could be read: %1.</source>
+        <translation>Beschädigt, so weit lesbar angezeigt: %1.</translation>
+    </message>
+    <message>
+        <source>Not imported, not a picture or unreadable: %1.</source>
+        <translation>Nicht importiert, kein Bild oder nicht lesbar: %1.</translation>
+    </message>
+    <message>
+        <source>Not imported, more than %1 megapixels: %2.</source>
+        <translation>Nicht importiert, mehr als %1 Megapixel: %2.</translation>
+    </message>
+    <message>
+        <source>Tick the pictures to export first.</source>
+        <translation>Haken Sie zuerst die zu exportierenden Bilder an.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +325,10 @@
     <message>
         <source>Open Image</source>
         <translation>Bild öffnen</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
+        <translation>Der Ausgabeordner „%1“ ist kein vollständiger Pfad; Exporte gehen nach %2.</translation>
     </message>
 </context>
 <context>
@@ -381,8 +452,16 @@
         <translation>Zu groß für %1: höchstens %2 Pixel pro Seite. Verringern Sie die Skalierung oder wählen Sie ein anderes Format.</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>Das Bild konnte nicht gespeichert werden.</translation>
+        <source>Tick pictures in the strip to merge them</source>
+        <translation>Haken Sie Bilder in der Leiste an, um sie zusammenzufügen</translation>
+    </message>
+    <message>
+        <source>The merged picture of %1 x %2 pixels is too large to hold. Tick fewer pictures or choose another layout.</source>
+        <translation>Das zusammengefügte Bild mit %1 x %2 Pixeln ist zu groß. Haken Sie weniger Bilder an oder wählen Sie ein anderes Layout.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
+        <translation>Nichts wurde exportiert: Ein Bild mit %1 x %2 braucht mehr Speicher als frei ist.</translation>
     </message>
 </context>
 <context>
@@ -467,6 +546,10 @@
     <message>
         <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
         <translation>Video hierher ziehen! Oder&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;hier klicken, um ein Video zu importieren.&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Stil zurücksetzen</translation>
     </message>
 </context>
 </TS>

@@ -121,6 +121,10 @@
         <source>Border Color</source>
         <translation>Border Color</translation>
     </message>
+    <message>
+        <source>A caption holds at most %1 characters; the rest was left out.</source>
+        <translation>A caption holds at most %1 characters; the rest was left out.</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -183,12 +187,55 @@
         <source>Size: %1</source>
         <translation>Size: %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Pictorb could not check for updates: %1</source>
+        <translation>Pictorb could not check for updates: %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEntry</name>
     <message>
         <source>Select color</source>
         <translation>Select color</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalManager</name>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>the picture could not be written</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>Nothing was exported: %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 (%2 x %3, %4)</source>
+        <translation>Exported %1 (%2 x %3, %4)</translation>
+    </message>
+    <message>
+        <source>Exported %1 pictures into %2</source>
+        <translation>Exported %1 pictures into %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be used, so the export went to %2.</source>
+        <translation>The folder %1 could not be used, so the export went to %2.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Open folder</translation>
     </message>
 </context>
 <context>
@@ -212,6 +259,26 @@
     <message>
         <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
         <translation>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>Damaged, shown as far as it could be read: %1.</source>
+        <translation>Damaged, shown as far as it could be read: %1.</translation>
+    </message>
+    <message>
+        <source>Not imported, not a picture or unreadable: %1.</source>
+        <translation>Not imported, not a picture or unreadable: %1.</translation>
+    </message>
+    <message>
+        <source>Not imported, more than %1 megapixels: %2.</source>
+        <translation>Not imported, more than %1 megapixels: %2.</translation>
+    </message>
+    <message>
+        <source>Tick the pictures to export first.</source>
+        <translation>Tick the pictures to export first.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +325,10 @@
     <message>
         <source>Open Image</source>
         <translation>Open Image</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
+        <translation>The output folder &quot;%1&quot; is not a full path; exports go to %2.</translation>
     </message>
 </context>
 <context>
@@ -381,8 +452,16 @@
         <translation>Too large for %1: at most %2 pixels per side. Lower the scale or choose another format.</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>The picture could not be written.</translation>
+        <source>Tick pictures in the strip to merge them</source>
+        <translation>Tick pictures in the strip to merge them</translation>
+    </message>
+    <message>
+        <source>The merged picture of %1 x %2 pixels is too large to hold. Tick fewer pictures or choose another layout.</source>
+        <translation>The merged picture of %1 x %2 pixels is too large to hold. Tick fewer pictures or choose another layout.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
+        <translation>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</translation>
     </message>
 </context>
 <context>
@@ -467,6 +546,10 @@
     <message>
         <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
         <translation>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Reset style</translation>
     </message>
 </context>
 </TS>

@@ -121,6 +121,10 @@
         <source>Border Color</source>
         <translation>Color del borde</translation>
     </message>
+    <message>
+        <source>A caption holds at most %1 characters; the rest was left out.</source>
+        <translation>Un subtítulo admite como máximo %1 caracteres; el resto se ha omitido.</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -183,12 +187,55 @@
         <source>Size: %1</source>
         <translation>Tamaño: %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Pictorb could not check for updates: %1</source>
+        <translation>Pictorb no pudo buscar actualizaciones: %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEntry</name>
     <message>
         <source>Select color</source>
         <translation>Seleccionar color</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalManager</name>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>no se pudo escribir la imagen</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>No se exportó nada: %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 (%2 x %3, %4)</source>
+        <translation>Exportado %1 (%2 x %3, %4)</translation>
+    </message>
+    <message>
+        <source>Exported %1 pictures into %2</source>
+        <translation>Se exportaron %1 imágenes a %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudieron escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be used, so the export went to %2.</source>
+        <translation>No se pudo usar la carpeta %1, así que se exportó a %2.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir carpeta</translation>
     </message>
 </context>
 <context>
@@ -212,6 +259,26 @@
     <message>
         <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
         <translation>¡Suelte aquí la imagen! O bien,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;haga clic aquí para importar una imagen.&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>Damaged, shown as far as it could be read: %1.</source>
+        <translation>Dañadas, se muestran hasta donde se pudieron leer: %1.</translation>
+    </message>
+    <message>
+        <source>Not imported, not a picture or unreadable: %1.</source>
+        <translation>No importados, no son imágenes o no se pueden leer: %1.</translation>
+    </message>
+    <message>
+        <source>Not imported, more than %1 megapixels: %2.</source>
+        <translation>No importadas, más de %1 megapíxeles: %2.</translation>
+    </message>
+    <message>
+        <source>Tick the pictures to export first.</source>
+        <translation>Marque primero las imágenes que desea exportar.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +325,10 @@
     <message>
         <source>Open Image</source>
         <translation>Abrir imagen</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
+        <translation>La carpeta de salida &quot;%1&quot; no es una ruta completa; las exportaciones van a %2.</translation>
     </message>
 </context>
 <context>
@@ -381,8 +452,16 @@
         <translation>Demasiado grande para %1: %2 píxeles por lado como máximo. Reduzca la escala o elija otro formato.</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>No se pudo guardar la imagen.</translation>
+        <source>Tick pictures in the strip to merge them</source>
+        <translation>Marque imágenes en la tira para combinarlas</translation>
+    </message>
+    <message>
+        <source>The merged picture of %1 x %2 pixels is too large to hold. Tick fewer pictures or choose another layout.</source>
+        <translation>La imagen combinada de %1 x %2 píxeles es demasiado grande. Marque menos imágenes o elija otro diseño.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
+        <translation>No se exportó nada: una imagen de %1 x %2 necesita más memoria de la disponible.</translation>
     </message>
 </context>
 <context>
@@ -467,6 +546,10 @@
     <message>
         <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
         <translation>¡Suelte aquí el vídeo! O bien,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;haga clic aquí para importar un vídeo.&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Restablecer estilo</translation>
     </message>
 </context>
 </TS>

@@ -121,6 +121,10 @@
         <source>Border Color</source>
         <translation>Couleur du contour</translation>
     </message>
+    <message>
+        <source>A caption holds at most %1 characters; the rest was left out.</source>
+        <translation>Une légende contient au plus %1 caractères ; le reste a été ignoré.</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -183,12 +187,55 @@
         <source>Size: %1</source>
         <translation>Taille&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Pictorb could not check for updates: %1</source>
+        <translation>Pictorb n’a pas pu rechercher les mises à jour : %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEntry</name>
     <message>
         <source>Select color</source>
         <translation>Choisir une couleur</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalManager</name>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>l’image n’a pas pu être écrite</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>Rien n’a été exporté : %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 (%2 x %3, %4)</source>
+        <translation>%1 exporté (%2 x %3, %4)</translation>
+    </message>
+    <message>
+        <source>Exported %1 pictures into %2</source>
+        <translation>%1 images exportées dans %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n’ont pas pu être écrites : %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be used, so the export went to %2.</source>
+        <translation>Le dossier %1 n’a pas pu être utilisé ; l’export est allé dans %2.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir le dossier</translation>
     </message>
 </context>
 <context>
@@ -212,6 +259,26 @@
     <message>
         <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
         <translation>Déposez votre image ici&#xa0;! Ou&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;cliquez ici pour importer une image.&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Damaged, shown as far as it could be read: %1.</source>
+        <translation>Endommagées, affichées autant qu’elles ont pu être lues : %1.</translation>
+    </message>
+    <message>
+        <source>Not imported, not a picture or unreadable: %1.</source>
+        <translation>Non importés, pas une image ou illisibles : %1.</translation>
+    </message>
+    <message>
+        <source>Not imported, more than %1 megapixels: %2.</source>
+        <translation>Non importées, plus de %1 mégapixels : %2.</translation>
+    </message>
+    <message>
+        <source>Tick the pictures to export first.</source>
+        <translation>Cochez d’abord les images à exporter.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +325,10 @@
     <message>
         <source>Open Image</source>
         <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
+        <translation>Le dossier de sortie « %1 » n’est pas un chemin complet ; les exports vont dans %2.</translation>
     </message>
 </context>
 <context>
@@ -381,8 +452,16 @@
         <translation>Trop grand pour %1&#xa0;: %2 pixels par côté au maximum. Réduisez l&apos;échelle ou choisissez un autre format.</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>Impossible d&apos;enregistrer l&apos;image.</translation>
+        <source>Tick pictures in the strip to merge them</source>
+        <translation>Cochez des images dans la bande pour les assembler</translation>
+    </message>
+    <message>
+        <source>The merged picture of %1 x %2 pixels is too large to hold. Tick fewer pictures or choose another layout.</source>
+        <translation>L’image assemblée de %1 x %2 pixels est trop grande. Cochez moins d’images ou choisissez une autre disposition.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
+        <translation>Rien n’a été exporté : une image de %1 x %2 demande plus de mémoire que disponible.</translation>
     </message>
 </context>
 <context>
@@ -467,6 +546,10 @@
     <message>
         <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
         <translation>Déposez votre vidéo ici&#xa0;! Ou&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;cliquez ici pour importer une vidéo.&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Réinitialiser le style</translation>
     </message>
 </context>
 </TS>

@@ -121,6 +121,10 @@
         <source>Border Color</source>
         <translation>描邊顏色</translation>
     </message>
+    <message>
+        <source>A caption holds at most %1 characters; the rest was left out.</source>
+        <translation>字幕最多 %1 個字元，其餘部分已省略。</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -183,12 +187,55 @@
         <source>Size: %1</source>
         <translation>大小：%1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+    <message>
+        <source>Pictorb could not check for updates: %1</source>
+        <translation>Pictorb 無法檢查更新：%1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEntry</name>
     <message>
         <source>Select color</source>
         <translation>選擇顏色</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalManager</name>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>無法寫入圖片</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>未匯出任何內容：%1</translation>
+    </message>
+    <message>
+        <source>Exported %1 (%2 x %3, %4)</source>
+        <translation>已匯出 %1（%2 x %3，%4）</translation>
+    </message>
+    <message>
+        <source>Exported %1 pictures into %2</source>
+        <translation>已將 %1 張圖片匯出到 %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 張無法寫入：%2</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be used, so the export went to %2.</source>
+        <translation>無法使用資料夾 %1，因此已匯出到 %2。</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>開啟資料夾</translation>
     </message>
 </context>
 <context>
@@ -212,6 +259,26 @@
     <message>
         <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
         <translation>將圖片拖放到這裡！或者&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;按一下這裡匯入圖片。&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>及另外 %1 個</translation>
+    </message>
+    <message>
+        <source>Damaged, shown as far as it could be read: %1.</source>
+        <translation>已損壞，按可讀取的部分顯示：%1。</translation>
+    </message>
+    <message>
+        <source>Not imported, not a picture or unreadable: %1.</source>
+        <translation>未匯入，不是圖片或無法讀取：%1。</translation>
+    </message>
+    <message>
+        <source>Not imported, more than %1 megapixels: %2.</source>
+        <translation>未匯入，超過 %1 百萬像素：%2。</translation>
+    </message>
+    <message>
+        <source>Tick the pictures to export first.</source>
+        <translation>請先勾選要匯出的圖片。</translation>
     </message>
 </context>
 <context>
@@ -258,6 +325,10 @@
     <message>
         <source>Open Image</source>
         <translation>開啟圖片</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
+        <translation>輸出資料夾「%1」不是完整路徑；匯出將儲存到 %2。</translation>
     </message>
 </context>
 <context>
@@ -381,8 +452,16 @@
         <translation>圖片對 %1 而言過大：每邊最多 %2 像素。請降低縮放比例或選擇其他格式。</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>無法儲存圖片。</translation>
+        <source>Tick pictures in the strip to merge them</source>
+        <translation>在圖片列中勾選圖片即可合併</translation>
+    </message>
+    <message>
+        <source>The merged picture of %1 x %2 pixels is too large to hold. Tick fewer pictures or choose another layout.</source>
+        <translation>合併後的圖片為 %1 x %2 像素，太大無法處理。請少勾選一些圖片或換一種版面。</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
+        <translation>未匯出任何內容：%1 x %2 的圖片所需記憶體超過可用記憶體。</translation>
     </message>
 </context>
 <context>
@@ -467,6 +546,10 @@
     <message>
         <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
         <translation>將影片拖放到這裡！或者&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;按一下這裡匯入影片。&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>重設樣式</translation>
     </message>
 </context>
 </TS>

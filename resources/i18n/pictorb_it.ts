@@ -121,6 +121,10 @@
         <source>Border Color</source>
         <translation>Colore bordo</translation>
     </message>
+    <message>
+        <source>A caption holds at most %1 characters; the rest was left out.</source>
+        <translation>Una didascalia contiene al massimo %1 caratteri; il resto è stato tralasciato.</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -183,12 +187,55 @@
         <source>Size: %1</source>
         <translation>Dimensione: %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Pictorb could not check for updates: %1</source>
+        <translation>Pictorb non è riuscito a cercare aggiornamenti: %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEntry</name>
     <message>
         <source>Select color</source>
         <translation>Seleziona colore</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalManager</name>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>non è stato possibile scrivere l’immagine</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>Non è stato esportato nulla: %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 (%2 x %3, %4)</source>
+        <translation>Esportato %1 (%2 x %3, %4)</translation>
+    </message>
+    <message>
+        <source>Exported %1 pictures into %2</source>
+        <translation>Esportate %1 immagini in %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Non è stato possibile scriverne %1: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be used, so the export went to %2.</source>
+        <translation>Non è stato possibile usare la cartella %1, quindi l’esportazione è andata in %2.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Apri cartella</translation>
     </message>
 </context>
 <context>
@@ -212,6 +259,26 @@
     <message>
         <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
         <translation>Trascina qui l&apos;immagine! Oppure&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;fai clic qui per importare un&apos;immagine.&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+    <message>
+        <source>Damaged, shown as far as it could be read: %1.</source>
+        <translation>Danneggiate, mostrate fin dove è stato possibile leggerle: %1.</translation>
+    </message>
+    <message>
+        <source>Not imported, not a picture or unreadable: %1.</source>
+        <translation>Non importati, non sono immagini o sono illeggibili: %1.</translation>
+    </message>
+    <message>
+        <source>Not imported, more than %1 megapixels: %2.</source>
+        <translation>Non importate, più di %1 megapixel: %2.</translation>
+    </message>
+    <message>
+        <source>Tick the pictures to export first.</source>
+        <translation>Seleziona prima le immagini da esportare.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +325,10 @@
     <message>
         <source>Open Image</source>
         <translation>Apri immagine</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
+        <translation>La cartella di output &quot;%1&quot; non è un percorso completo; le esportazioni vanno in %2.</translation>
     </message>
 </context>
 <context>
@@ -381,8 +452,16 @@
         <translation>Troppo grande per %1: al massimo %2 pixel per lato. Riduci la scala o scegli un altro formato.</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>Impossibile salvare l&apos;immagine.</translation>
+        <source>Tick pictures in the strip to merge them</source>
+        <translation>Seleziona le immagini nella barra per unirle</translation>
+    </message>
+    <message>
+        <source>The merged picture of %1 x %2 pixels is too large to hold. Tick fewer pictures or choose another layout.</source>
+        <translation>L’immagine unita di %1 x %2 pixel è troppo grande. Seleziona meno immagini o scegli un altro layout.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
+        <translation>Non è stato esportato nulla: un’immagine di %1 x %2 richiede più memoria di quella libera.</translation>
     </message>
 </context>
 <context>
@@ -467,6 +546,10 @@
     <message>
         <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
         <translation>Trascina qui il video! Oppure&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;fai clic qui per importare un video.&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Ripristina stile</translation>
     </message>
 </context>
 </TS>

@@ -121,6 +121,10 @@
         <source>Border Color</source>
         <translation>縁取りの色</translation>
     </message>
+    <message>
+        <source>A caption holds at most %1 characters; the rest was left out.</source>
+        <translation>字幕は最大 %1 文字です。残りは省略されました。</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -183,12 +187,55 @@
         <source>Size: %1</source>
         <translation>サイズ：%1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Pictorb could not check for updates: %1</source>
+        <translation>Pictorb は更新を確認できませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEntry</name>
     <message>
         <source>Select color</source>
         <translation>色を選択</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalManager</name>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>画像を書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>何もエクスポートされませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 (%2 x %3, %4)</source>
+        <translation>%1 をエクスポートしました（%2 x %3、%4）</translation>
+    </message>
+    <message>
+        <source>Exported %1 pictures into %2</source>
+        <translation>%1 枚の画像を %2 にエクスポートしました</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 枚を書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be used, so the export went to %2.</source>
+        <translation>フォルダー %1 を使用できなかったため、%2 にエクスポートしました。</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>フォルダーを開く</translation>
     </message>
 </context>
 <context>
@@ -212,6 +259,26 @@
     <message>
         <source>Drop your image here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import image.&lt;/a&gt;</source>
         <translation>ここに画像をドロップしてください。または&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;ここをクリックして画像を読み込みます。&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Damaged, shown as far as it could be read: %1.</source>
+        <translation>破損しています。読み取れた範囲で表示します: %1。</translation>
+    </message>
+    <message>
+        <source>Not imported, not a picture or unreadable: %1.</source>
+        <translation>インポートされませんでした（画像でないか読み取れません）: %1。</translation>
+    </message>
+    <message>
+        <source>Not imported, more than %1 megapixels: %2.</source>
+        <translation>インポートされませんでした（%1 メガピクセル超）: %2。</translation>
+    </message>
+    <message>
+        <source>Tick the pictures to export first.</source>
+        <translation>先にエクスポートする画像にチェックを入れてください。</translation>
     </message>
 </context>
 <context>
@@ -258,6 +325,10 @@
     <message>
         <source>Open Image</source>
         <translation>画像を開く</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
+        <translation>出力フォルダー「%1」は完全なパスではありません。エクスポート先は %2 です。</translation>
     </message>
 </context>
 <context>
@@ -381,8 +452,16 @@
         <translation>%1 には大きすぎます（一辺あたり最大 %2 ピクセル）。倍率を下げるか、別の形式を選択してください。</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>画像を保存できませんでした。</translation>
+        <source>Tick pictures in the strip to merge them</source>
+        <translation>画像一覧で画像にチェックを入れると結合されます</translation>
+    </message>
+    <message>
+        <source>The merged picture of %1 x %2 pixels is too large to hold. Tick fewer pictures or choose another layout.</source>
+        <translation>結合画像（%1 x %2 ピクセル）が大きすぎます。画像を減らすか、別のレイアウトを選んでください。</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
+        <translation>何もエクスポートされませんでした: %1 x %2 の画像には空きメモリが足りません。</translation>
     </message>
 </context>
 <context>
@@ -467,6 +546,10 @@
     <message>
         <source>Drop your video here! Or,&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;Click here to import video.&lt;/a&gt;</source>
         <translation>ここに動画をドロップしてください。または&lt;br&gt;&lt;a style=&quot;color: #685af5;&quot; href=&quot;clicked&quot;&gt;ここをクリックして動画を読み込みます。&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>スタイルをリセット</translation>
     </message>
 </context>
 </TS>

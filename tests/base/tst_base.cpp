@@ -67,10 +67,13 @@ public:
     {
         // Each folder is named after its variable. The runtime and cache folders and the
         // switched-off addresses are this program's own.
-        for (const char* folder : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "TMPDIR", "work"}) {
+        for (const char* folder :
+             {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "TMPDIR", "work", "XDG_RUNTIME_DIR"}) {
             QDir().mkpath(path(folder));
             set(folder, path(folder));
         }
+        QFile::setPermissions(path("XDG_RUNTIME_DIR"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     QString path(const QString& sub) const { return m_root.filePath(sub); }
     void set(const char* name, const QString& value) { m_environment.insert(name, value); }
@@ -91,14 +94,16 @@ public:
             files << it.next();
         return files;
     }
-    // How many starts of the application got as far as logging.
-    int startsLogged() const
+    // How many log lines hold the text: "sslLibraryVersionString" counts the starts that got
+    // as far as logging.
+    int logged(const char* text = "sslLibraryVersionString") const
     {
         int count = 0;
         for (const QString& file : logFiles())
-            count += readBytes(file).count("sslLibraryVersionString");
+            count += readBytes(file).count(text);
         return count;
     }
+    int startsLogged() const { return logged(); }
 
 private:
     QTemporaryDir m_root;
@@ -232,8 +237,10 @@ void BaseTest::startUpFaults_data()
     QTest::newRow("killed instance left its guard") << "killed" << true;
     QTest::newRow("lock file naming no owner") << "empty lock" << true;
     QTest::newRow("garbage lock file") << "garbage lock" << true;
-    // Without a usable temporary folder there is no guard; the start goes on unguarded.
-    QTest::newRow("temporary folder unusable") << "tmp" << false;
+    // The guard lives in the user's runtime folder: an unusable temporary folder does not
+    // matter, and another user's instance does not keep this user out.
+    QTest::newRow("temporary folder unusable") << "tmp" << true;
+    QTest::newRow("another user's instance runs") << "other user" << false;
 }
 
 void BaseTest::startUpFaults()
@@ -242,7 +249,7 @@ void BaseTest::startUpFaults()
     QFETCH(bool, guarded);
     ChildSandbox sandbox;
     const QString app = QStringLiteral(PICTORB_EXECUTABLE);
-    const QString lock = sandbox.path("TMPDIR/Pictorb.instance.lock");
+    const QString lock = sandbox.path("XDG_RUNTIME_DIR/Pictorb.instance.lock");
     const QString settings = sandbox.path("XDG_CONFIG_HOME/Pictorb.conf");
     QVERIFY(writeBytes(sandbox.path("blocker"), "a file, not a folder"));
     if (fault == "settings")
@@ -271,14 +278,26 @@ void BaseTest::startUpFaults()
              running->readAllStandardError().right(2000).constData());
     if (fault == "logs")
         QVERIFY(!QDir(sandbox.path("work")).entryList({"*.log"}, QDir::Files).isEmpty());
+    // A second start hands its pictures to the running window and ends; another user's start
+    // runs a window of its own.
+    QVERIFY(solid(64, 36, Qt::red).save(sandbox.path("work/handed over.png")));
+    if (fault == "other user") {
+        QVERIFY(QDir().mkpath(sandbox.path("other runtime")));
+        sandbox.set("XDG_RUNTIME_DIR", sandbox.path("other runtime"));
+    }
+    const auto second = sandbox.start(app, {"handed over.png"});
     if (guarded) {
-        const auto second = sandbox.start(app);
         QVERIFY(second->waitForFinished(20000));
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second->exitCode(), 1);
+        QCOMPARE(second->exitCode(), 0);
         QCOMPARE(sandbox.startsLogged(), before + 1);
-        QCOMPARE(running->state(), QProcess::Running);
+        QTRY_COMPARE(sandbox.logged("a later start asks for the window with 1 files"), 1);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(sandbox.startsLogged() == before + 2, 30000);
+        second->kill();
+        second->waitForFinished(10000);
     }
+    QCOMPARE(running->state(), QProcess::Running);
     running->kill();
     running->waitForFinished(10000);
 }

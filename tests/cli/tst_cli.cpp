@@ -165,6 +165,7 @@ private slots:
     void formatsAndQuality();
     void refusals_data();
     void refusals();
+    void damagedStillIsNamed();
     void helpListsTheOptions();
     void runsWithoutADisplay();
 
@@ -371,7 +372,11 @@ void TestCli::refusals_data()
         "\"{dir}/notes.txt\": entry 1 has no \"start --> end\" line");
     row("output folder missing", "{still} -o {dir}/no/such/folder/sheet.png", 1,
         "cannot write \"{dir}/no/such/folder/sheet.png\"");
-    row("full disk", "{full-disk} {noise} -o {out}", 1, "cannot write \"{out}\"");
+    row("full disk", "{full-disk} {noise} -o {out}", 1, "cannot write \"{out}\": File too large");
+    row("a damaged still, strictly", "{still} {dir}/damaged.jpg --strict -o {out}", 1,
+        "the still \"{dir}/damaged.jpg\" is damaged (--strict)");
+    row("a caption longer than a subtitle", "{still} --subtitles {dir}/long.txt -o {out}", 1,
+        "\"{dir}/long.txt\": caption 1 is longer than 1000 characters");
     // 17 stills of 1000 rows stack to 17000 rows; a WEBP side holds at most 16383.
     row("too large for WEBP", QString("{tall} ").repeated(17) + "-o {dir}/sheet.webp", 1,
         "a sheet of 1000 x 17000 is too large for WEBP");
@@ -392,6 +397,10 @@ void TestCli::refusals()
     QVERIFY(writeBytes(dir.filePath("notes.txt"), "one\ntwo\n"));
     QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.png")).constData(), 0600) == 0);
     QVERIFY(writeBytes(out, "an earlier sheet"));
+    QVERIFY(writeBytes(dir.filePath("long.txt"), QByteArray(1001, 'x')));
+    QVERIFY(noise(320, 180, 4).save(dir.filePath("damaged.jpg")));
+    QVERIFY(QFile::resize(dir.filePath("damaged.jpg"),
+                          QFileInfo(dir.filePath("damaged.jpg")).size() / 2));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
     const bool fullDisk = arguments.removeAll("{full-disk}") > 0;
@@ -411,6 +420,20 @@ void TestCli::refusals()
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
 }
 
+// A damaged still is used as far as it can be read, and named.
+void TestCli::damagedStillIsNamed()
+{
+    const QString dir = m_dir.filePath("damaged");
+    const QStringList stills = writeStills("320x180 320x180", dir, "jpg");
+    QVERIFY(QFile::resize(stills.last(), QFileInfo(stills.last()).size() / 2));
+    const Run run = runSheet(stills + QStringList{"-o", dir + "/sheet.png"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QStringLiteral("pictorb-sheet: the still \"%1\" is damaged; used as far as "
+                                     "it could be read\n")
+                          .arg(stills.last()));
+    QCOMPARE(QImage(dir + "/sheet.png").size(), QSize(320, 360));
+}
+
 void TestCli::helpListsTheOptions()
 {
     const Run run = runSheet({"--help"});
@@ -421,7 +444,7 @@ void TestCli::helpListsTheOptions()
           "--font-size", "--text-color", "--text-opacity", "--border-color", "--border-opacity",
           "--border",    "--bold",       "--italic",       "--underline",    "--strike-out",
           "--h-align",   "--v-align",    "--subtitles",    "--srt",          "--output",
-          "--quality"})
+          "--quality",   "--strict"})
         QVERIFY2(run.out.contains(QString::fromLatin1(option)), option);
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/base/AppConfig.h"
 #include "core/base/ScreenManager.h"
+#include "core/base/Settings.h"
 #include "core/base/TranslateManager.h"
 #include "core/images/CaptureData.h"
 #include "core/preview/MergeLayout.h"
@@ -16,19 +17,27 @@
 #include "gui/mainwindow/MainWindow.h"
 #include "gui/preview/PreviewWidget.h"
 #include "gui/widgets/NormalButton.h"
+#include "gui/widgets/NoticeBar.h"
 #include "gui/widgets/PropertyItem.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStyleOptionButton>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -36,6 +45,12 @@
 #include <QtMath>
 
 namespace {
+
+void typeOver(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
 
 // The preview's sheet, however it was patched, is what a fresh merge of the ticked cards
 // with the typed layout gives.
@@ -144,6 +159,11 @@ private slots:
     void settingsMenuEntries();
     void languages_data();
     void languages();
+    void noticesTellWhatHappened_data();
+    void noticesTellWhatHappened();
+    void editorFollowsTheCard();
+    void windowFitsTheScreen_data();
+    void windowFitsTheScreen();
 
 private:
     void importPictures(MainWindow& window, int count);
@@ -175,6 +195,11 @@ void TestMainWindow::init()
     GlobalManager* manager = GlobalManager::instance();
     manager->setSetting(AppConfig::kFileSavePath, m_output.path());
     manager->setSetting(AppConfig::kFileExtension, QStringLiteral("PNG"));
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, AppConfig::kProductName,
+                    QString());
+    for (const QString& key :
+         {AppConfig::kMaxPictureMegapixels, AppConfig::kCaptionStyle, AppConfig::kWindowGeometry})
+        store.remove(key);
     m_desktop.urls.clear();
     m_desktop.revealed.clear();
 }
@@ -399,5 +424,236 @@ void TestMainWindow::languages()
                  qPrintable(clippedTexts(&window).join(QLatin1String("; "))));
 }
 
-PICTORB_TEST_MAIN(TestMainWindow)
+void TestMainWindow::noticesTellWhatHappened_data()
+{
+    QTest::addColumn<QString>("folder");     // stored output folder: "out" the test's, "" none
+    QTest::addColumn<QStringList>("files");  // imported, by kind: png, damaged, text, large
+    QTest::addColumn<QStringList>("notice"); // parts the notices hold
+    QTest::addColumn<QString>("written");    // where the sheet lands: out, pictures, or nowhere
+    const auto row = [](const char* name, const char* folder, const QStringList& files,
+                        const QStringList& notice, const char* written) {
+        QTest::newRow(name) << QString(folder) << files << notice << QString(written);
+    };
+    row("a fresh profile exports the JPG the box shows", "out", {"png", "png"},
+        {"Exported Pictorb_1.jpg (1280 x 360, "}, "out");
+    row("an output folder that cannot be made", "blocked/sub", {"png"},
+        {"Exported Pictorb_1.jpg", "blocked/sub could not be used", "Pictures/Pictorb."},
+        "pictures");
+    row("a relative output folder", "relative/out", {"png"},
+        {"\"relative/out\" is not a full path", "Exported Pictorb_1.jpg"}, "pictures");
+    row("damaged and unreadable pictures", "out", {"png", "damaged", "text"},
+        {"Damaged, shown as far as it could be read: 1.jpg.",
+         "Not imported, not a picture or unreadable: 2.png."},
+        "");
+    row("a picture over the limit", "out", {"png", "large"},
+        {"Not imported, more than 1 megapixels: 1.png."}, "");
+    row("nothing ticked", "out", {}, {"Tick pictures in the strip to merge them"}, "");
+}
+
+// What a user learns after an import or an export, in the window's notice bar.
+void TestMainWindow::noticesTellWhatHappened()
+{
+    QFETCH(QString, folder);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, notice);
+    QFETCH(QString, written);
+    GlobalManager* manager = GlobalManager::instance();
+    QVERIFY(TestSupport::writeBytes(m_files.filePath("blocked"), "a file, not a folder"));
+    manager->setSetting(AppConfig::kFileSavePath, folder == QLatin1String("out") ? m_output.path()
+                                                  : folder.startsWith("blocked")
+                                                      ? m_files.filePath(folder)
+                                                      : folder);
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, AppConfig::kProductName, QString())
+        .remove(AppConfig::kFileExtension);
+    Settings::instance()->setValue(AppConfig::kMaxPictureMegapixels, 1);
+    QStringList notices;
+    QObject listening;
+    connect(manager, &GlobalManager::noticeShown, &listening,
+            [&notices](const Notice& shown) { notices << shown.text; });
+
+    MainWindow window;
+    window.previewWidget()->layoutButton(MergeLayout::Horizontal)->click();
+    QStringList paths;
+    for (int i = 0; i < files.size(); ++i) {
+        const QString kind = files.at(i);
+        const QImage still =
+            TestSupport::pattern(i, kind == "large" ? 2000 : 640, kind == "large" ? 1000 : 360);
+        paths << m_files.filePath(QString::number(i) + (kind == "damaged" ? ".jpg" : ".png"));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        still.save(&buffer, kind == "damaged" ? "JPG" : "PNG");
+        if (kind == "damaged")
+            bytes.truncate(bytes.size() / 2);
+        QVERIFY(TestSupport::writeBytes(paths.last(), kind == "text" ? "notes" : bytes));
+    }
+    window.openFiles(paths);
+    QTRY_VERIFY(!window.imagesWidget()->isImporting());
+    if (written.isEmpty() && !files.isEmpty()) {
+        QVERIFY2(notices.join(' ').contains(notice.join(' ')), qPrintable(notices.join('|')));
+        return;
+    }
+    QTest::mouseClick(window.previewWidget()->exportButton(), Qt::LeftButton);
+    if (!written.isEmpty())
+        QVERIFY(QTest::qWaitFor([this] { return !m_desktop.revealed.isEmpty(); }, 20000));
+    for (const QString& part : notice)
+        QVERIFY2(notices.join(' ').contains(part), qPrintable(notices.join('|')));
+    if (written.isEmpty())
+        return;
+    const QString file = m_desktop.revealed.first();
+    const QString expected = written == QLatin1String("out")
+                                 ? m_output.path()
+                                 : QDir::homePath() + QStringLiteral("/Pictures/Pictorb");
+    QCOMPARE(QFileInfo(file).absolutePath(), expected);
+    QCOMPARE(QImageReader(file).format(), QByteArray("jpeg"));
+    // The work folder goes once it is empty, and the notice's action shows the file again.
+    QVERIFY(!QFileInfo::exists(expected + QStringLiteral("/tmp")));
+    m_desktop.revealed.clear();
+    window.noticeBar()->actionButton()->click();
+    QCOMPARE(m_desktop.revealed, QStringList{file});
+    QFile::remove(file);
+}
+
+// The editor is greyed while no card is shown; the shown card is framed; Tab leaves the text
+// box; a pasted novel is cut to a caption; the last style starts the next collection, and
+// Reset style brings back the defaults.
+void TestMainWindow::editorFollowsTheCard()
+{
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    CaptionStyleEditor* editor = window->videoPlayWidget()->captionEditor();
+    QVERIFY(!editor->isEnabled());
+    int checked = 0;
+    for (const QAction* action : window->languageMenu()->actions())
+        checked += action->isChecked() ? 1 : 0;
+    QCOMPARE(checked, 1);
+    importPictures(*window, 2);
+    QVERIFY(editor->isEnabled());
+    const QList<ImageItem*> cards = window->imagesWidget()->cards();
+    QTRY_COMPARE(cards.at(1)->grab().toImage().pixel(1, 1), qRgb(0x68, 0x5a, 0xf5));
+    QVERIFY(cards.at(0)->grab().toImage().pixel(1, 1) != qRgb(0x68, 0x5a, 0xf5));
+
+    editor->textEdit()->setFocus();
+    QTest::keyClicks(editor->textEdit(), QStringLiteral("one"));
+    QTest::keyClick(editor->textEdit(), Qt::Key_Tab);
+    QCOMPARE(cards.at(1)->caption()->text, QStringLiteral("one"));
+    QVERIFY(!editor->textEdit()->hasFocus());
+    editor->textEdit()->setPlainText(QString(1500, QLatin1Char('x')));
+    QCOMPARE(cards.at(1)->caption()->text.size(), ImageCaption::kMaxTextLength);
+    QVERIFY(window->noticeBar()->text().contains(QStringLiteral("at most 1000 characters")));
+
+    typeOver(editor->property(CaptionStyleEditor::Size)->lineEdit(), QStringLiteral("56"));
+    typeOver(editor->property(CaptionStyleEditor::Border)->lineEdit(), QStringLiteral("3"));
+    window.reset();
+    GlobalManager::instance()->selectedItems().clear();
+    window = std::make_unique<MainWindow>();
+    importPictures(*window, 1);
+    const ImageCaption& next = *window->imagesWidget()->cards().first()->caption();
+    QCOMPARE(next.fontSize, QStringLiteral("56"));
+    QCOMPARE(next.border, 3);
+    for (QPushButton* button : window->videoPlayWidget()->findChildren<QPushButton*>()) {
+        if (button->text() == QLatin1String("Reset style"))
+            button->click();
+    }
+    QCOMPARE(next.fontSize, QStringLiteral("18"));
+    QCOMPARE(next.border, 0);
+}
+
+void TestMainWindow::windowFitsTheScreen_data()
+{
+    QTest::addColumn<QSize>("screen"); // what a 40-pixel task bar leaves of the desktop
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("1366 x 768 at 100 %") << QSize(1366, 728) << 96;
+    QTest::newRow("1920 x 1080 at 150 %") << QSize(1920, 1040) << 144;
+}
+
+// On a real X display: the whole window and its Export button lie on the screen, at the first
+// start and at the next, which opens where the window was closed.
+void TestMainWindow::windowFitsTheScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(int, dpi);
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+        QSKIP("no Xvfb here");
+    const QString display =
+        QStringLiteral(":%1").arg(150 + QRandomGenerator::global()->bounded(99));
+    QProcess xvfb;
+    xvfb.start(QStringLiteral("Xvfb"),
+               {display, "-screen", "0",
+                QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()), "-dpi",
+                QString::number(dpi), "-nolisten", "tcp"});
+    QVERIFY(xvfb.waitForStarted());
+    QTest::qWait(500);
+    const auto start = [&display](const QString& move) {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("DISPLAY"), display);
+        environment.insert(QStringLiteral("PICTORB_TEST_PLACE"), move);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {"windowFitsTheScreen"});
+        child.waitForFinished(60000);
+        return QString::fromUtf8(child.readAllStandardOutput())
+            .split('\n')
+            .filter("placed ")
+            .value(0);
+    };
+    const QStringList first = start(QStringLiteral("move")).split(' ');
+    const QStringList second = start(QString()).split(' ');
+    xvfb.terminate();
+    xvfb.waitForFinished();
+    QCOMPARE(first.size(), 4);
+    for (const QStringList& placed : {first, second}) {
+        const auto rect = [&placed](int i) {
+            const QStringList n = placed.at(i).split(',');
+            return QRect(n.value(0).toInt(), n.value(1).toInt(), n.value(2).toInt(),
+                         n.value(3).toInt());
+        };
+        QVERIFY2(rect(1).contains(rect(2)), qPrintable(placed.join(' ')));
+        QVERIFY2(rect(1).contains(rect(3)), qPrintable(placed.join(' ')));
+    }
+    // The second start opens where the first was moved to before it closed.
+    QCOMPARE(second.value(2), first.value(2));
+}
+
+// The child's side of windowFitsTheScreen: shows the window, prints the screen, the window and
+// the Export button, and closes; with "move" it first moves the window by 30 pixels.
+static int placeWindow(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    ScreenManager::instance()->init(QGuiApplication::primaryScreen());
+    MainWindow window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    QTest::qWait(300);
+    if (qEnvironmentVariable("PICTORB_TEST_PLACE") == QLatin1String("move")) {
+        window.move(window.pos() + QPoint(30, 30));
+        QTest::qWait(300);
+    }
+    const auto text = [](const QRect& r) {
+        return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    const QWidget* exportButton = window.previewWidget()->exportButton();
+    std::printf(
+        "placed %s %s %s\n", qPrintable(text(window.screen()->availableGeometry())),
+        qPrintable(text(window.frameGeometry())),
+        qPrintable(text(QRect(exportButton->mapToGlobal(QPoint(0, 0)), exportButton->size()))));
+    std::fflush(stdout);
+    window.close();
+    return 0;
+}
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir sandbox;
+    if (!qEnvironmentVariableIsSet("PICTORB_TEST_PLACE"))
+        TestSupport::isolateUserFolders(sandbox.path());
+    if (qEnvironmentVariableIsSet("PICTORB_TEST_PLACE") && argc > 1)
+        return placeWindow(argc, argv);
+    QApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_mainwindow.moc"

@@ -1,6 +1,8 @@
 // The merged sheet as the user gets it: the merge engine's pixels, the preview panel's linked
 // size fields and zoom, the viewer dialogs, and the export of the merged picture.
 
+#include "core/base/AppConfig.h"
+#include "core/base/Settings.h"
 #include "core/images/SaveImageThread.h"
 #include "core/preview/MergeLayout.h"
 #include "gui/application/GlobalManager.h"
@@ -216,35 +218,50 @@ void TestPreview::tooLargeSheetIsRefused()
 
 void TestPreview::linkedSizeFields_data()
 {
+    QTest::addColumn<int>("stills"); // stacked, each of `still` size
+    QTest::addColumn<QSize>("still");
     QTest::addColumn<int>("field");
     QTest::addColumn<int>("typed");
     QTest::addColumn<int>("scale");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    // The merged picture is 1000 x 500.
-    QTest::newRow("width 500") << int(PreviewWidget::Width) << 500 << 50 << 500 << 250;
-    QTest::newRow("height 100") << int(PreviewWidget::Height) << 100 << 20 << 200 << 100;
-    QTest::newRow("scale 150") << int(PreviewWidget::Scale) << 150 << 150 << 1500 << 750;
-    QTest::newRow("scale 600 clamps to 500")
-        << int(PreviewWidget::Scale) << 600 << 500 << 5000 << 2500;
+    QTest::addColumn<QSize>("output"); // exactly what Export writes
+    const QSize full(1920, 1080);
+    // Two stills make 1920 x 2160: a typed side is kept exactly and the other follows the
+    // sheet (2160 * 1280 / 1920 = 1440), never a side rounded through a percentage (1267).
+    QTest::newRow("width 1280") << 2 << full << int(PreviewWidget::Width) << 1280 << 67
+                                << QSize(1280, 1440);
+    QTest::newRow("height 1000") << 2 << full << int(PreviewWidget::Height) << 1000 << 46
+                                 << QSize(889, 1000);
+    QTest::newRow("scale 66") << 2 << full << int(PreviewWidget::Scale) << 66 << 66
+                              << QSize(1267, 1426);
+    QTest::newRow("thirty stills show their real height")
+        << 30 << QSize(100, 1080) << int(PreviewWidget::Scale) << 100 << 100 << QSize(100, 32400);
 }
 
 void TestPreview::linkedSizeFields()
 {
+    QFETCH(int, stills);
+    QFETCH(QSize, still);
     QFETCH(int, field);
     QFETCH(int, typed);
-    QFETCH(int, width);
-    QFETCH(int, height);
+    QFETCH(QSize, output);
+    TestSupport::DesktopCatcher desktop;
+    QTemporaryDir chosen;
+    Settings::instance()->setValue(AppConfig::kFileSavePath, chosen.path());
     TestSupport::Selection selection;
-    selection.add(pattern(0, 1000, 500));
+    for (int i = 0; i < stills; ++i)
+        selection.add(pattern(i, still.width(), still.height()));
     auto panel = makePanel();
     panel->showImage();
     typeInto(panel->property(field), QString::number(typed));
     QTEST(panel->property(PreviewWidget::Scale)->value(), "scale");
-    QCOMPARE(panel->property(PreviewWidget::Width)->value(), width);
-    QCOMPARE(panel->property(PreviewWidget::Height)->value(), height);
-    // The read-out over the picture tells the size an export would have.
-    QCOMPARE(panel->sizeLabel()->text(), QStringLiteral("%1x%2").arg(width).arg(height));
+    QCOMPARE(panel->property(PreviewWidget::Width)->value(), output.width());
+    QCOMPARE(panel->property(PreviewWidget::Height)->value(), output.height());
+    // The read-out over the picture tells the size an export has.
+    QCOMPARE(panel->sizeLabel()->text(),
+             QStringLiteral("%1x%2").arg(output.width()).arg(output.height()));
+    QTest::mouseClick(panel->exportButton(), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&desktop] { return !desktop.revealed.isEmpty(); }, 20000));
+    QCOMPARE(QImageReader(desktop.revealed.first()).size(), output);
 }
 
 // Whatever the picture and the area, a fit shrinks or keeps the picture, and a picture that
