@@ -15,6 +15,7 @@
 #include "core/images/ImageLoader.h"
 #include "core/images/StillDecoder.h"
 #include "core/preview/SheetExport.h"
+#include "core/project/ProjectFile.h"
 
 namespace {
 
@@ -100,6 +101,11 @@ const QCommandLineOption kSrt(QStringLiteral("srt"),
 const QCommandLineOption kOutput({QStringLiteral("o"), QStringLiteral("output")},
                                  QStringLiteral("The sheet to write: .jpg, .png or .webp."),
                                  QStringLiteral("file"));
+const QCommandLineOption kSaveProject(QStringLiteral("save-project"),
+                                      QStringLiteral("Also write the stills, captions and layout "
+                                                     "as a Pictorb project to finish in the "
+                                                     "window; -o is then optional."),
+                                      QStringLiteral("file.pictorb"));
 const QCommandLineOption kStrict(QStringLiteral("strict"),
                                  QStringLiteral("Fail on a damaged still instead of using what "
                                                 "of it can be read."));
@@ -243,13 +249,34 @@ int SheetCommand::run(const QStringList& arguments)
     }
     if (!readOptions(parser))
         return fail(UsageError);
-    if (!readSubtitles(parser))
-        return fail(Failure);
 
     QImage sheet;
-    if (!buildSheet(sheet))
+    SheetExport::Fit fit = SheetExport::ByScale;
+    qint64 fitValue = m_scale;
+    if (isProject(m_stills.first())) {
+        ProjectData project;
+        if (!ProjectFile::read(m_stills.first(), &project, &m_error)) {
+            m_error = QStringLiteral("\"%1\": %2").arg(m_stills.first(), m_error);
+            return fail(Failure);
+        }
+        sheet = renderProject(project);
+        fit = project.fit;
+        fitValue = project.fitValue;
+    } else {
+        if (!readSubtitles(parser))
+            return fail(Failure);
+        if (!m_projectOutput.isEmpty() && !saveProject())
+            return fail(Failure);
+        if (m_output.isEmpty())
+            return Success;
+        if (!buildSheet(sheet))
+            return fail(Failure);
+    }
+    if (sheet.isNull()) {
+        m_error = QStringLiteral("nothing to merge");
         return fail(Failure);
-    const QSize size = SheetExport::outputSize(sheet.size(), SheetExport::ByScale, m_scale);
+    }
+    const QSize size = SheetExport::outputSize(sheet.size(), fit, fitValue);
     if (!SheetExport::fits(size, m_format)) {
         m_error = QStringLiteral("a sheet of %1 x %2 is too large for %3 (at most %4 pixels per "
                                  "side); lower --scale or choose another format")
@@ -279,20 +306,28 @@ void SheetCommand::describe(QCommandLineParser& parser)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("stills"),
                                  QStringLiteral("The pictures, in sheet order; the first sets "
-                                                "the size every other one is fitted to."),
+                                                "the size every other one is fitted to. Or one "
+                                                "Pictorb project (.pictorb), rendered as saved."),
                                  QStringLiteral("still..."));
-    parser.addOptions({kLayout,    kColumns,     kXSpace,      kYSpace,        kScale,  kFontSize,
-                       kTextColor, kTextOpacity, kBorderColor, kBorderOpacity, kBorder, kBold,
-                       kItalic,    kUnderline,   kStrikeOut,   kHAlign,        kVAlign, kSubtitles,
-                       kSrt,       kOutput,      kQuality,     kStrict});
+    parser.addOptions({kLayout,   kColumns,   kXSpace,      kYSpace,      kScale,
+                       kFontSize, kTextColor, kTextOpacity, kBorderColor, kBorderOpacity,
+                       kBorder,   kBold,      kItalic,      kUnderline,   kStrikeOut,
+                       kHAlign,   kVAlign,    kSubtitles,   kSrt,         kOutput,
+                       kQuality,  kStrict,    kSaveProject});
 }
 
 bool SheetCommand::readOptions(const QCommandLineParser& parser)
 {
     m_stills = parser.positionalArguments();
     m_strict = parser.isSet(kStrict);
+    m_projectOutput = parser.value(kSaveProject);
     if (m_stills.isEmpty()) {
         m_error = QStringLiteral("no stills given (see --help)");
+        return false;
+    }
+    if (isProject(m_stills.first()) && (m_stills.size() > 1 || !m_projectOutput.isEmpty())) {
+        m_error = QStringLiteral("a project is rendered on its own, without other stills or "
+                                 "--save-project");
         return false;
     }
     if (parser.isSet(kSubtitles) && parser.isSet(kSrt)) {
@@ -330,6 +365,8 @@ bool SheetCommand::readStyle(const QCommandLineParser& parser)
 bool SheetCommand::readOutput(const QCommandLineParser& parser)
 {
     m_output = parser.value(kOutput);
+    if (m_output.isEmpty() && !m_projectOutput.isEmpty())
+        return true;
     if (m_output.isEmpty()) {
         m_error = QStringLiteral("no output file given (-o sheet.jpg|png|webp)");
         return false;
@@ -454,16 +491,22 @@ bool SheetCommand::buildSheet(QImage& sheet)
 // origin) is only decoded for a still without a caption, and stays as it is.
 QImage SheetCommand::composedStill(int index, QImage canvas, const QSize& canvasSize) const
 {
-    ImageCaption caption = m_style;
-    caption.text = m_subtitles.value(index);
+    const ImageCaption caption = captionFor(index, canvasSize);
     if (caption.text.isEmpty())
         return canvas;
+    return ImageComposer::compose(std::move(canvas), caption);
+}
+
+ImageCaption SheetCommand::captionFor(int index, const QSize& canvasSize) const
+{
+    ImageCaption caption = m_style;
+    caption.text = m_subtitles.value(index);
     caption.placeOn(canvasSize);
     if (m_hAlign != ImageCaption::NoHorizontalAlign)
         caption.hAlign = m_hAlign;
     if (m_vAlign != ImageCaption::NoVerticalAlign)
         caption.vAlign = m_vAlign;
-    return ImageComposer::compose(std::move(canvas), caption);
+    return caption;
 }
 
 bool SheetCommand::write(const QImage& picture)
@@ -491,6 +534,66 @@ bool SheetCommand::acceptDamage(const QString& still, ImageLoader::Outcome outco
                                  "read\n")
                       .arg(kProgram, still));
     return true;
+}
+
+bool SheetCommand::isProject(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("pictorb"), Qt::CaseInsensitive) == 0;
+}
+
+// What the sheet would be made of, as the window would hold it after importing these stills
+// and typing these captions: a person can finish it there.
+bool SheetCommand::saveProject()
+{
+    ProjectData project;
+    project.layout = m_params;
+    project.fit = SheetExport::ByScale;
+    project.fitValue = m_scale;
+    project.format = m_format.isEmpty() ? QString() : m_format.toUpper().replace("JPEG", "JPG");
+    for (int i = 0; i < m_stills.size(); ++i) {
+        ImageLoader::Outcome outcome = ImageLoader::Outcome::Unreadable;
+        ProjectStill still;
+        still.picture = ImageLoader::load(m_stills.at(i), &outcome);
+        if (still.picture.isNull()) {
+            m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.at(i));
+            return false;
+        }
+        if (!acceptDamage(m_stills.at(i), outcome))
+            return false;
+        if (i == 0)
+            project.canvas = still.picture.size();
+        still.origin = StillOrigin::fromFile(m_stills.at(i));
+        still.caption = captionFor(i, project.canvas);
+        project.stills << still;
+    }
+    QString error;
+    if (!ProjectFile::write(m_projectOutput, project, &error)) {
+        m_error = QStringLiteral("cannot write \"%1\": %2").arg(m_projectOutput, error);
+        return false;
+    }
+    return true;
+}
+
+// The ticked stills of a project merged as the window's Export merges its cards.
+QImage SheetCommand::renderProject(const ProjectData& project) const
+{
+    QList<const ProjectStill*> ticked;
+    for (const ProjectStill& still : project.stills) {
+        if (still.checked)
+            ticked << &still;
+    }
+    const MergeLayout::Plan plan =
+        MergeLayout::plan(QVector<QSize>(ticked.size(), project.canvas), project.layout);
+    QImage sheet = MergeLayout::canvas(plan);
+    for (const MergeLayout::Placement& placement : plan.placements) {
+        const ProjectStill* still = ticked.at(placement.index);
+        MergeLayout::place(
+            sheet,
+            ImageComposer::compose(ImageComposer::letterbox(still->picture, project.canvas),
+                                   still->caption),
+            placement);
+    }
+    return sheet;
 }
 
 int SheetCommand::fail(int code) const

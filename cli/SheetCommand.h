@@ -7,6 +7,7 @@
 #include "core/images/ImageCaption.h"
 #include "core/images/ImageLoader.h"
 #include "core/preview/MergeLayout.h"
+#include "core/project/ProjectData.h"
 
 class QCommandLineParser;
 
@@ -39,6 +40,10 @@ private:
     bool readSubtitles(const QCommandLineParser& parser);
     bool buildSheet(QImage& sheet);
     QImage composedStill(int index, QImage canvas, const QSize& canvasSize) const;
+    ImageCaption captionFor(int index, const QSize& canvasSize) const;
+    static bool isProject(const QString& path);
+    bool saveProject();
+    QImage renderProject(const ProjectData& project) const;
     bool write(const QImage& picture);
     bool acceptDamage(const QString& still, ImageLoader::Outcome outcome);
     int fail(int code) const;
@@ -54,5 +59,6 @@ private:
     QString m_format;
     int m_quality = -1;
     bool m_strict = false;
+    QString m_projectOutput;
     QString m_error;
 };

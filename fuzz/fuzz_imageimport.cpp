@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Dropped files are checked with canRead first; chosen files go straight to load.
     const bool readable = ImageLoader::canRead(g_path);
     const QImage picture = ImageLoader::load(g_path);
-    if (!picture.isNull() && (!readable || !ImageLoader::withinLimits(picture.size())))
+    if (!picture.isNull() &&
+        (!readable || !ImageLoader::withinLimits(picture.size(), ImageLoader::maxPixels())))
         __builtin_trap();
     return 0;
 }

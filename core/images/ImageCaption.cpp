@@ -32,9 +32,10 @@ int oneOf(const QJsonObject& json, const QString& key, std::initializer_list<int
 
 QJsonObject ImageCaption::toJson() const
 {
+    // Colours in one spelling, so equal captions give equal JSON.
     return {{QStringLiteral("text"), text},
-            {QStringLiteral("color"), color},
-            {QStringLiteral("borderColor"), borderColor},
+            {QStringLiteral("color"), QColor(color).name(QColor::HexArgb)},
+            {QStringLiteral("borderColor"), QColor(borderColor).name(QColor::HexArgb)},
             {QStringLiteral("fontSize"), fontSize.toInt()},
             {QStringLiteral("bold"), bold},
             {QStringLiteral("italic"), italic},

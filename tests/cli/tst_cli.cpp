@@ -6,17 +6,20 @@
 #include "core/base/AppConfig.h"
 #include "core/images/ImageCaption.h"
 #include "core/preview/MergeLayout.h"
+#include "core/preview/SheetExport.h"
 #include "gui/application/GlobalManager.h"
 #include "gui/images/ImageItem.h"
-#include "gui/images/ImageListViewDialog.h" // ImagesWidget.h needs it complete
 #include "gui/images/ImagesWidget.h"
+#include "gui/mainwindow/CollectionDocument.h"
 #include "gui/mainwindow/MainWindow.h"
 #include "gui/preview/PreviewWidget.h"
 #include "gui/widgets/PropertyItem.h"
 
+#include <QCheckBox>
 #include <QImageReader>
 #include <QPainter>
 #include <QProcess>
+#include <QRadioButton>
 
 #include <sys/stat.h>
 
@@ -166,6 +169,7 @@ private slots:
     void refusals_data();
     void refusals();
     void damagedStillIsNamed();
+    void projectsGoBothWays();
     void helpListsTheOptions();
     void runsWithoutADisplay();
 
@@ -418,6 +422,52 @@ void TestCli::refusals()
     QVERIFY(run.out.isEmpty());
     QCOMPARE(readBytes(out), QByteArray("an earlier sheet"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+}
+
+// A project written by the tool renders as the sheet it was made for, by the tool and by the
+// window's Export alike; a project saved by the window renders in the tool as it exports.
+void TestCli::projectsGoBothWays()
+{
+    const QString dir = m_dir.filePath("projects");
+    const QStringList stills = writeStills("320x180 320x180 640x480", dir, "png");
+    QVERIFY(writeBytes(dir + "/lines.txt", "First|line\n\nThird\n"));
+    const QStringList style = {
+        "--subtitles", dir + "/lines.txt", "--y-space", "-100",    "--font-size",
+        "24",          "--border",         "2",         "--scale", "50"};
+    const QString project = dir + "/made.pictorb";
+    Run run = runSheet(stills + style +
+                       QStringList{"--save-project", project, "-o", dir + "/direct.png"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    run = runSheet({project, "-o", dir + "/rendered.png"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QImage direct(dir + "/direct.png");
+    QCOMPARE(direct.size(), QSize(160, 170)); // 180 + 80 + 80 rows, at half size
+    QString difference = firstDifference(QImage(dir + "/rendered.png"), direct);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+
+    QTemporaryDir output;
+    GlobalManager::instance()->setSetting(AppConfig::kFileSavePath, output.path());
+    m_desktop.revealed.clear();
+    MainWindow window;
+    window.openFiles({project});
+    QCOMPARE(window.imagesWidget()->cards().size(), 3);
+    window.previewWidget()->exportButtonClickHandle();
+    QVERIFY(QTest::qWaitFor([this] { return !m_desktop.revealed.isEmpty(); }, 20000));
+    difference = firstDifference(QImage(m_desktop.revealed.first()), direct);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+
+    // The other way: what the window saves, the tool renders as the window exports it.
+    window.imagesWidget()->cards().at(1)->findChild<QCheckBox*>()->click();
+    window.previewWidget()->layoutButton(MergeLayout::Horizontal)->click();
+    const QImage exported = window.previewWidget()->groupImage();
+    QString error;
+    QVERIFY(window.document()->saveProject(dir + "/saved.pictorb", &error));
+    run = runSheet({dir + "/saved.pictorb", "-o", dir + "/saved.png"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    difference =
+        firstDifference(QImage(dir + "/saved.png"),
+                        SheetExport::scaled(exported, window.previewWidget()->outputSize()));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 // A damaged still is used as far as it can be read, and named.
