@@ -73,6 +73,7 @@ int main(int argc, char* argv[])
 
     auto window = std::make_unique<MainWindow>();
     window->show();
+    window->restoreSession(files);
     window->openFiles(files);
     QObject::connect(&channel, &InstanceChannel::activationRequested, window.get(),
                      [&window](const QStringList& later) {

@@ -118,7 +118,7 @@ QWidget* CaptionStyleEditor::buildTextRow()
     connect(m_textEdit, &QTextEdit::textChanged, this, [this] {
         limitTextLength();
         adjustTextHeight();
-        applyCaptionEdit();
+        applyEdit(TextField);
     });
     return buildRow(QT_TR_NOOP("Text"), m_textEdit);
 }
@@ -131,15 +131,15 @@ QWidget* CaptionStyleEditor::buildStyleRow()
                                          QStringLiteral("1"), 0, 500);
     m_textColor = new ColorEntry(QColor(255, 255, 255));
     m_borderColor = new ColorEntry(QColor(0, 0, 0));
-    for (ColorEntry* entry : {m_textColor, m_borderColor})
-        connect(entry, &ColorEntry::colorEdited, this, &CaptionStyleEditor::applyCaptionEdit);
+    connect(m_textColor, &ColorEntry::colorEdited, this, [this] { applyEdit(TextColorField); });
+    connect(m_borderColor, &ColorEntry::colorEdited, this, [this] { applyEdit(BorderColorField); });
 
     m_fontStyles = buildOptions({{Bold, QT_TR_NOOP("Bold")},
                                  {Italic, QT_TR_NOOP("Italic")},
                                  {Underline, QT_TR_NOOP("Underline")},
                                  {StrikeOut, QT_TR_NOOP("Strikethrough")}});
     for (const Option& option : qAsConst(m_fontStyles))
-        connect(option.box, &QCheckBox::stateChanged, this, &CaptionStyleEditor::applyCaptionEdit);
+        connect(option.box, &QCheckBox::stateChanged, this, [this] { applyEdit(FontStyleField); });
 
     QWidget* styles = lineOf(
         {m_fontStyles[0].box, m_fontStyles[1].box, m_fontStyles[2].box, m_fontStyles[3].box}, 20);
@@ -313,7 +313,7 @@ void CaptionStyleEditor::resetStyle()
     defaults.placeOn(m_item->canvasSize());
     defaults.text = m_item->caption()->text;
     loadCaption(defaults);
-    applyCaptionEdit();
+    applyEdit(ResetField);
 }
 
 void CaptionStyleEditor::propertyEdited(PropertyItem* row, const QString& text)
@@ -330,7 +330,9 @@ void CaptionStyleEditor::propertyEdited(PropertyItem* row, const QString& text)
         untick(m_vertical, -1);
         m_vAlign = ImageCaption::NoVerticalAlign;
     }
-    applyCaptionEdit();
+    const QMap<int, EditField> fields = {
+        {X, XField}, {Y, YField}, {Size, SizeField}, {Border, BorderField}};
+    applyEdit(fields.value(row->id(), SizeField));
 }
 
 void CaptionStyleEditor::positionChosen(QList<Option>& group, int id, bool checked, bool horizontal)
@@ -338,13 +340,37 @@ void CaptionStyleEditor::positionChosen(QList<Option>& group, int id, bool check
     untick(group, id);
     // Unticking an option leaves the caption where the alignment had put it.
     (horizontal ? m_hAlign : m_vAlign) = checked ? id : 0;
-    applyCaptionEdit();
+    applyEdit(horizontal ? HAlignField : VAlignField);
 }
 
 void CaptionStyleEditor::applyCaptionEdit()
 {
+    applyEdit(ReapplyField);
+}
+
+QString CaptionStyleEditor::fieldText(int field)
+{
+    switch (field) {
+    case TextField:
+        return tr("Type caption");
+    case XField:
+    case YField:
+        return tr("Move caption");
+    case HAlignField:
+    case VAlignField:
+        return tr("Align caption");
+    case ResetField:
+        return tr("Reset style");
+    default:
+        return tr("Change caption style");
+    }
+}
+
+void CaptionStyleEditor::applyEdit(int field)
+{
     if (!m_item || !m_item->caption())
         return;
+    const ImageCaption before = *m_item->caption();
     CaptionEdit edit;
     edit.x = property(X)->text().toInt(nullptr, 10);
     edit.y = property(Y)->text().toInt(nullptr, 10);
@@ -371,6 +397,8 @@ void CaptionStyleEditor::applyCaptionEdit()
     showAnchor();
     ImageCaption::rememberStyle(caption);
     emit captionApplied();
+    if (caption.toJson() != before.toJson())
+        emit captionChanged(m_item, before, field, fieldText(field));
 }
 
 // An aligned caption is placed by its drawn size: its fields show where that put it, and the

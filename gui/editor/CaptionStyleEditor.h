@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/images/ImageCaption.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -10,7 +12,6 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTextEdit;
-struct ImageCaption;
 
 // The lower half of the editing panel: subtitle text, size, colours, outline, font style
 // and position of the shown card's caption. There is no confirm button; every change is
@@ -33,6 +34,24 @@ public:
         Italic = 1,
         Underline = 2,
         StrikeOut = 3
+    };
+
+    // What an edit changed: edits of one field that follow each other on one card are one
+    // step of the undo history.
+    enum EditField
+    {
+        TextField,
+        SizeField,
+        BorderField,
+        XField,
+        YField,
+        TextColorField,
+        BorderColorField,
+        FontStyleField = -2, // each toggle is a step of its own
+        HAlignField = -3,
+        VAlignField = -4,
+        ResetField = -5,
+        ReapplyField = -6,
     };
 
     explicit CaptionStyleEditor(QWidget* parent = nullptr);
@@ -58,6 +77,9 @@ public:
 
 signals:
     void captionApplied();
+    // The shown card's caption changed from `before`; fields below 0 never merge.
+    void captionChanged(ImageItem* card, const ImageCaption& before, int field,
+                        const QString& text);
 
 private:
     struct Option
@@ -80,6 +102,8 @@ private:
                                 const QString& defaultValue, int minimum, int maximum);
     QList<Option> buildOptions(const QList<QPair<int, const char*>>& texts);
     void alignLabels();
+    void applyEdit(int field);
+    static QString fieldText(int field);
     void adjustTextHeight();
     void limitTextLength();
     void showAnchor();

@@ -37,6 +37,7 @@ void VideoPlayWidget::initUI()
     m_editor = new CaptionStyleEditor;
     layout->addWidget(m_editor);
     connect(m_editor, &CaptionStyleEditor::captionApplied, this, &VideoPlayWidget::editSignal);
+    connect(m_editor, &CaptionStyleEditor::captionChanged, this, &VideoPlayWidget::captionChanged);
     connect(m_resetButton, &QPushButton::clicked, m_editor, &CaptionStyleEditor::resetStyle);
     // Resetting, like editing, needs a card.
     m_resetButton->setEnabled(false);

@@ -57,6 +57,9 @@ signals:
     void captionEditSignal(CaptionInfo* edit, bool isAll);
     void playerTimePos(double time);
     void editSignal();
+    // The editor changed the shown card's caption (for the undo history).
+    void captionChanged(ImageItem* card, const ImageCaption& before, int field,
+                        const QString& text);
     void playerSizeChangeSignal(int w, int h);
 
 protected:

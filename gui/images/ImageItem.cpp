@@ -112,6 +112,7 @@ void ImageItem::setSelected(bool selected)
 
 void ImageItem::setCaptureInfo(double position, int index)
 {
+    m_captured = true;
     m_position = position;
     m_index = index;
 }

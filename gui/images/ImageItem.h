@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "core/images/ImageCaption.h"
+#include "core/images/StillOrigin.h"
 
 class QCheckBox;
 class QHBoxLayout;
@@ -50,7 +51,12 @@ public:
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
 
+    // Where the picture came from, for saving it as it came in.
+    void setOrigin(const StillOrigin& origin) { m_origin = origin; }
+    const StillOrigin& origin() const { return m_origin; }
+
     void setCaptureInfo(double position, int index);
+    bool isCaptured() const { return m_captured; }
     double capturePosition() const { return m_position; }
     int captureIndex() const { return m_index; }
 
@@ -81,6 +87,8 @@ private:
     QImage m_canvas;
     QImage m_source;
     QPixmap m_thumbnail;
+    StillOrigin m_origin;
+    bool m_captured = false;
     double m_position = 0.0;
     int m_index = 0;
     std::shared_ptr<ImageCaption> m_caption;

@@ -24,12 +24,17 @@
 #include "core/base/ScreenManager.h"
 #include "core/images/CaptureData.h"
 #include "core/images/ImageCaption.h"
+#include "core/images/ImageFileWriter.h"
 #include "core/images/ImageLoader.h"
 #include "core/images/ImportQueue.h"
 #include "core/images/SaveImageThread.h"
 #include "gui/application/GlobalManager.h"
+#include "gui/application/History.h"
+#include "gui/images/CaptionStep.h"
+#include "gui/images/CardsStep.h"
 #include "gui/images/ImageItem.h"
 #include "gui/images/ImageListViewDialog.h"
+#include "gui/images/TickStep.h"
 #include "gui/widgets/ClickableWidget.h"
 #include "gui/widgets/SvgPixmap.h"
 
@@ -182,23 +187,6 @@ std::shared_ptr<ImageCaption> ImagesWidget::newCaption(const QImage& picture) co
     return caption;
 }
 
-QSize ImagesWidget::canvasFor(const QImage& picture) const
-{
-    // The whole collection shares the canvas of the first picture.
-    return m_cards.isEmpty() ? picture.size() : m_cards.first()->composedImage().size();
-}
-
-ImageItem* ImagesWidget::createCard(const QImage& picture)
-{
-    const QSize canvas = canvasFor(picture);
-    auto* card = new ImageItem(m_cardsWidget);
-    card->setCanvasSize(canvas.width(), canvas.height());
-    card->setImage(picture);
-    card->setCaption(newCaption(picture));
-    card->setChecked(true);
-    return card;
-}
-
 QProgressBar* ImagesWidget::createImportProgress()
 {
     m_importQueue = new ImportQueue(this);
@@ -225,6 +213,14 @@ QProgressBar* ImagesWidget::createImportProgress()
         m_importProgressDelay->stop();
         m_importProgress->hide();
         reportImportProblems();
+        m_batchImport = false;
+        QList<ImageItem*> cards;
+        for (const QPointer<ImageItem>& card : std::exchange(m_importedCards, {})) {
+            if (card)
+                cards << card;
+        }
+        recordAdded(cards, cards.size() == 1 ? tr("Import picture")
+                                             : tr("Import %1 pictures").arg(cards.size()));
         emit importFinished();
     });
     return m_importProgress;
@@ -235,6 +231,7 @@ void ImagesWidget::importFiles(const QStringList& paths)
     if (paths.isEmpty())
         return;
     const bool wasRunning = m_importQueue->isRunning();
+    m_batchImport = true;
     m_importQueue->enqueue(paths);
     if (!wasRunning) {
         m_importProgress->setRange(0, paths.size());
@@ -300,26 +297,21 @@ bool ImagesWidget::addPicture(const QString& path, const QImage& picture)
         qWarning() << "importFile: no picture could be read from" << path << "- skipped";
         return false;
     }
-
-    ImageItem* card = createCard(picture);
-    // Imported cards share one thumbnail size at every screen scale (captures scale theirs).
-    card->setFixedSize(160, 90);
-    m_cardsLayout->addWidget(card);
+    ProjectStill still;
+    still.origin = StillOrigin::fromFile(path);
+    still.picture = picture;
+    still.caption = *newCaption(picture);
+    const int index = m_cards.size();
+    insertStill(index, still);
+    ImageItem* card = m_cards.at(index);
     makeCurrent(card);
     emit selectImageItemSignal(card);
     scrollToEndLater();
-
-    auto* filter = new ClickableWidget(card);
-    card->installEventFilter(filter);
-    connect(filter, &ClickableWidget::clicked, this, [this, card] {
-        makeCurrent(card);
-        emit selectImageItemSignal(card);
-    });
-    connect(card, &ImageItem::selectedSignal, this, &ImagesWidget::refreshSelection);
-    connect(card, &ImageItem::deleteSignal, this, [this, card] { removeCard(card, true); });
-
-    m_cards.append(card);
-    refreshSelection();
+    // Cards of a running import become one step when it ends.
+    if (m_batchImport)
+        m_importedCards << card;
+    else
+        recordAdded({card}, tr("Import picture"));
     return true;
 }
 
@@ -332,26 +324,204 @@ void ImagesWidget::addImage(const QVariant& capture)
         qWarning() << "addImage: the capture holds no picture - skipped";
         return;
     }
-
-    ImageItem* card = createCard(picture);
-    card->setCaptureInfo(data.position, data.index);
-    const float factor = float(scaled(150)) / float(picture.width());
-    card->setFixedSize(scaled(150), int(float(picture.height()) * factor));
-    m_cardsLayout->addWidget(card);
+    ProjectStill still;
+    still.origin =
+        StillOrigin::fromBytes(ImageFileWriter::encode(picture, QStringLiteral("png"), -1, nullptr),
+                               QStringLiteral("png"));
+    still.picture = picture;
+    still.caption = *newCaption(picture);
+    still.captured = true;
+    still.position = data.position;
+    still.index = data.index;
+    insertStill(m_cards.size(), still);
     scrollToEndLater();
+    recordAdded({m_cards.last()}, tr("Capture"));
+}
 
+void ImagesWidget::setHistory(History* history)
+{
+    m_history = history;
+}
+
+void ImagesWidget::perform(std::shared_ptr<HistoryStep> step)
+{
+    if (m_history)
+        m_history->perform(std::move(step));
+    else
+        step->redo();
+}
+
+void ImagesWidget::record(std::shared_ptr<HistoryStep> step)
+{
+    if (m_history)
+        m_history->record(std::move(step));
+}
+
+void ImagesWidget::recordAdded(const QList<ImageItem*>& cards, const QString& text)
+{
+    QList<QPair<int, ProjectStill>> added;
+    for (ImageItem* card : cards) {
+        const int index = m_cards.indexOf(card);
+        if (index >= 0)
+            added.append({index, stillAt(index)});
+    }
+    std::sort(added.begin(), added.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (!added.isEmpty())
+        record(std::make_shared<CardsStep>(this, CardsStep::Add, added, text));
+}
+
+QSize ImagesWidget::canvasSize() const
+{
+    return m_cards.isEmpty() ? QSize() : m_cards.first()->canvasSize();
+}
+
+ProjectStill ImagesWidget::stillAt(int index) const
+{
+    const ImageItem* card = m_cards.at(index);
+    ProjectStill still;
+    still.origin = card->origin();
+    still.picture = card->sourceImage();
+    still.canvas = card->canvasSize();
+    if (card->caption())
+        still.caption = *card->caption();
+    still.checked = card->isChecked();
+    still.captured = card->isCaptured();
+    still.position = card->capturePosition();
+    still.index = card->captureIndex();
+    return still;
+}
+
+// Every card comes in here: imported, captured, opened from a project or brought back by undo.
+void ImagesWidget::insertStill(int index, const ProjectStill& still)
+{
+    // The whole collection shares one canvas: the first picture's, or the one the still had.
+    QSize canvas = canvasSize();
+    if (canvas.isEmpty())
+        canvas = still.canvas.isEmpty() ? still.picture.size() : still.canvas;
+    auto* card = new ImageItem(m_cardsWidget);
+    card->setCanvasSize(canvas.width(), canvas.height());
+    card->setImage(still.picture);
+    card->setOrigin(still.origin);
+    card->setCaption(std::make_shared<ImageCaption>(still.caption));
+    card->setChecked(still.checked);
+    if (still.captured) {
+        card->setCaptureInfo(still.position, still.index);
+        const float factor = float(scaled(150)) / float(still.picture.width());
+        card->setFixedSize(scaled(150), int(float(still.picture.height()) * factor));
+    } else {
+        // Imported cards share one thumbnail size at every screen scale.
+        card->setFixedSize(160, 90);
+    }
+    card->updateImage();
+    connectCard(card);
+    m_cardsLayout->insertWidget(index, card);
+    m_cards.insert(index, card);
+    refreshDialogIfShown();
+    refreshSelection();
+}
+
+void ImagesWidget::connectCard(ImageItem* card)
+{
     auto* filter = new ClickableWidget(card);
     card->installEventFilter(filter);
     connect(filter, &ClickableWidget::clicked, this, [this, card] {
-        card->setChecked(!card->isChecked());
-        refreshSelection();
-        refreshDialogIfShown();
+        // A captured card is ticked by a click; an imported one becomes the one edited.
+        if (card->isCaptured()) {
+            toggle(card);
+            return;
+        }
+        makeCurrent(card);
+        emit selectImageItemSignal(card);
     });
-    connect(card, &ImageItem::selectedSignal, this, &ImagesWidget::refreshSelection);
-    connect(card, &ImageItem::deleteSignal, this, [this, card] { removeCard(card, false); });
+    connect(card, &ImageItem::selectedSignal, this, [this, card](bool checked) {
+        recordTicks({{int(m_cards.indexOf(card)), checked}});
+        refreshSelection();
+    });
+    connect(card, &ImageItem::deleteSignal, this, [this, card] { removeCard(card); });
+}
 
-    m_cards.append(card);
+void ImagesWidget::removeStillAt(int index)
+{
+    ImageItem* card = m_cards.takeAt(index);
+    m_cardsLayout->removeWidget(card);
+    if (!card->isCaptured())
+        emit deleteImageItem(card);
+    // Mirror cards point back at their strip card; none may outlive it on screen.
+    refreshDialogIfShown();
+    // The request may come from the card's own delete button, still inside its click handler.
+    card->hide();
+    card->deleteLater();
     refreshSelection();
+}
+
+void ImagesWidget::setCaptionAt(int index, const ImageCaption& caption)
+{
+    ImageItem* card = m_cards.at(index);
+    *card->caption() = caption;
+    card->updateImage();
+    emit captionRestored(card);
+}
+
+void ImagesWidget::setCheckedAt(int index, bool checked)
+{
+    ImageItem* card = m_cards.at(index);
+    {
+        const QSignalBlocker blocker(card);
+        card->setChecked(checked);
+    }
+    refreshDialogIfShown();
+    refreshSelection();
+}
+
+void ImagesWidget::recordCaptionEdit(ImageItem* card, const ImageCaption& before, int field,
+                                     const QString& text)
+{
+    const int index = m_cards.indexOf(card);
+    if (index < 0 || !card->caption())
+        return;
+    record(std::make_shared<CaptionStep>(
+        this, QList<CaptionStep::Change>{{index, before, *card->caption()}}, field, text));
+}
+
+void ImagesWidget::recordTicks(const QList<QPair<int, bool>>& ticks)
+{
+    if (ticks.isEmpty())
+        return;
+    const bool one = ticks.size() == 1;
+    const QString text = one ? (ticks.first().second ? tr("Tick picture") : tr("Untick picture"))
+                             : (ticks.first().second ? tr("Tick all") : tr("Untick all"));
+    record(std::make_shared<TickStep>(this, ticks, text));
+}
+
+void ImagesWidget::toggle(ImageItem* card)
+{
+    const int index = m_cards.indexOf(card);
+    if (index < 0)
+        return;
+    setCheckedAt(index, !card->isChecked());
+    recordTicks({{index, card->isChecked()}});
+}
+
+void ImagesWidget::replaceStills(const QList<ProjectStill>& stills, int current)
+{
+    clearStills();
+    for (const ProjectStill& still : stills)
+        insertStill(m_cards.size(), still);
+    if (current >= 0 && current < m_cards.size()) {
+        makeCurrent(m_cards.at(current));
+        emit selectImageItemSignal(m_cards.at(current));
+    }
+}
+
+void ImagesWidget::clearStills()
+{
+    // Rebuilt empty rather than only detached: a leftover mirror would still point at a
+    // strip card that is about to be destroyed.
+    if (m_listDialog)
+        m_listDialog->setItems({});
+    for (int i = m_cards.size() - 1; i >= 0; --i)
+        removeStillAt(i);
 }
 
 void ImagesWidget::updateImages(const QList<QPixmap>& pictures)
@@ -388,71 +558,64 @@ void ImagesWidget::refreshSelection()
     GlobalManager::instance()->sendGlobalEvent(AppConfig::kEventSelectImageComplete, QString());
 }
 
-void ImagesWidget::removeCard(ImageItem* item, bool announce)
+void ImagesWidget::removeCard(ImageItem* item)
 {
-    if (!m_cards.contains(item))
+    const int index = m_cards.indexOf(item);
+    if (index < 0)
         return;
-    m_cardsLayout->removeWidget(item);
-    m_cards.removeOne(item);
-    if (announce)
-        emit deleteImageItem(item);
-    // Mirror cards point back at their strip card; none may outlive it on screen.
-    refreshDialogIfShown();
-    // The request may come from the card's own delete button, still inside its click handler.
-    item->hide();
-    item->deleteLater();
-    refreshSelection();
+    perform(std::make_shared<CardsStep>(this, CardsStep::Remove,
+                                        QList<QPair<int, ProjectStill>>{{index, stillAt(index)}},
+                                        tr("Delete picture")));
 }
 
 void ImagesWidget::deleteImage(ImageItem* item)
 {
-    removeCard(item, true);
+    removeCard(item);
 }
 
 void ImagesWidget::selectImage(ImageItem* item)
 {
-    if (!m_cards.contains(item))
-        return;
-    {
-        const QSignalBlocker blocker(item);
-        item->setChecked(!item->isChecked());
-    }
-    refreshSelection();
+    toggle(item);
 }
 
 void ImagesWidget::selectAll(bool select)
 {
-    for (ImageItem* card : m_cards) {
-        const QSignalBlocker blocker(card);
-        card->setChecked(select);
+    QList<QPair<int, bool>> ticks;
+    for (int i = 0; i < m_cards.size(); ++i) {
+        if (m_cards.at(i)->isChecked() != select) {
+            setCheckedAt(i, select);
+            ticks.append({i, select});
+        }
     }
+    recordTicks(ticks);
     refreshSelection();
 }
 
 void ImagesWidget::clearButtonClickedHandle()
 {
     emit clearAll();
-    // Rebuilt empty rather than only detached: a leftover mirror would still point at a
-    // strip card that is about to be destroyed.
-    if (m_listDialog)
-        m_listDialog->setItems({});
-    for (ImageItem* card : m_cards) {
-        m_cardsLayout->removeWidget(card);
-        delete card;
+    QList<QPair<int, ProjectStill>> all;
+    for (int i = 0; i < m_cards.size(); ++i)
+        all.append({i, stillAt(i)});
+    if (all.isEmpty()) {
+        refreshSelection();
+        return;
     }
-    m_cards.clear();
-    refreshSelection();
+    perform(std::make_shared<CardsStep>(this, CardsStep::Remove, all, tr("Clear")));
 }
 
 void ImagesWidget::applyCurrentStyle()
 {
     if (ImageItem* current = currentCard(); current && current->caption()) {
         const ImageCaption style = *current->caption();
-        for (ImageItem* card : m_cards) {
-            if (card->caption())
-                card->caption()->copyStyleFrom(style);
-            card->updateImage();
+        QList<CaptionStep::Change> changes;
+        for (int i = 0; i < m_cards.size(); ++i) {
+            ImageCaption after = *m_cards.at(i)->caption();
+            after.copyStyleFrom(style);
+            changes.append({i, *m_cards.at(i)->caption(), after});
         }
+        perform(std::make_shared<CaptionStep>(this, changes, CaptionStep::kNoMerge,
+                                              tr("Apply current style")));
     }
     refreshSelection();
     emit applyStyleSignal();

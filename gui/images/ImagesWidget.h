@@ -10,6 +10,7 @@
 #include <QVariant>
 
 #include "core/images/ImageLoader.h"
+#include "core/project/ProjectData.h"
 #include "gui/widgets/BaseWidget.h"
 
 #include <QMap>
@@ -24,6 +25,8 @@ class QScrollArea;
 class ImageItem;
 struct ImageCaption;
 class ImageListViewDialog;
+class History;
+class HistoryStep;
 class SaveImageThread;
 
 // The strip of image cards above the video panel. It owns the cards (in insertion order),
@@ -52,6 +55,25 @@ public:
     void updateImages(const QList<QPixmap>& pictures);
 
     const QList<ImageItem*>& cards() const { return m_cards; }
+
+    // Every change the user makes to the collection goes into this history.
+    void setHistory(History* history);
+    // The collection one card at a time, as the history, projects and the session see it.
+    // Changes made through these are not recorded: they are undo, redo, or a whole new
+    // collection.
+    ProjectStill stillAt(int index) const;
+    void insertStill(int index, const ProjectStill& still);
+    void removeStillAt(int index);
+    void setCaptionAt(int index, const ImageCaption& caption);
+    void setCheckedAt(int index, bool checked);
+    // Puts a whole collection in place of this one (a project, the restored session).
+    void replaceStills(const QList<ProjectStill>& stills, int current);
+    void clearStills();
+    // The canvas every card shares; empty without cards.
+    QSize canvasSize() const;
+    // Records a caption change the editor has just made to `card`.
+    void recordCaptionEdit(ImageItem* card, const ImageCaption& before, int field,
+                           const QString& text);
     // The first card whose selection flag is set, or null.
     ImageItem* currentCard() const;
     SaveImageThread* saveThread() const { return m_saveThread; }
@@ -78,6 +100,8 @@ signals:
     void dragFileSignal(QString filePath);
     void deleteImageItem(ImageItem* item);
     void clearAll();
+    // Undo or redo gave the card another caption.
+    void captionRestored(ImageItem* item);
     void loadFileSignal();
     // A file of importFiles() has been handled, whether or not it gave a card.
     void fileImported(QString filePath);
@@ -95,15 +119,19 @@ private:
     QScrollArea* createCardArea();
 
     std::shared_ptr<ImageCaption> newCaption(const QImage& picture) const;
-    QSize canvasFor(const QImage& picture) const;
-    ImageItem* createCard(const QImage& picture);
+    void connectCard(ImageItem* card);
+    void perform(std::shared_ptr<HistoryStep> step);
+    void record(std::shared_ptr<HistoryStep> step);
+    void recordAdded(const QList<ImageItem*>& cards, const QString& text);
+    void recordTicks(const QList<QPair<int, bool>>& ticks);
+    void toggle(ImageItem* card);
     bool addPicture(const QString& path, const QImage& picture);
     QProgressBar* createImportProgress();
     void noteOutcome(const QString& path, ImageLoader::Outcome outcome);
     void reportImportProblems();
     static QStringList picturesIn(const QString& folder);
     void makeCurrent(ImageItem* item);
-    void removeCard(ImageItem* item, bool announce);
+    void removeCard(ImageItem* item);
     void scrollToEndLater();
     void connectImageListDialog();
     void exportProgress(int current, int total);
@@ -111,6 +139,10 @@ private:
     void refreshDialogIfShown();
 
     QList<ImageItem*> m_cards;
+    History* m_history = nullptr;
+    // The cards of the running import, recorded as one step when it ends.
+    QList<QPointer<ImageItem>> m_importedCards;
+    bool m_batchImport = false;
     // The files of the running import that were damaged or left out, by outcome.
     QMap<int, QStringList> m_importProblems;
     ImportQueue* m_importQueue = nullptr;

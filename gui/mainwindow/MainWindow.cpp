@@ -16,6 +16,8 @@
 #include "gui/images/ImageItem.h"
 #include "gui/images/ImageListViewDialog.h"
 #include "gui/images/ImagesWidget.h"
+#include "gui/mainwindow/CollectionDocument.h"
+#include "gui/mainwindow/DocumentActions.h"
 #include "gui/preview/PreviewWidget.h"
 #include "gui/update/CheckUpdateDialog.h"
 #include "gui/widgets/AboutDialog.h"
@@ -78,6 +80,17 @@ void MainWindow::initWindow()
     connectImagesWidget();
 
     m_previewWidget = new PreviewWidget;
+    m_document = new CollectionDocument(m_imagesWidget, m_previewWidget, this);
+    m_documentActions = new DocumentActions(
+        m_document, m_imagesWidget, this,
+        [](QWidget* parent, const QString& title, const QString& dir, const QString& filter) {
+            return fileChooser() ? fileChooser()(parent, title, dir, filter)
+                                 : QFileDialog::getOpenFileNames(parent, title, dir, filter);
+        });
+    connect(m_document, &CollectionDocument::titleChanged, this, &MainWindow::updateTitle);
+    // Undo and redo are the collection's everywhere in the window, also in a text field, whose
+    // own undo would otherwise take the keys.
+    qApp->installEventFilter(this);
 
     initMenu();
     m_previewWidget->loadProperties();
@@ -92,10 +105,6 @@ void MainWindow::initWindow()
 
     initLayout();
     placeOnScreen();
-    for (QWidget* watched :
-         {static_cast<QWidget*>(m_imagesWidget), static_cast<QWidget*>(m_videoPlayWidget),
-          static_cast<QWidget*>(m_previewWidget), static_cast<QWidget*>(m_titleBar)})
-        watched->installEventFilter(this);
 
     initEventHandlers();
     connect(GlobalManager::instance(), &GlobalManager::globalEvent, this,
@@ -116,6 +125,14 @@ void MainWindow::connectImagesWidget()
     connect(m_imagesWidget, &ImagesWidget::loadFileSignal, this, &MainWindow::openImageFiles);
     connect(m_imagesWidget, &ImagesWidget::applyStyleSignal, m_videoPlayWidget,
             &VideoPlayWidget::applyCaptionEdit);
+    connect(m_videoPlayWidget, &VideoPlayWidget::captionChanged, m_imagesWidget,
+            &ImagesWidget::recordCaptionEdit);
+    // Undo and redo give a card another caption: the editor and the preview follow.
+    connect(m_imagesWidget, &ImagesWidget::captionRestored, this, [this](ImageItem* card) {
+        if (card == m_videoPlayWidget->currentImageItem())
+            m_videoPlayWidget->showImageItem(card);
+        m_previewWidget->showImage();
+    });
     connect(m_imagesWidget, &ImagesWidget::selectImageItemSignal, m_videoPlayWidget,
             &VideoPlayWidget::showImageItem);
     connect(m_imagesWidget, &ImagesWidget::fileImported, this, [](const QString& file) {
@@ -214,6 +231,8 @@ void MainWindow::initMenu()
 {
     m_settingMenu = new QMenu(this);
     m_settingMenu->setObjectName(QStringLiteral("settingMenu"));
+    m_settingMenu->addMenu(m_documentActions->fileMenu());
+    m_settingMenu->addMenu(m_documentActions->editMenu());
     m_languageMenu = new QMenu(tr("Language"), this);
     m_settingMenu->addMenu(m_languageMenu);
 
@@ -245,18 +264,19 @@ void MainWindow::initMenu()
         css += QStringLiteral(
                    "QMenu::right-arrow{image:url(:/images/titlebar/right_arrow.svg);width: %1px;}")
                    .arg(scaled(20));
-        m_settingMenu->setStyleSheet(css);
-        m_languageMenu->setStyleSheet(css);
+        for (QMenu* menu : {m_settingMenu, m_languageMenu, m_documentActions->fileMenu(),
+                            m_documentActions->editMenu()})
+            menu->setStyleSheet(css);
     });
 
     m_retranslateMenu = [this] {
-        const QList<QAction*> actions = m_settingMenu->actions();
-        if (actions.isEmpty())
-            return;
-        actions.first()->setText(tr("Language"));
+        m_documentActions->retranslate();
+        m_languageMenu->setTitle(tr("Language"));
         const QMap<int, QString> translated = menuTitles();
-        for (QAction* action : actions.mid(1))
-            action->setText(translated.value(action->property("type").toInt()));
+        for (QAction* action : m_settingMenu->actions()) {
+            if (!action->menu())
+                action->setText(translated.value(action->property("type").toInt()));
+        }
     };
 }
 
@@ -316,8 +336,7 @@ void MainWindow::keepInsideScreen()
 
 void MainWindow::openFiles(const QStringList& files)
 {
-    if (!files.isEmpty())
-        m_imagesWidget->importFiles(files);
+    m_documentActions->openFiles(files);
 }
 
 void MainWindow::bringToFront()
@@ -537,8 +556,26 @@ void MainWindow::settingChanged(const QString& key)
         m_previewWidget->selectFormat(Settings::exportFormat());
 }
 
+void MainWindow::restoreSession(const QStringList& opening)
+{
+    m_documentActions->restoreSession(opening);
+}
+
+void MainWindow::updateTitle()
+{
+    const QString name = m_document->displayName();
+    setWindowTitle(name.isEmpty()
+                       ? QStringLiteral("%1[*]").arg(AppConfig::kProductName)
+                       : QStringLiteral("%1[*] - %2").arg(name, AppConfig::kProductName));
+    setWindowModified(m_document->isModified());
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_documentActions->mayClose()) {
+        event->ignore();
+        return;
+    }
     GlobalManager::instance()->setSetting(AppConfig::kWindowGeometry, saveGeometry());
     m_previewWidget->closeViewDialog();
     m_imagesWidget->closeImageListDialog();
@@ -568,7 +605,21 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress)
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this &&
+            (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+             (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier))) {
+            event->ignore();
+            return true;
+        }
+    }
+    // A press on a panel's empty space ends typing in the preview's fields; a press inside one of
+    // those fields must keep the focus it has just been given.
+    const bool onPanel = watched == m_imagesWidget || watched == m_videoPlayWidget ||
+                         watched == m_previewWidget || watched == m_titleBar;
+    if (event->type() == QEvent::MouseButtonPress && onPanel)
         m_previewWidget->clearInputFocus();
     return BaseWindow::eventFilter(watched, event);
 }

@@ -12,6 +12,8 @@
 
 struct CaptionInfo;
 class CaptionWidget;
+class CollectionDocument;
+class DocumentActions;
 class ImagesWidget;
 class LoadingDialog;
 class MessageDialog;
@@ -32,7 +34,12 @@ public:
 
     void changeLangByType(int type);
     void openImageFiles();
-    // Pictures given from outside (the command line, a second start): imported as if chosen.
+    // Brings back the collection the last run left, if any (the application's start).
+    void restoreSession(const QStringList& opening = {});
+    CollectionDocument* document() const { return m_document; }
+    DocumentActions* documentActions() const { return m_documentActions; }
+    // Files given from outside (the command line, a second start): pictures are imported as
+    // if chosen, a project is opened.
     void openFiles(const QStringList& files);
     // Shows the window above the others, also when it was minimised.
     void bringToFront();
@@ -80,6 +87,7 @@ private:
     void refreshPreview();
     void connectImagesWidget();
     void initEventHandlers();
+    void updateTitle();
     void videoLoaded(const QString& path);
     void settingChanged(const QString& key);
     static QMap<int, QString> menuTitles();
@@ -96,6 +104,8 @@ private:
     LoadingDialog* m_loadingDialog = nullptr;
     MessageDialog* m_messageDialog = nullptr;
     NoticeBar* m_noticeBar = nullptr;
+    CollectionDocument* m_document = nullptr;
+    DocumentActions* m_documentActions = nullptr;
     QMenu* m_settingMenu = nullptr;
     QMenu* m_languageMenu = nullptr;
     CaptionInfo* m_currentCaption = nullptr;

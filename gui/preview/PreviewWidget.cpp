@@ -7,9 +7,11 @@
 #include "core/images/SaveImageThread.h"
 #include "core/preview/SheetExport.h"
 #include "gui/application/GlobalManager.h"
+#include "gui/application/History.h"
 #include "gui/images/ImageItem.h"
 #include "gui/images/ImageViewDialog.h"
 #include "gui/images/SaveFileBar.h"
+#include "gui/preview/PreviewStep.h"
 #include "gui/widgets/ClickableWidget.h"
 #include "gui/widgets/IconButton.h"
 #include "gui/widgets/NormalButton.h"
@@ -578,6 +580,68 @@ void PreviewWidget::propertyChanged(PropertyItem* item, const QString& text)
     }
     showImage();
     relinkOutputSize();
+    const bool size = item->id() == Width || item->id() == Height || item->id() == Scale;
+    recordChange(size ? Scale : item->id(), size                   ? tr("Change output size")
+                                            : item->id() == Column ? tr("Change columns")
+                                                                   : tr("Change spacing"));
+}
+
+bool PreviewWidget::MergeSettings::operator==(const MergeSettings& other) const
+{
+    return layout.type == other.layout.type && layout.xSpace == other.layout.xSpace &&
+           layout.ySpace == other.layout.ySpace && layout.columns == other.layout.columns &&
+           fit == other.fit && fitValue == other.fitValue;
+}
+
+void PreviewWidget::setHistory(History* history)
+{
+    m_history = history;
+    m_recorded = settings();
+}
+
+PreviewWidget::MergeSettings PreviewWidget::settings() const
+{
+    MergeSettings current;
+    current.layout = mergeParams();
+    current.fit = m_sizeField == Width    ? SheetExport::ByWidth
+                  : m_sizeField == Height ? SheetExport::ByHeight
+                                          : SheetExport::ByScale;
+    current.fitValue = m_sizeValue;
+    return current;
+}
+
+void PreviewWidget::applySettings(const MergeSettings& settings)
+{
+    GlobalManager* manager = GlobalManager::instance();
+    if (settings.layout.type != m_layoutType)
+        manager->setSetting(AppConfig::kRadioType, uint(settings.layout.type));
+    setLayoutType(settings.layout.type);
+    const auto restore = [this, manager](int id, qint64 value) {
+        PropertyItem* item = property(id);
+        item->setValue(QString::number(value), true);
+        manager->setTempValue(tempKey(item), item->text());
+    };
+    restore(XSpace, settings.layout.xSpace);
+    restore(YSpace, settings.layout.ySpace);
+    restore(Column, settings.layout.columns);
+    m_sizeField = settings.fit == SheetExport::ByWidth    ? Width
+                  : settings.fit == SheetExport::ByHeight ? Height
+                                                          : Scale;
+    m_sizeValue = settings.fitValue;
+    restore(m_sizeField, settings.fitValue);
+    showImage();
+    relinkOutputSize();
+    m_recorded = settings;
+}
+
+void PreviewWidget::recordChange(int field, const QString& text)
+{
+    const MergeSettings now = settings();
+    if (now == m_recorded)
+        return;
+    if (m_history)
+        m_history->record(std::make_shared<PreviewStep>(this, m_recorded, now, field, text));
+    m_recorded = now;
 }
 
 // The field typed last fixes the output: a width or height in pixels keeps its exact value and
@@ -645,6 +709,7 @@ void PreviewWidget::layoutButtonClicked(int type)
     loadProperties();
     showImage();
     relinkOutputSize();
+    recordChange(-1, tr("Change layout"));
 }
 
 void PreviewWidget::loadProperties()

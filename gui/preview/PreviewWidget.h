@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/preview/MergeLayout.h"
+#include "core/preview/SheetExport.h"
 #include "gui/widgets/BaseWidget.h"
 
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QSize>
 #include <QString>
 
+class History;
 class ImageViewDialog;
 class IconButton;
 class NormalButton;
@@ -52,7 +54,22 @@ public:
         ActualSize = 2
     };
 
+    // How the ticked cards are merged and exported: what the undo history and projects keep.
+    struct MergeSettings
+    {
+        MergeLayout::Params layout;
+        SheetExport::Fit fit = SheetExport::ByScale;
+        qint64 fitValue = 100;
+        bool operator==(const MergeSettings& other) const;
+    };
+
     explicit PreviewWidget(QWidget* parent = nullptr);
+
+    // Every change of the settings the user makes goes into this history.
+    void setHistory(History* history);
+    MergeSettings settings() const;
+    // Shows these settings and merges with them (undo, redo, a project); not recorded.
+    void applySettings(const MergeSettings& settings);
     ~PreviewWidget() override;
 
     // The merged picture of the ticked cards; null when nothing is ticked.
@@ -164,6 +181,11 @@ private:
     QSize m_shownSize;
     QImage m_shown;
     QVector<QRect> m_shownStale;
+    void recordChange(int field, const QString& text);
+
+    History* m_history = nullptr;
+    // The settings as last recorded, the "before" of the next change.
+    MergeSettings m_recorded;
     QString m_format;
     int m_sizeField = Scale;
     qint64 m_sizeValue = 100;

@@ -125,6 +125,26 @@
         <source>A caption holds at most %1 characters; the rest was left out.</source>
         <translation>字幕最多 %1 个字符，其余部分已省略。</translation>
     </message>
+    <message>
+        <source>Type caption</source>
+        <translation>输入字幕</translation>
+    </message>
+    <message>
+        <source>Move caption</source>
+        <translation>移动字幕</translation>
+    </message>
+    <message>
+        <source>Align caption</source>
+        <translation>对齐字幕</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>重置样式</translation>
+    </message>
+    <message>
+        <source>Change caption style</source>
+        <translation>更改字幕样式</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -208,6 +228,89 @@
     </message>
 </context>
 <context>
+    <name>DocumentActions</name>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>打开...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>保存项目</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>项目另存为...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销 %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做 %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Pictures and projects</source>
+        <translation>图片和项目</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved: %1</source>
+        <translation>无法保存项目：%1</translation>
+    </message>
+    <message>
+        <source>Pictorb projects (*.%1)</source>
+        <translation>Pictorb 项目 (*.%1)</translation>
+    </message>
+    <message>
+        <source>The collection</source>
+        <translation>当前合集</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 有未保存的更改。</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored: %1</source>
+        <translation>无法恢复上次会话：%1</translation>
+    </message>
+    <message>
+        <source>Restored your last session</source>
+        <translation>已恢复上次会话</translation>
+    </message>
+    <message>
+        <source>Start empty</source>
+        <translation>清空重新开始</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -279,6 +382,42 @@
     <message>
         <source>Tick the pictures to export first.</source>
         <translation>请先勾选要导出的图片。</translation>
+    </message>
+    <message>
+        <source>Import picture</source>
+        <translation>导入图片</translation>
+    </message>
+    <message>
+        <source>Import %1 pictures</source>
+        <translation>导入 %1 张图片</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>截取</translation>
+    </message>
+    <message>
+        <source>Tick picture</source>
+        <translation>勾选图片</translation>
+    </message>
+    <message>
+        <source>Untick picture</source>
+        <translation>取消勾选图片</translation>
+    </message>
+    <message>
+        <source>Tick all</source>
+        <translation>全部勾选</translation>
+    </message>
+    <message>
+        <source>Untick all</source>
+        <translation>全部取消勾选</translation>
+    </message>
+    <message>
+        <source>Delete picture</source>
+        <translation>删除图片</translation>
+    </message>
+    <message>
+        <source>Apply current style</source>
+        <translation>应用当前样式</translation>
     </message>
 </context>
 <context>
@@ -462,6 +601,22 @@
     <message>
         <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
         <translation>未导出任何内容：%1 x %2 的图片所需内存超过可用内存。</translation>
+    </message>
+    <message>
+        <source>Change output size</source>
+        <translation>更改输出尺寸</translation>
+    </message>
+    <message>
+        <source>Change columns</source>
+        <translation>更改列数</translation>
+    </message>
+    <message>
+        <source>Change spacing</source>
+        <translation>更改间距</translation>
+    </message>
+    <message>
+        <source>Change layout</source>
+        <translation>更改布局</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@
         <source>A caption holds at most %1 characters; the rest was left out.</source>
         <translation>Eine Untertitelzeile fasst höchstens %1 Zeichen; der Rest wurde weggelassen.</translation>
     </message>
+    <message>
+        <source>Type caption</source>
+        <translation>Untertitel tippen</translation>
+    </message>
+    <message>
+        <source>Move caption</source>
+        <translation>Untertitel verschieben</translation>
+    </message>
+    <message>
+        <source>Align caption</source>
+        <translation>Untertitel ausrichten</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Stil zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change caption style</source>
+        <translation>Untertitelstil ändern</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -208,6 +228,89 @@
     </message>
 </context>
 <context>
+    <name>DocumentActions</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>Projekt speichern unter...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Pictures and projects</source>
+        <translation>Bilder und Projekte</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved: %1</source>
+        <translation>Das Projekt konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Pictorb projects (*.%1)</source>
+        <translation>Pictorb-Projekte (*.%1)</translation>
+    </message>
+    <message>
+        <source>The collection</source>
+        <translation>Die Sammlung</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 hat Änderungen, die nicht gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored: %1</source>
+        <translation>Die letzte Sitzung konnte nicht wiederhergestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Restored your last session</source>
+        <translation>Ihre letzte Sitzung wurde wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Start empty</source>
+        <translation>Leer beginnen</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -279,6 +382,42 @@
     <message>
         <source>Tick the pictures to export first.</source>
         <translation>Haken Sie zuerst die zu exportierenden Bilder an.</translation>
+    </message>
+    <message>
+        <source>Import picture</source>
+        <translation>Bild importieren</translation>
+    </message>
+    <message>
+        <source>Import %1 pictures</source>
+        <translation>%1 Bilder importieren</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Tick picture</source>
+        <translation>Bild anhaken</translation>
+    </message>
+    <message>
+        <source>Untick picture</source>
+        <translation>Bild abhaken</translation>
+    </message>
+    <message>
+        <source>Tick all</source>
+        <translation>Alle anhaken</translation>
+    </message>
+    <message>
+        <source>Untick all</source>
+        <translation>Alle abhaken</translation>
+    </message>
+    <message>
+        <source>Delete picture</source>
+        <translation>Bild löschen</translation>
+    </message>
+    <message>
+        <source>Apply current style</source>
+        <translation>Aktuellen Stil anwenden</translation>
     </message>
 </context>
 <context>
@@ -462,6 +601,22 @@
     <message>
         <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
         <translation>Nichts wurde exportiert: Ein Bild mit %1 x %2 braucht mehr Speicher als frei ist.</translation>
+    </message>
+    <message>
+        <source>Change output size</source>
+        <translation>Ausgabegröße ändern</translation>
+    </message>
+    <message>
+        <source>Change columns</source>
+        <translation>Spalten ändern</translation>
+    </message>
+    <message>
+        <source>Change spacing</source>
+        <translation>Abstand ändern</translation>
+    </message>
+    <message>
+        <source>Change layout</source>
+        <translation>Layout ändern</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@
         <source>A caption holds at most %1 characters; the rest was left out.</source>
         <translation>A caption holds at most %1 characters; the rest was left out.</translation>
     </message>
+    <message>
+        <source>Type caption</source>
+        <translation>Type caption</translation>
+    </message>
+    <message>
+        <source>Move caption</source>
+        <translation>Move caption</translation>
+    </message>
+    <message>
+        <source>Align caption</source>
+        <translation>Align caption</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Reset style</translation>
+    </message>
+    <message>
+        <source>Change caption style</source>
+        <translation>Change caption style</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -208,6 +228,89 @@
     </message>
 </context>
 <context>
+    <name>DocumentActions</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Save Project</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>Save Project As...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Pictures and projects</source>
+        <translation>Pictures and projects</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 could not be opened: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved: %1</source>
+        <translation>The project could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Pictorb projects (*.%1)</source>
+        <translation>Pictorb projects (*.%1)</translation>
+    </message>
+    <message>
+        <source>The collection</source>
+        <translation>The collection</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 has changes that are not saved.</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored: %1</source>
+        <translation>The last session could not be restored: %1</translation>
+    </message>
+    <message>
+        <source>Restored your last session</source>
+        <translation>Restored your last session</translation>
+    </message>
+    <message>
+        <source>Start empty</source>
+        <translation>Start empty</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -279,6 +382,42 @@
     <message>
         <source>Tick the pictures to export first.</source>
         <translation>Tick the pictures to export first.</translation>
+    </message>
+    <message>
+        <source>Import picture</source>
+        <translation>Import picture</translation>
+    </message>
+    <message>
+        <source>Import %1 pictures</source>
+        <translation>Import %1 pictures</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Tick picture</source>
+        <translation>Tick picture</translation>
+    </message>
+    <message>
+        <source>Untick picture</source>
+        <translation>Untick picture</translation>
+    </message>
+    <message>
+        <source>Tick all</source>
+        <translation>Tick all</translation>
+    </message>
+    <message>
+        <source>Untick all</source>
+        <translation>Untick all</translation>
+    </message>
+    <message>
+        <source>Delete picture</source>
+        <translation>Delete picture</translation>
+    </message>
+    <message>
+        <source>Apply current style</source>
+        <translation>Apply current style</translation>
     </message>
 </context>
 <context>
@@ -462,6 +601,22 @@
     <message>
         <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
         <translation>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</translation>
+    </message>
+    <message>
+        <source>Change output size</source>
+        <translation>Change output size</translation>
+    </message>
+    <message>
+        <source>Change columns</source>
+        <translation>Change columns</translation>
+    </message>
+    <message>
+        <source>Change spacing</source>
+        <translation>Change spacing</translation>
+    </message>
+    <message>
+        <source>Change layout</source>
+        <translation>Change layout</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@
         <source>A caption holds at most %1 characters; the rest was left out.</source>
         <translation>Un subtítulo admite como máximo %1 caracteres; el resto se ha omitido.</translation>
     </message>
+    <message>
+        <source>Type caption</source>
+        <translation>Escribir subtítulo</translation>
+    </message>
+    <message>
+        <source>Move caption</source>
+        <translation>Mover subtítulo</translation>
+    </message>
+    <message>
+        <source>Align caption</source>
+        <translation>Alinear subtítulo</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Restablecer estilo</translation>
+    </message>
+    <message>
+        <source>Change caption style</source>
+        <translation>Cambiar estilo del subtítulo</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -208,6 +228,89 @@
     </message>
 </context>
 <context>
+    <name>DocumentActions</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Guardar proyecto</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>Guardar proyecto como...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Pictures and projects</source>
+        <translation>Imágenes y proyectos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>No se pudo abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved: %1</source>
+        <translation>No se pudo guardar el proyecto: %1</translation>
+    </message>
+    <message>
+        <source>Pictorb projects (*.%1)</source>
+        <translation>Proyectos de Pictorb (*.%1)</translation>
+    </message>
+    <message>
+        <source>The collection</source>
+        <translation>La colección</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 tiene cambios sin guardar.</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored: %1</source>
+        <translation>No se pudo restaurar la última sesión: %1</translation>
+    </message>
+    <message>
+        <source>Restored your last session</source>
+        <translation>Se restauró su última sesión</translation>
+    </message>
+    <message>
+        <source>Start empty</source>
+        <translation>Empezar vacío</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -279,6 +382,42 @@
     <message>
         <source>Tick the pictures to export first.</source>
         <translation>Marque primero las imágenes que desea exportar.</translation>
+    </message>
+    <message>
+        <source>Import picture</source>
+        <translation>Importar imagen</translation>
+    </message>
+    <message>
+        <source>Import %1 pictures</source>
+        <translation>Importar %1 imágenes</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Tick picture</source>
+        <translation>Marcar imagen</translation>
+    </message>
+    <message>
+        <source>Untick picture</source>
+        <translation>Desmarcar imagen</translation>
+    </message>
+    <message>
+        <source>Tick all</source>
+        <translation>Marcar todas</translation>
+    </message>
+    <message>
+        <source>Untick all</source>
+        <translation>Desmarcar todas</translation>
+    </message>
+    <message>
+        <source>Delete picture</source>
+        <translation>Eliminar imagen</translation>
+    </message>
+    <message>
+        <source>Apply current style</source>
+        <translation>Aplicar estilo actual</translation>
     </message>
 </context>
 <context>
@@ -462,6 +601,22 @@
     <message>
         <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
         <translation>No se exportó nada: una imagen de %1 x %2 necesita más memoria de la disponible.</translation>
+    </message>
+    <message>
+        <source>Change output size</source>
+        <translation>Cambiar tamaño de salida</translation>
+    </message>
+    <message>
+        <source>Change columns</source>
+        <translation>Cambiar columnas</translation>
+    </message>
+    <message>
+        <source>Change spacing</source>
+        <translation>Cambiar espaciado</translation>
+    </message>
+    <message>
+        <source>Change layout</source>
+        <translation>Cambiar diseño</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@
         <source>A caption holds at most %1 characters; the rest was left out.</source>
         <translation>Une légende contient au plus %1 caractères ; le reste a été ignoré.</translation>
     </message>
+    <message>
+        <source>Type caption</source>
+        <translation>Saisir la légende</translation>
+    </message>
+    <message>
+        <source>Move caption</source>
+        <translation>Déplacer la légende</translation>
+    </message>
+    <message>
+        <source>Align caption</source>
+        <translation>Aligner la légende</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Réinitialiser le style</translation>
+    </message>
+    <message>
+        <source>Change caption style</source>
+        <translation>Modifier le style de la légende</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -208,6 +228,89 @@
     </message>
 </context>
 <context>
+    <name>DocumentActions</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>Enregistrer le projet sous...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Pictures and projects</source>
+        <translation>Images et projets</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 n’a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved: %1</source>
+        <translation>Le projet n’a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Pictorb projects (*.%1)</source>
+        <translation>Projets Pictorb (*.%1)</translation>
+    </message>
+    <message>
+        <source>The collection</source>
+        <translation>La collection</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 contient des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored: %1</source>
+        <translation>La dernière session n’a pas pu être restaurée : %1</translation>
+    </message>
+    <message>
+        <source>Restored your last session</source>
+        <translation>Votre dernière session a été restaurée</translation>
+    </message>
+    <message>
+        <source>Start empty</source>
+        <translation>Repartir de zéro</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -279,6 +382,42 @@
     <message>
         <source>Tick the pictures to export first.</source>
         <translation>Cochez d’abord les images à exporter.</translation>
+    </message>
+    <message>
+        <source>Import picture</source>
+        <translation>Importer une image</translation>
+    </message>
+    <message>
+        <source>Import %1 pictures</source>
+        <translation>Importer %1 images</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Tick picture</source>
+        <translation>Cocher l’image</translation>
+    </message>
+    <message>
+        <source>Untick picture</source>
+        <translation>Décocher l’image</translation>
+    </message>
+    <message>
+        <source>Tick all</source>
+        <translation>Tout cocher</translation>
+    </message>
+    <message>
+        <source>Untick all</source>
+        <translation>Tout décocher</translation>
+    </message>
+    <message>
+        <source>Delete picture</source>
+        <translation>Supprimer l’image</translation>
+    </message>
+    <message>
+        <source>Apply current style</source>
+        <translation>Appliquer le style actuel</translation>
     </message>
 </context>
 <context>
@@ -462,6 +601,22 @@
     <message>
         <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
         <translation>Rien n’a été exporté : une image de %1 x %2 demande plus de mémoire que disponible.</translation>
+    </message>
+    <message>
+        <source>Change output size</source>
+        <translation>Modifier la taille de sortie</translation>
+    </message>
+    <message>
+        <source>Change columns</source>
+        <translation>Modifier les colonnes</translation>
+    </message>
+    <message>
+        <source>Change spacing</source>
+        <translation>Modifier l’espacement</translation>
+    </message>
+    <message>
+        <source>Change layout</source>
+        <translation>Modifier la disposition</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@
         <source>A caption holds at most %1 characters; the rest was left out.</source>
         <translation>字幕最多 %1 個字元，其餘部分已省略。</translation>
     </message>
+    <message>
+        <source>Type caption</source>
+        <translation>輸入字幕</translation>
+    </message>
+    <message>
+        <source>Move caption</source>
+        <translation>移動字幕</translation>
+    </message>
+    <message>
+        <source>Align caption</source>
+        <translation>對齊字幕</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>重設樣式</translation>
+    </message>
+    <message>
+        <source>Change caption style</source>
+        <translation>更改字幕樣式</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -208,6 +228,89 @@
     </message>
 </context>
 <context>
+    <name>DocumentActions</name>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>開啟...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>儲存專案</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>專案另存為...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>復原 %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做 %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Pictures and projects</source>
+        <translation>圖片和專案</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>無法開啟 %1：%2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved: %1</source>
+        <translation>無法儲存專案：%1</translation>
+    </message>
+    <message>
+        <source>Pictorb projects (*.%1)</source>
+        <translation>Pictorb 專案 (*.%1)</translation>
+    </message>
+    <message>
+        <source>The collection</source>
+        <translation>目前合集</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 有未儲存的變更。</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored: %1</source>
+        <translation>無法還原上次工作階段：%1</translation>
+    </message>
+    <message>
+        <source>Restored your last session</source>
+        <translation>已還原上次工作階段</translation>
+    </message>
+    <message>
+        <source>Start empty</source>
+        <translation>清空重新開始</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -279,6 +382,42 @@
     <message>
         <source>Tick the pictures to export first.</source>
         <translation>請先勾選要匯出的圖片。</translation>
+    </message>
+    <message>
+        <source>Import picture</source>
+        <translation>匯入圖片</translation>
+    </message>
+    <message>
+        <source>Import %1 pictures</source>
+        <translation>匯入 %1 張圖片</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>擷取</translation>
+    </message>
+    <message>
+        <source>Tick picture</source>
+        <translation>勾選圖片</translation>
+    </message>
+    <message>
+        <source>Untick picture</source>
+        <translation>取消勾選圖片</translation>
+    </message>
+    <message>
+        <source>Tick all</source>
+        <translation>全部勾選</translation>
+    </message>
+    <message>
+        <source>Untick all</source>
+        <translation>全部取消勾選</translation>
+    </message>
+    <message>
+        <source>Delete picture</source>
+        <translation>刪除圖片</translation>
+    </message>
+    <message>
+        <source>Apply current style</source>
+        <translation>套用目前樣式</translation>
     </message>
 </context>
 <context>
@@ -462,6 +601,22 @@
     <message>
         <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
         <translation>未匯出任何內容：%1 x %2 的圖片所需記憶體超過可用記憶體。</translation>
+    </message>
+    <message>
+        <source>Change output size</source>
+        <translation>更改輸出尺寸</translation>
+    </message>
+    <message>
+        <source>Change columns</source>
+        <translation>更改欄數</translation>
+    </message>
+    <message>
+        <source>Change spacing</source>
+        <translation>更改間距</translation>
+    </message>
+    <message>
+        <source>Change layout</source>
+        <translation>更改版面</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@
         <source>A caption holds at most %1 characters; the rest was left out.</source>
         <translation>Una didascalia contiene al massimo %1 caratteri; il resto è stato tralasciato.</translation>
     </message>
+    <message>
+        <source>Type caption</source>
+        <translation>Digitare la didascalia</translation>
+    </message>
+    <message>
+        <source>Move caption</source>
+        <translation>Spostare la didascalia</translation>
+    </message>
+    <message>
+        <source>Align caption</source>
+        <translation>Allineare la didascalia</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Ripristina stile</translation>
+    </message>
+    <message>
+        <source>Change caption style</source>
+        <translation>Modificare lo stile della didascalia</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -208,6 +228,89 @@
     </message>
 </context>
 <context>
+    <name>DocumentActions</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Apri...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salva progetto</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>Salva progetto come...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annulla %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ripeti %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Pictures and projects</source>
+        <translation>Immagini e progetti</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved: %1</source>
+        <translation>Impossibile salvare il progetto: %1</translation>
+    </message>
+    <message>
+        <source>Pictorb projects (*.%1)</source>
+        <translation>Progetti Pictorb (*.%1)</translation>
+    </message>
+    <message>
+        <source>The collection</source>
+        <translation>La raccolta</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 ha modifiche non salvate.</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored: %1</source>
+        <translation>Impossibile ripristinare l’ultima sessione: %1</translation>
+    </message>
+    <message>
+        <source>Restored your last session</source>
+        <translation>L’ultima sessione è stata ripristinata</translation>
+    </message>
+    <message>
+        <source>Start empty</source>
+        <translation>Inizia da vuoto</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Senza titolo</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -279,6 +382,42 @@
     <message>
         <source>Tick the pictures to export first.</source>
         <translation>Seleziona prima le immagini da esportare.</translation>
+    </message>
+    <message>
+        <source>Import picture</source>
+        <translation>Importa immagine</translation>
+    </message>
+    <message>
+        <source>Import %1 pictures</source>
+        <translation>Importa %1 immagini</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Cattura</translation>
+    </message>
+    <message>
+        <source>Tick picture</source>
+        <translation>Seleziona immagine</translation>
+    </message>
+    <message>
+        <source>Untick picture</source>
+        <translation>Deseleziona immagine</translation>
+    </message>
+    <message>
+        <source>Tick all</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Untick all</source>
+        <translation>Deseleziona tutto</translation>
+    </message>
+    <message>
+        <source>Delete picture</source>
+        <translation>Elimina immagine</translation>
+    </message>
+    <message>
+        <source>Apply current style</source>
+        <translation>Applica stile corrente</translation>
     </message>
 </context>
 <context>
@@ -462,6 +601,22 @@
     <message>
         <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
         <translation>Non è stato esportato nulla: un’immagine di %1 x %2 richiede più memoria di quella libera.</translation>
+    </message>
+    <message>
+        <source>Change output size</source>
+        <translation>Modifica dimensione di output</translation>
+    </message>
+    <message>
+        <source>Change columns</source>
+        <translation>Modifica colonne</translation>
+    </message>
+    <message>
+        <source>Change spacing</source>
+        <translation>Modifica spaziatura</translation>
+    </message>
+    <message>
+        <source>Change layout</source>
+        <translation>Modifica layout</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@
         <source>A caption holds at most %1 characters; the rest was left out.</source>
         <translation>字幕は最大 %1 文字です。残りは省略されました。</translation>
     </message>
+    <message>
+        <source>Type caption</source>
+        <translation>字幕の入力</translation>
+    </message>
+    <message>
+        <source>Move caption</source>
+        <translation>字幕の移動</translation>
+    </message>
+    <message>
+        <source>Align caption</source>
+        <translation>字幕の配置</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>スタイルをリセット</translation>
+    </message>
+    <message>
+        <source>Change caption style</source>
+        <translation>字幕スタイルの変更</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -208,6 +228,89 @@
     </message>
 </context>
 <context>
+    <name>DocumentActions</name>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>開く...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>プロジェクトを保存</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>名前を付けてプロジェクトを保存...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>元に戻す: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>やり直し: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Pictures and projects</source>
+        <translation>画像とプロジェクト</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 を開けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved: %1</source>
+        <translation>プロジェクトを保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Pictorb projects (*.%1)</source>
+        <translation>Pictorb プロジェクト (*.%1)</translation>
+    </message>
+    <message>
+        <source>The collection</source>
+        <translation>このコレクション</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 には保存されていない変更があります。</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored: %1</source>
+        <translation>前回のセッションを復元できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Restored your last session</source>
+        <translation>前回のセッションを復元しました</translation>
+    </message>
+    <message>
+        <source>Start empty</source>
+        <translation>空の状態で開始</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -279,6 +382,42 @@
     <message>
         <source>Tick the pictures to export first.</source>
         <translation>先にエクスポートする画像にチェックを入れてください。</translation>
+    </message>
+    <message>
+        <source>Import picture</source>
+        <translation>画像のインポート</translation>
+    </message>
+    <message>
+        <source>Import %1 pictures</source>
+        <translation>%1 枚の画像のインポート</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>キャプチャ</translation>
+    </message>
+    <message>
+        <source>Tick picture</source>
+        <translation>画像にチェック</translation>
+    </message>
+    <message>
+        <source>Untick picture</source>
+        <translation>画像のチェックを外す</translation>
+    </message>
+    <message>
+        <source>Tick all</source>
+        <translation>すべてチェック</translation>
+    </message>
+    <message>
+        <source>Untick all</source>
+        <translation>すべてのチェックを外す</translation>
+    </message>
+    <message>
+        <source>Delete picture</source>
+        <translation>画像の削除</translation>
+    </message>
+    <message>
+        <source>Apply current style</source>
+        <translation>現在のスタイルを適用</translation>
     </message>
 </context>
 <context>
@@ -462,6 +601,22 @@
     <message>
         <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
         <translation>何もエクスポートされませんでした: %1 x %2 の画像には空きメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>Change output size</source>
+        <translation>出力サイズの変更</translation>
+    </message>
+    <message>
+        <source>Change columns</source>
+        <translation>列数の変更</translation>
+    </message>
+    <message>
+        <source>Change spacing</source>
+        <translation>間隔の変更</translation>
+    </message>
+    <message>
+        <source>Change layout</source>
+        <translation>レイアウトの変更</translation>
     </message>
 </context>
 <context>

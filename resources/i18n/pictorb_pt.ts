@@ -125,6 +125,26 @@
         <source>A caption holds at most %1 characters; the rest was left out.</source>
         <translation>Uma legenda tem no máximo %1 caracteres; o restante foi omitido.</translation>
     </message>
+    <message>
+        <source>Type caption</source>
+        <translation>Digitar legenda</translation>
+    </message>
+    <message>
+        <source>Move caption</source>
+        <translation>Mover legenda</translation>
+    </message>
+    <message>
+        <source>Align caption</source>
+        <translation>Alinhar legenda</translation>
+    </message>
+    <message>
+        <source>Reset style</source>
+        <translation>Repor estilo</translation>
+    </message>
+    <message>
+        <source>Change caption style</source>
+        <translation>Alterar estilo da legenda</translation>
+    </message>
 </context>
 <context>
     <name>CaptionWidget</name>
@@ -208,6 +228,89 @@
     </message>
 </context>
 <context>
+    <name>DocumentActions</name>
+    <message>
+        <source>File</source>
+        <translation>Ficheiro</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Guardar projeto</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>Guardar projeto como...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Pictures and projects</source>
+        <translation>Imagens e projetos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>Não foi possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved: %1</source>
+        <translation>Não foi possível guardar o projeto: %1</translation>
+    </message>
+    <message>
+        <source>Pictorb projects (*.%1)</source>
+        <translation>Projetos Pictorb (*.%1)</translation>
+    </message>
+    <message>
+        <source>The collection</source>
+        <translation>A coleção</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 tem alterações não guardadas.</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored: %1</source>
+        <translation>Não foi possível restaurar a última sessão: %1</translation>
+    </message>
+    <message>
+        <source>Restored your last session</source>
+        <translation>A sua última sessão foi restaurada</translation>
+    </message>
+    <message>
+        <source>Start empty</source>
+        <translation>Começar vazio</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sem título</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -279,6 +382,42 @@
     <message>
         <source>Tick the pictures to export first.</source>
         <translation>Marque primeiro as imagens a exportar.</translation>
+    </message>
+    <message>
+        <source>Import picture</source>
+        <translation>Importar imagem</translation>
+    </message>
+    <message>
+        <source>Import %1 pictures</source>
+        <translation>Importar %1 imagens</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Tick picture</source>
+        <translation>Marcar imagem</translation>
+    </message>
+    <message>
+        <source>Untick picture</source>
+        <translation>Desmarcar imagem</translation>
+    </message>
+    <message>
+        <source>Tick all</source>
+        <translation>Marcar todas</translation>
+    </message>
+    <message>
+        <source>Untick all</source>
+        <translation>Desmarcar todas</translation>
+    </message>
+    <message>
+        <source>Delete picture</source>
+        <translation>Eliminar imagem</translation>
+    </message>
+    <message>
+        <source>Apply current style</source>
+        <translation>Aplicar estilo atual</translation>
     </message>
 </context>
 <context>
@@ -462,6 +601,22 @@
     <message>
         <source>Nothing was exported: a picture of %1 x %2 needs more memory than is free.</source>
         <translation>Nada foi exportado: uma imagem de %1 x %2 precisa de mais memória do que a disponível.</translation>
+    </message>
+    <message>
+        <source>Change output size</source>
+        <translation>Alterar tamanho de saída</translation>
+    </message>
+    <message>
+        <source>Change columns</source>
+        <translation>Alterar colunas</translation>
+    </message>
+    <message>
+        <source>Change spacing</source>
+        <translation>Alterar espaçamento</translation>
+    </message>
+    <message>
+        <source>Change layout</source>
+        <translation>Alterar layout</translation>
     </message>
 </context>
 <context>

@@ -414,6 +414,8 @@ void TestMainWindow::languages()
     QStringList menu, translated;
     for (const QAction* action : window.settingMenu()->actions())
         menu << action->text();
+    translated << table.translate("DocumentActions", "File")
+               << table.translate("DocumentActions", "Edit");
     for (const char* source :
          {"Language", "Support", "User Guide", "View Log", "Check for Updates", "About"})
         translated << table.translate("MainWindow", source);
