@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QSet>
@@ -51,14 +52,16 @@ bool SessionStore::save(const ProjectData& data, const QString& projectPath, boo
         return false;
     }
     // A still is written the first time it is seen, under its id; later saves find it there.
+    const QDir stills(folder.filePath(QStringLiteral("stills")));
+    QHash<QString, QString> present;
+    for (const QString& file : stills.entryList(QDir::Files))
+        present.insert(QFileInfo(file).completeBaseName(), file);
     QStringList names;
     QSet<QString> kept;
     for (const ProjectStill& still : data.stills) {
-        const QStringList present =
-            folder.entryList({QStringLiteral("stills/%1.*").arg(still.origin.id)}, QDir::Files);
         QString name;
-        if (!present.isEmpty()) {
-            name = QStringLiteral("stills/") + present.first();
+        if (present.contains(still.origin.id)) {
+            name = QStringLiteral("stills/") + present.value(still.origin.id);
         } else {
             QString suffix;
             const QByteArray bytes = still.origin.encoded(still.picture, &suffix);
@@ -75,10 +78,9 @@ bool SessionStore::save(const ProjectData& data, const QString& projectPath, boo
     if (!writeFile(folder.filePath(kDescription), QJsonDocument(description).toJson(), error))
         return false;
     // Stills no card names any more go once the description no longer lists them.
-    for (const QString& file :
-         QDir(folder.filePath(QStringLiteral("stills"))).entryList(QDir::Files)) {
+    for (const QString& file : stills.entryList(QDir::Files)) {
         if (!kept.contains(file))
-            QFile::remove(folder.filePath(QStringLiteral("stills/") + file));
+            QFile::remove(stills.filePath(file));
     }
     return true;
 }

@@ -24,6 +24,7 @@
 
 #include <QBuffer>
 #include <QCheckBox>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,6 +34,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QUndoStack>
 
@@ -80,6 +82,7 @@ private slots:
     void closingAsksForANamedProject_data();
     void closingAsksForANamedProject();
     void sessionSurvivesAKill();
+    void sessionWritesAStillOnce();
 
 private:
     QStringList stills(int count, int first = 0);
@@ -414,6 +417,27 @@ void TestProject::sessionSurvivesAKill()
     window.noticeBar()->actionButton()->click(); // "Start empty"
     QVERIFY(window.imagesWidget()->cards().isEmpty());
     QVERIFY(!SessionStore().exists());
+}
+
+// Autosave runs after every change: a still already kept is never encoded and written again.
+void TestProject::sessionWritesAStillOnce()
+{
+    QTemporaryDir folder;
+    SessionStore store(folder.path());
+    ProjectData data;
+    ProjectStill still;
+    still.picture = pattern(7, 64, 36);
+    still.origin = StillOrigin::fromBytes(QByteArray(), QString());
+    data.stills << still;
+    QString error;
+    QVERIFY2(store.save(data, QString(), true, &error), qPrintable(error));
+    const QString kept = folder.filePath(QStringLiteral("stills/%1.png").arg(still.origin.id));
+    QVERIFY(writeBytes(kept, "already here"));
+    data.stills << data.stills.first();
+    data.stills.last().origin.id = StillOrigin::newId();
+    QVERIFY2(store.save(data, QString(), true, &error), qPrintable(error));
+    QCOMPARE(readBytes(kept), QByteArray("already here"));
+    QCOMPARE(QDir(folder.filePath(QStringLiteral("stills"))).entryList(QDir::Files).size(), 2);
 }
 
 PICTORB_TEST_MAIN(TestProject)
