@@ -38,7 +38,7 @@ private:
     bool readOutput(const QCommandLineParser& parser);
     bool readSubtitles(const QCommandLineParser& parser);
     bool buildSheet(QImage& sheet);
-    QImage composedStill(int index, QImage canvas, const QSize& canvasSize) const;
+    ImageCaption caption(int index, const QSize& canvasSize) const;
     bool write(const QImage& picture);
     bool acceptDamage(const QString& still, ImageLoader::Outcome outcome);
     int fail(int code) const;

@@ -89,14 +89,12 @@ MergeLayout::Plan stripPlan(const QVector<QSize>& sizes, int space, bool vertica
 // 32767 pixels, so a tall sheet is filled with plain scanline copies instead.
 void copyRect(QImage& canvas, const QImage& source, QRect rect, QPoint target)
 {
-    // A band reaching outside its picture keeps its place: only the part inside is copied.
-    const QRect inside = rect.intersected(source.rect());
-    target += inside.topLeft() - rect.topLeft();
-    QRect destination(target, inside.size());
-    destination = destination.intersected(canvas.rect());
-    if (destination.isEmpty())
+    const MergeLayout::Placement inside =
+        MergeLayout::clipped({0, rect, target}, source.size(), canvas.size());
+    if (inside.source.isEmpty())
         return;
-    const QPoint from = inside.topLeft() + (destination.topLeft() - target);
+    const QRect destination(inside.target, inside.source.size());
+    const QPoint from = inside.source.topLeft();
     const size_t bytes = size_t(destination.width()) * 4;
     const bool blend = source.format() == QImage::Format_ARGB32_Premultiplied;
     for (int y = 0; y < destination.height(); ++y) {
@@ -143,6 +141,20 @@ MergeLayout::Plan MergeLayout::plan(const QVector<QSize>& sizes, const Params& p
     }
 }
 
+MergeLayout::Placement MergeLayout::clipped(const Placement& placement, const QSize& picture,
+                                            const QSize& sheet)
+{
+    // A band reaching outside its picture keeps its place: only the part inside is copied.
+    const QRect inside = placement.source.intersected(QRect(QPoint(0, 0), picture));
+    const QPoint target = placement.target + inside.topLeft() - placement.source.topLeft();
+    const QRect destination = QRect(target, inside.size()).intersected(QRect(QPoint(0, 0), sheet));
+    if (inside.isEmpty() || destination.isEmpty())
+        return {placement.index, QRect(), target};
+    return {placement.index,
+            QRect(inside.topLeft() + (destination.topLeft() - target), destination.size()),
+            destination.topLeft()};
+}
+
 QImage MergeLayout::canvas(const Plan& plan)
 {
     // A scanline of 32-bit pixels must fit the toolkit's int byte count.
@@ -150,7 +162,9 @@ QImage MergeLayout::canvas(const Plan& plan)
         qWarning() << "merge: no sheet of" << plan.width << "x" << plan.height;
         return QImage();
     }
-    QImage sheet(int(plan.width), int(plan.height), QImage::Format_ARGB32);
+    // Opaque: every pixel is white or copied opaque, so the sheet holds no alpha, and an
+    // opaque PNG is written without one.
+    QImage sheet(int(plan.width), int(plan.height), QImage::Format_RGB32);
     if (sheet.isNull()) {
         qWarning() << "merge: cannot allocate a sheet of" << plan.width << "x" << plan.height;
         return QImage();
