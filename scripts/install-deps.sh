@@ -6,7 +6,7 @@ packages=(
     cmake g++ make pkg-config
     qtbase5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools
     qt5-image-formats-plugins libqt5svg5
-    libspng-dev libjpeg-dev libwebp-dev zlib1g-dev
+    libdeflate-dev libjpeg-dev libwebp-dev zlib1g-dev
     libbenchmark-dev
     clang libclang-rt-dev clang-format
     ffmpeg xvfb xauth x11-apps xdotool

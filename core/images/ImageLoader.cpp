@@ -141,10 +141,8 @@ bool ImageLoader::loadRegion(const QString& path, const QSize& fullSize, const Q
     const QByteArray format = reader.format();
     if (cutShort(&file, format))
         return false;
-    // The fast decoders read the file where it lies in memory and write into `into` directly.
-    const uchar* mapped = file.map(0, file.size());
-    if (mapped &&
-        RegionDecoder::decode(format, mapped, size_t(file.size()), fullSize, region, into))
+    // The fast decoders write into `into` directly.
+    if (RegionDecoder::decode(file, format, fullSize, region, into))
         return true;
     if (!file.seek(0))
         return false;

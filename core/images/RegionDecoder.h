@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+class QFile;
+
 // Decoders that write one rectangle of a PNG, JPEG or WEBP picture straight into the caller's
 // 32-bit rows, reading no more of the picture than that rectangle needs: libspng row by row
 // through one reused row (PNG rows depend on the ones above them, so those are decoded and
@@ -16,12 +18,12 @@
 class RegionDecoder final
 {
 public:
-    // `data` holds the whole file of `format` ("png", "jpeg", "webp"), whose picture is `size`
-    // and upright; `region` lies inside it. `into` is an RGB32 picture of region's size (it may
-    // be a window onto a larger picture's memory). False, with `into` in any state, when the
+    // `file` is an open picture file of `format` ("png", "jpeg", "webp"), whose picture is
+    // `size` and upright; `region` lies inside it. `into` is an RGB32 picture of region's size (it
+    // may be a window onto a larger picture's memory). False, with `into` in any state, when the
     // picture is not one of those decoded here or cannot be read.
-    static bool decode(const QByteArray& format, const uchar* data, size_t length,
-                       const QSize& size, const QRect& region, QImage& into);
+    static bool decode(QFile& file, const QByteArray& format, const QSize& size,
+                       const QRect& region, QImage& into);
 
 private:
     RegionDecoder() = delete;
