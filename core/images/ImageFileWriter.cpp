@@ -2,6 +2,7 @@
 
 #include "core/base/AppConfig.h"
 #include "core/base/Paths.h"
+#include "core/images/PngWriter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -13,6 +14,8 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -62,6 +65,16 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes)
 QByteArray ImageFileWriter::encode(const QImage& picture, const QString& format, int quality,
                                    QString* error)
 {
+    // An opaque picture (every sheet, every card) is written as RGB by the faster writer. The
+    // quality keeps the meaning Qt's writer gives it: higher is faster and larger.
+    const QString lower = format.toLower();
+    if (lower == QLatin1String("png") && PngWriter::accepts(picture)) {
+        const int level =
+            quality < 0 ? PngWriter::kDefaultLevel : (100 - std::min(quality, 100)) * 9 / 100;
+        QByteArray encoded = PngWriter::encode(picture, level);
+        if (!encoded.isEmpty())
+            return encoded;
+    }
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
