@@ -408,7 +408,7 @@ bool SheetCommand::buildSheet(QImage& sheet)
         }
         const MergeLayout::Plan plan =
             MergeLayout::plan(QVector<QSize>(m_stills.size(), canvasSize), m_params);
-        sheet = MergeLayout::canvas(plan);
+        sheet = MergeLayout::canvas(plan, MergeLayout::WhiteUncovered);
         if (sheet.isNull()) {
             m_error = QStringLiteral("a sheet of %1 x %2 pixels cannot be made")
                           .arg(plan.width)

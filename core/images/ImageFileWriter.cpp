@@ -2,6 +2,7 @@
 
 #include "core/base/AppConfig.h"
 #include "core/base/Paths.h"
+#include "core/images/JpegWriter.h"
 #include "core/images/PngWriter.h"
 
 #include <QBuffer>
@@ -72,6 +73,12 @@ QByteArray ImageFileWriter::encode(const QImage& picture, const QString& format,
         const int level =
             quality < 0 ? PngWriter::kDefaultLevel : (100 - std::min(quality, 100)) * 9 / 100;
         QByteArray encoded = PngWriter::encode(picture, level);
+        if (!encoded.isEmpty())
+            return encoded;
+    }
+    if ((lower == QLatin1String("jpg") || lower == QLatin1String("jpeg")) &&
+        JpegWriter::accepts(picture)) {
+        QByteArray encoded = JpegWriter::encode(picture, quality);
         if (!encoded.isEmpty())
             return encoded;
     }

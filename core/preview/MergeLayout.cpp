@@ -1,6 +1,7 @@
 #include "core/preview/MergeLayout.h"
 
 #include <QDebug>
+#include <QRegion>
 
 #include <algorithm>
 #include <climits>
@@ -155,7 +156,7 @@ MergeLayout::Placement MergeLayout::clipped(const Placement& placement, const QS
             destination.topLeft()};
 }
 
-QImage MergeLayout::canvas(const Plan& plan)
+QImage MergeLayout::canvas(const Plan& plan, Fill fill)
 {
     // A scanline of 32-bit pixels must fit the toolkit's int byte count.
     if (plan.width <= 0 || plan.height <= 0 || plan.width > INT_MAX / 4 || plan.height > INT_MAX) {
@@ -169,7 +170,20 @@ QImage MergeLayout::canvas(const Plan& plan)
         qWarning() << "merge: cannot allocate a sheet of" << plan.width << "x" << plan.height;
         return QImage();
     }
-    sheet.fill(Qt::white);
+    if (fill == WhiteEverywhere) {
+        sheet.fill(Qt::white);
+        return sheet;
+    }
+    // Only what no placement covers: the rest is written whole by the caller, and a sheet
+    // filled twice costs a second pass over all its memory.
+    QRegion uncovered(sheet.rect());
+    for (const Placement& placement : plan.placements)
+        uncovered -= QRect(placement.target, placement.source.size());
+    for (const QRect& area : uncovered) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(sheet.scanLine(y)) + area.left(), area.width(),
+                        qRgb(255, 255, 255));
+    }
     return sheet;
 }
 

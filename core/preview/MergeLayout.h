@@ -53,7 +53,14 @@ public:
     // The two steps of a merge, for callers that produce the pictures one at a time: the
     // opaque white sheet of a plan (null when it cannot be allocated), then each placement
     // copied in plan order. A merge is exactly these steps.
-    static QImage canvas(const Plan& plan);
+    enum Fill
+    {
+        WhiteEverywhere,
+        // White only where no placement lands: for a caller that then writes every
+        // placement's whole rectangle itself.
+        WhiteUncovered
+    };
+    static QImage canvas(const Plan& plan, Fill fill = WhiteEverywhere);
     static void place(QImage& sheet, const QImage& image, const Placement& placement);
     // The part of a placement that place() copies for a picture of that size onto a sheet of
     // that size: its source cut to the picture and to the sheet, landing where it would. An
