@@ -6,7 +6,10 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -17,22 +20,28 @@ namespace {
 constexpr size_t kWindow = 32768;
 // Rows filtered and handed to deflate at a time: small enough to stay in the cache.
 constexpr int kRowsPerStep = 16;
+// Filtered bytes a slice holds at most: slices are deflated side by side and written in
+// order, so the memory held is a few slices' output, not the whole file's.
+constexpr size_t kSliceBytes = size_t(4) << 20;
 // Below this many rows per slice the threads cost more than they save.
-constexpr int kMinRowsPerSlice = 256;
+constexpr int kMinRowsPerSlice = 64;
 
-void putBigEndian(QByteArray& out, quint32 value)
+void bigEndian(char* out, quint32 value)
 {
-    const char bytes[4] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
-    out.append(bytes, 4);
+    out[0] = char(value >> 24);
+    out[1] = char(value >> 16);
+    out[2] = char(value >> 8);
+    out[3] = char(value);
 }
 
-void putChunk(QByteArray& out, const char* type, const char* data, size_t length)
+bool putChunk(const PngWriter::Sink& sink, const char* type, const char* data, size_t length)
 {
-    putBigEndian(out, quint32(length));
-    const qsizetype start = out.size();
-    out.append(type, 4);
-    out.append(data, qsizetype(length));
-    putBigEndian(out, quint32(libdeflate_crc32(0, out.constData() + start, length + 4)));
+    char head[8];
+    bigEndian(head, quint32(length));
+    std::memcpy(head + 4, type, 4);
+    char crc[4];
+    bigEndian(crc, quint32(libdeflate_crc32(libdeflate_crc32(0, type, 4), data, length)));
+    return sink(head, 8) && (length == 0 || sink(data, qint64(length))) && sink(crc, 4);
 }
 
 // Row y as the PNG stores it: the filter byte (2, Up) and then, for every pixel, red, green
@@ -122,75 +131,93 @@ bool PngWriter::accepts(const QImage& picture)
 
 QByteArray PngWriter::encode(const QImage& picture, int level, int threads)
 {
+    QByteArray png;
+    const bool written = write(
+        picture, level,
+        [&png](const char* data, qint64 length) {
+            if (qint64(png.size()) + length > qint64(INT_MAX))
+                return false;
+            png.append(data, int(length));
+            return true;
+        },
+        threads);
+    return written ? png : QByteArray();
+}
+
+bool PngWriter::write(const QImage& picture, int level, const Sink& sink, int threads)
+{
     if (!accepts(picture) || qint64(picture.width()) * 3 + 1 > qint64(INT_MAX) / kRowsPerStep)
-        return QByteArray();
+        return false;
     level = std::clamp(level, 0, 9);
     const int height = picture.height();
+    const size_t stride = size_t(picture.width()) * 3 + 1;
     const int cores = threads > 0 ? threads : std::max(1, QThread::idealThreadCount());
-    const int count = std::clamp(height / kMinRowsPerSlice, 1, cores);
-    std::vector<Slice> slices(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        slices[size_t(i)].first = int(qint64(height) * i / count);
-        slices[size_t(i)].end = int(qint64(height) * (i + 1) / count);
-    }
-    std::vector<std::thread> workers;
-    for (int i = 1; i < count; ++i)
-        workers.emplace_back(deflateSlice, std::cref(picture), level, i == count - 1,
-                             std::ref(slices[size_t(i)]));
-    deflateSlice(picture, level, count == 1, slices.front());
-    for (std::thread& worker : workers)
-        worker.join();
+    int rowsPerSlice = int(std::max<size_t>(size_t(kMinRowsPerSlice), kSliceBytes / stride));
+    if (height < rowsPerSlice * cores)
+        rowsPerSlice = std::max(kMinRowsPerSlice, (height + cores - 1) / cores);
+    std::vector<Slice> slices;
+    for (int row = 0; row < height; row += rowsPerSlice)
+        slices.push_back({row, std::min(height, row + rowsPerSlice), QByteArray(), 1, 0, false});
 
-    uLong adler = 1;
-    qint64 total = 0;
-    for (const Slice& slice : slices) {
-        if (!slice.ok)
-            return QByteArray();
-        adler = adler32_combine(adler, slice.adler, z_off_t(slice.length));
-        total += slice.deflated.size() + 12;
-    }
-    QByteArray png;
-    if (total > qint64(INT_MAX) - 4096)
-        return QByteArray();
-    png.reserve(int(total) + 128);
-    png.append("\x89PNG\r\n\x1a\n", 8);
     char header[13];
-    const quint32 width = quint32(picture.width());
-    const quint32 rows = quint32(height);
-    for (int i = 0; i < 4; ++i) {
-        header[i] = char(width >> (24 - 8 * i));
-        header[4 + i] = char(rows >> (24 - 8 * i));
-    }
+    bigEndian(header, quint32(picture.width()));
+    bigEndian(header + 4, quint32(height));
     header[8] = 8;  // bits per sample
     header[9] = 2;  // colour, no alpha
     header[10] = 0; // deflate
     header[11] = 0; // the five filters
     header[12] = 0; // not interlaced
-    putChunk(png, "IHDR", header, sizeof header);
+    bool ok = sink("\x89PNG\r\n\x1a\n", 8) && putChunk(sink, "IHDR", header, sizeof header);
     // The resolution, as Qt's writer records it.
-    if (picture.dotsPerMeterX() > 0 && picture.dotsPerMeterY() > 0) {
+    if (ok && picture.dotsPerMeterX() > 0 && picture.dotsPerMeterY() > 0) {
         char resolution[9];
-        const quint32 x = quint32(picture.dotsPerMeterX());
-        const quint32 y = quint32(picture.dotsPerMeterY());
-        for (int i = 0; i < 4; ++i) {
-            resolution[i] = char(x >> (24 - 8 * i));
-            resolution[4 + i] = char(y >> (24 - 8 * i));
-        }
+        bigEndian(resolution, quint32(picture.dotsPerMeterX()));
+        bigEndian(resolution + 4, quint32(picture.dotsPerMeterY()));
         resolution[8] = 1; // per metre
-        putChunk(png, "pHYs", resolution, sizeof resolution);
+        ok = putChunk(sink, "pHYs", resolution, sizeof resolution);
     }
     // The zlib stream: its header (a 32 KiB window and the level's class), the slices' blocks
     // one after another, then the checksum of all filtered rows. Chunk boundaries mean nothing
-    // to the stream, so each part is a chunk of its own and no slice is copied twice.
+    // to the stream, so each slice is a chunk of its own, written as soon as the ones before
+    // it are.
     static const char levels[4][2] = {
         {0x78, 0x01}, {0x78, 0x5e}, {0x78, char(0x9c)}, {0x78, char(0xda)}};
-    putChunk(png, "IDAT", levels[level < 2 ? 0 : level < 6 ? 1 : level == 6 ? 2 : 3], 2);
-    for (Slice& slice : slices) {
-        putChunk(png, "IDAT", slice.deflated.constData(), size_t(slice.deflated.size()));
-        slice.deflated = QByteArray();
+    ok = ok && putChunk(sink, "IDAT",
+                        levels[level < 2    ? 0
+                               : level < 6  ? 1
+                               : level == 6 ? 2
+                                            : 3],
+                        2);
+
+    std::mutex mutex;
+    std::condition_variable turn;
+    size_t written = 0; // slices written, in order
+    uLong adler = 1;
+    std::atomic_size_t next{0};
+    const auto work = [&] {
+        for (size_t i = next++; i < slices.size(); i = next++) {
+            Slice& slice = slices[i];
+            if (ok)
+                deflateSlice(picture, level, i + 1 == slices.size(), slice);
+            std::unique_lock<std::mutex> lock(mutex);
+            turn.wait(lock, [&] { return written == i; });
+            ok = ok && slice.ok &&
+                 putChunk(sink, "IDAT", slice.deflated.constData(), size_t(slice.deflated.size()));
+            adler = adler32_combine(adler, slice.adler, z_off_t(slice.length));
+            slice.deflated = QByteArray();
+            ++written;
+            turn.notify_all();
+        }
+    };
+    if (ok) {
+        std::vector<std::thread> workers;
+        for (int i = 1; i < std::min(cores, int(slices.size())); ++i)
+            workers.emplace_back(work);
+        work();
+        for (std::thread& worker : workers)
+            worker.join();
     }
-    const char checksum[4] = {char(adler >> 24), char(adler >> 16), char(adler >> 8), char(adler)};
-    putChunk(png, "IDAT", checksum, 4);
-    putChunk(png, "IEND", nullptr, 0);
-    return png;
+    char checksum[4];
+    bigEndian(checksum, quint32(adler));
+    return ok && putChunk(sink, "IDAT", checksum, 4) && putChunk(sink, "IEND", "", 0);
 }

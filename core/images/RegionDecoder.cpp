@@ -36,9 +36,12 @@ struct PngScratch
 {
     std::vector<uchar> compressed;
     std::vector<uchar> rows;
+    std::vector<uchar> zeros;
     std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor*)> inflater{
         libdeflate_alloc_decompressor(), libdeflate_free_decompressor};
 };
+
+thread_local PngScratch pngScratch;
 
 // Undoes the filter of one row in place, given the row above it (zeros for the first), one
 // byte at a time: for pictures of one byte a pixel.
@@ -137,7 +140,7 @@ bool decodePng(QFile& file, const QSize& size, const QRect& region, QImage& into
     if (!file.seek(0) || file.read(reinterpret_cast<char*>(head), 8) != 8 ||
         std::memcmp(head, signature, 8) != 0)
         return false;
-    thread_local PngScratch scratch;
+    PngScratch& scratch = pngScratch;
     if (!scratch.inflater)
         return false;
     // The compressed data is read chunk by chunk into one buffer, not mapped and copied, so a
@@ -204,7 +207,7 @@ bool decodePng(QFile& file, const QSize& size, const QRect& region, QImage& into
                                    scratch.compressed.size(), scratch.rows.data(),
                                    scratch.rows.size() - 8, nullptr) != LIBDEFLATE_SUCCESS)
         return false;
-    thread_local std::vector<uchar> zeros;
+    std::vector<uchar>& zeros = scratch.zeros;
     zeros.assign(rowBytes + 8, 0);
     for (int y = 0; y <= region.bottom(); ++y) {
         uchar* row = scratch.rows.data() + size_t(y) * stride;
@@ -354,6 +357,13 @@ bool decodeWebp(const uchar* data, size_t length, const QSize& size, const QRect
 }
 
 } // namespace
+
+void RegionDecoder::release()
+{
+    std::vector<uchar>().swap(pngScratch.compressed);
+    std::vector<uchar>().swap(pngScratch.rows);
+    std::vector<uchar>().swap(pngScratch.zeros);
+}
 
 bool RegionDecoder::decode(QFile& file, const QByteArray& format, const QSize& size,
                            const QRect& region, QImage& into)

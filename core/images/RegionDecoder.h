@@ -25,6 +25,10 @@ public:
     static bool decode(QFile& file, const QByteArray& format, const QSize& size,
                        const QRect& region, QImage& into);
 
+    // Gives back the memory the calling thread keeps between pictures (the size of one
+    // decoded picture and of its file), once it decodes no more.
+    static void release();
+
 private:
     RegionDecoder() = delete;
 };

@@ -1,6 +1,7 @@
 #include "core/images/StillDecoder.h"
 
 #include "core/images/ImageComposer.h"
+#include "core/images/RegionDecoder.h"
 
 #include <QThread>
 
@@ -64,6 +65,7 @@ QVector<StillDecoder::Result> StillDecoder::run(const QVector<Job>& jobs, const 
                 outcome == ImageLoader::Outcome::TooLarge)
                 failed = true;
         }
+        RegionDecoder::release();
     };
     const int count =
         std::clamp(threads > 0 ? threads : QThread::idealThreadCount(), 1, int(jobs.size()));
