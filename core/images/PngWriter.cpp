@@ -80,13 +80,42 @@ struct Slice
 
 // Deflates one slice of rows as raw deflate blocks; all but the last end on a byte boundary
 // with a sync flush, so the slices join into one stream.
+// Whether rows that deflate leaves within 3% of their size start at row y: noise, whose
+// matching costs the most time of all for nothing.
+bool incompressible(const QImage& picture, int y, int rows, std::vector<uchar>& filtered)
+{
+    const size_t stride = size_t(picture.width()) * 3 + 1;
+    for (int i = 0; i < rows; ++i)
+        filterRow(picture, y + i, filtered.data() + stride * size_t(i));
+    const size_t length = stride * size_t(rows);
+    z_stream stream{};
+    if (deflateInit2(&stream, 1, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+        return false;
+    std::vector<uchar> out(deflateBound(&stream, uLong(length)));
+    stream.next_in = filtered.data();
+    stream.avail_in = uInt(length);
+    stream.next_out = out.data();
+    stream.avail_out = uInt(out.size());
+    const bool done = deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    const size_t produced = stream.total_out;
+    deflateEnd(&stream);
+    return done && produced * 100 > length * 97;
+}
+
 void deflateSlice(const QImage& picture, int level, bool last, Slice& slice)
 {
     const size_t stride = size_t(picture.width()) * 3 + 1;
+    std::vector<uchar> filtered(stride * kRowsPerStep);
+    // A slice that does not compress at its start nor in its middle is stored: deflate at
+    // level 0, a copy.
+    const int sample = std::min(kRowsPerStep, slice.end - slice.first);
+    const int middle = std::max(slice.first, (slice.first + slice.end) / 2 - sample);
+    if (level > 0 && incompressible(picture, slice.first, sample, filtered) &&
+        incompressible(picture, middle, std::min(sample, slice.end - middle), filtered))
+        level = 0;
     z_stream stream{};
     if (deflateInit2(&stream, level, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
         return;
-    std::vector<uchar> filtered(stride * kRowsPerStep);
     if (slice.first > 0) {
         // The end of the rows before the slice, filtered as they are in the stream.
         const int before =
