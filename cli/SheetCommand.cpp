@@ -425,79 +425,73 @@ bool SheetCommand::readSubtitles(const QCommandLineParser& parser)
     return true;
 }
 
-// The stills are decoded, captioned and copied one at a time, so only a few pictures are
-// held beside the sheet. Every card shares the first picture's canvas, which fixes the plan
-// before the others are decoded; plans list the pictures in order.
+// Every card shares the first still's canvas, which fixes the plan before any still is
+// decoded; the size comes from the first still's header, so the first is decoded beside the
+// others. A first still whose header does not tell its size, or whose picture turns out
+// another size than its header said, is decoded here first and the sheet made again.
 bool SheetCommand::buildSheet(QImage& sheet)
 {
-    ImageLoader::Outcome firstOutcome = ImageLoader::Outcome::Unreadable;
-    QImage first = ImageLoader::load(m_stills.first(), &firstOutcome);
-    if (first.isNull()) {
-        m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.first());
-        return false;
-    }
-    if (!acceptDamage(m_stills.first(), firstOutcome))
-        return false;
-    const QSize canvasSize = first.size();
-    const MergeLayout::Plan plan =
-        MergeLayout::plan(QVector<QSize>(m_stills.size(), canvasSize), m_params);
-    sheet = MergeLayout::canvas(plan);
-    if (sheet.isNull()) {
-        m_error = QStringLiteral("a sheet of %1 x %2 pixels cannot be made")
-                      .arg(plan.width)
-                      .arg(plan.height);
-        return false;
-    }
-
-    QVector<StillDecoder::Job> jobs;
-    for (const MergeLayout::Placement& placement : plan.placements) {
-        if (placement.index == 0)
-            continue;
-        // Text is drawn on the whole canvas, as on a card: drawn on a band instead, a glyph
-        // edge can come out one level apart. A still without a caption is only copied, so
-        // the part the sheet shows is all it needs decoded.
-        const bool band = placement.source != QRect(QPoint(0, 0), canvasSize) &&
-                          m_subtitles.value(placement.index).isEmpty();
-        jobs.append({m_stills.at(placement.index), band ? placement.source : QRect()});
-    }
-    // Decoding, most of the work, runs on worker threads; captions are drawn here, on the
-    // application's thread, as the cards draw them on the GUI thread: text drawn on another
-    // thread may come out a few antialiased pixels apart.
-    StillDecoder decoder(std::move(jobs), canvasSize);
-    for (MergeLayout::Placement placement : plan.placements) {
-        const int index = placement.index;
-        StillDecoder::Still still =
-            index == 0 ? StillDecoder::Still{std::exchange(first, {}), true, QPoint(0, 0)}
-                       : decoder.next();
-        if (still.picture.isNull()) {
-            m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.at(index));
+    QSize canvasSize = ImageLoader::uprightSize(m_stills.first());
+    QVector<StillDecoder::Result> results;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QImage first;
+        ImageLoader::Outcome firstOutcome = ImageLoader::Outcome::Unreadable;
+        if (!canvasSize.isValid()) {
+            first = ImageLoader::load(m_stills.first(), &firstOutcome);
+            if (first.isNull()) {
+                m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.first());
+                return false;
+            }
+            canvasSize = first.size();
+        }
+        const MergeLayout::Plan plan =
+            MergeLayout::plan(QVector<QSize>(m_stills.size(), canvasSize), m_params);
+        sheet = MergeLayout::canvas(plan, MergeLayout::WhiteUncovered);
+        if (sheet.isNull()) {
+            m_error = QStringLiteral("a sheet of %1 x %2 pixels cannot be made")
+                          .arg(plan.width)
+                          .arg(plan.height);
             return false;
         }
-        if (index != 0 && !acceptDamage(m_stills.at(index), still.outcome))
+        // Each still lands straight on the sheet, decoded (where the picture allows, only
+        // the part the sheet shows) and captioned on worker threads.
+        QVector<StillDecoder::Job> jobs;
+        for (const MergeLayout::Placement& placement : plan.placements) {
+            const MergeLayout::Placement shown =
+                MergeLayout::clipped(placement, canvasSize, sheet.size());
+            StillDecoder::Job job{
+                m_stills.at(placement.index),         shown.source, shown.target,
+                caption(placement.index, canvasSize), QImage(),     ImageLoader::Outcome::Whole};
+            if (placement.index == 0 && !first.isNull()) {
+                job.picture = first;
+                job.outcome = firstOutcome;
+            }
+            jobs.append(job);
+        }
+        results = StillDecoder::run(jobs, canvasSize, sheet);
+        const QSize firstSize = results.value(0).size;
+        if (!firstSize.isValid() || firstSize == canvasSize)
+            break;
+        canvasSize = QSize();
+    }
+
+    for (int i = 0; i < results.size(); ++i) {
+        const ImageLoader::Outcome outcome = results.at(i).outcome;
+        if (outcome == ImageLoader::Outcome::Unreadable ||
+            outcome == ImageLoader::Outcome::TooLarge) {
+            m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.at(i));
             return false;
-        placement.source.translate(-still.origin);
-        // A band is only ever decoded of an opaque still of the canvas size, which the
-        // letterbox passes through as it is.
-        QImage canvas = still.whole ? ImageComposer::letterbox(std::move(still.picture), canvasSize)
-                                    : std::move(still.picture);
-        MergeLayout::place(sheet, composedStill(index, std::move(canvas), canvasSize), placement);
+        }
+        if (!acceptDamage(m_stills.at(i), outcome))
+            return false;
     }
     return true;
 }
 
-// What a card of the application holds for this still: the picture on the canvas with the
-// caption a new card gets (each card continues the position of the first, placed on the
-// canvas), styled and aligned as the options say. A band of the canvas (at a non-zero
-// origin) is only decoded for a still without a caption, and stays as it is.
-QImage SheetCommand::composedStill(int index, QImage canvas, const QSize& canvasSize) const
-{
-    const ImageCaption caption = captionFor(index, canvasSize);
-    if (caption.text.isEmpty())
-        return canvas;
-    return ImageComposer::compose(std::move(canvas), caption);
-}
-
-ImageCaption SheetCommand::captionFor(int index, const QSize& canvasSize) const
+// The caption a card of the application gives this still: the one a new card gets (each
+// card continues the position of the first, placed on the canvas), styled and aligned as
+// the options say.
+ImageCaption SheetCommand::caption(int index, const QSize& canvasSize) const
 {
     ImageCaption caption = m_style;
     caption.text = m_subtitles.value(index);
@@ -563,7 +557,7 @@ bool SheetCommand::saveProject()
         if (i == 0)
             project.canvas = still.picture.size();
         still.origin = StillOrigin::fromFile(m_stills.at(i));
-        still.caption = captionFor(i, project.canvas);
+        still.caption = caption(i, project.canvas);
         project.stills << still;
     }
     QString error;

@@ -39,8 +39,7 @@ private:
     bool readOutput(const QCommandLineParser& parser);
     bool readSubtitles(const QCommandLineParser& parser);
     bool buildSheet(QImage& sheet);
-    QImage composedStill(int index, QImage canvas, const QSize& canvasSize) const;
-    ImageCaption captionFor(int index, const QSize& canvasSize) const;
+    ImageCaption caption(int index, const QSize& canvasSize) const;
     static bool isProject(const QString& path);
     bool saveProject();
     QImage renderProject(const ProjectData& project) const;

@@ -18,7 +18,7 @@ for bench in "$build_dir"/benchmarks/bench_*; do
     echo "== $(basename "$bench")"
     "$bench"
 done
-if [[ -x "$root/benchmarks/compare-imagemagick.sh" ]]; then
-    echo "== pictorb-sheet against ImageMagick"
-    "$root/benchmarks/compare-imagemagick.sh" "$build_dir"
+if [[ -x "$root/benchmarks/compare-tools.sh" ]]; then
+    echo "== pictorb-sheet against ImageMagick and libvips"
+    "$root/benchmarks/compare-tools.sh" "$build_dir"
 fi

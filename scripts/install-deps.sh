@@ -6,11 +6,12 @@ packages=(
     cmake g++ make pkg-config
     qtbase5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools
     qt5-image-formats-plugins libqt5svg5
+    libdeflate-dev libjpeg-dev libwebp-dev zlib1g-dev
     libbenchmark-dev libkf5archive-dev
     clang libclang-rt-dev clang-format
     ffmpeg xvfb xauth x11-apps xdotool
     fonts-dejavu-core fonts-noto-cjk
-    imagemagick librsvg2-bin time
+    imagemagick libvips-tools librsvg2-bin time
 )
 
 missing=()

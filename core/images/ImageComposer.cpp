@@ -32,17 +32,29 @@ QImage ImageComposer::letterbox(QImage source, const QSize& canvasSize)
 
 QImage ImageComposer::compose(QImage canvas, const ImageCaption& caption)
 {
-    const CaptionLayout layout(caption, canvas.size());
     // Without text nothing would be drawn; the canvas is shared instead of copied.
-    if (layout.isEmpty())
+    if (canvas.isNull() || CaptionLayout(caption, canvas.size()).isEmpty())
         return canvas;
-    const QRect area = layout.bounds().intersected(canvas.rect());
-    if (area.isEmpty())
-        return canvas;
+    QImage composed = std::move(canvas);
+    composeInto(composed, QPoint(0, 0), caption, composed.size());
+    return composed;
+}
+
+void ImageComposer::composeInto(QImage& band, const QPoint& origin, const ImageCaption& caption,
+                                const QSize& canvasSize)
+{
+    const CaptionLayout layout(caption, canvasSize);
+    if (layout.isEmpty() || band.isNull())
+        return;
+    const QRect area = layout.bounds().intersected(QRect(QPoint(0, 0), canvasSize));
+    if (area.isEmpty() || !area.intersects(QRect(origin, band.size())))
+        return;
 
     // Outline and fill are drawn into a layer of the caption's own size, the fill replacing
     // the outline where they meet: a translucent text colour then shows the picture through,
-    // not the inner half of the outline. Only the caption's pixels are touched.
+    // not the inner half of the outline. Only the caption's pixels are touched. The layer is
+    // the same whichever band it lands on, and laying it over a band blends each pixel as it
+    // would over the whole canvas.
     QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
@@ -58,10 +70,8 @@ QImage ImageComposer::compose(QImage canvas, const ImageCaption& caption)
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.fillPath(layout.path(), QColor(caption.color));
     }
-    QImage composed = std::move(canvas);
-    QPainter painter(&composed);
-    painter.drawImage(area.topLeft(), layer);
-    return composed;
+    QPainter painter(&band);
+    painter.drawImage(area.topLeft() - origin, layer);
 }
 
 QPoint ImageComposer::anchor(const ImageCaption& caption, const QSize& canvasSize)

@@ -18,6 +18,12 @@ public:
     static QImage letterbox(QImage source, const QSize& canvasSize);
     // The canvas with the caption drawn; the canvas itself when there is no text.
     static QImage compose(QImage canvas, const ImageCaption& caption);
+    // Draws into `band`, the part of a canvas of canvasSize whose top-left is `origin`, the
+    // caption's pixels that compose() gives there, so a sheet that keeps only a band of a
+    // still needs neither the rest decoded nor the rest drawn. `band` may be a window onto a
+    // larger picture's memory; nothing outside it is touched.
+    static void composeInto(QImage& band, const QPoint& origin, const ImageCaption& caption,
+                            const QSize& canvasSize);
     // Where the caption's centre lands on a canvas of that size.
     static QPoint anchor(const ImageCaption& caption, const QSize& canvasSize);
 

@@ -2,6 +2,8 @@
 
 #include "core/base/AppConfig.h"
 #include "core/base/Paths.h"
+#include "core/images/JpegWriter.h"
+#include "core/images/PngWriter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -13,6 +15,8 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,15 +50,58 @@ bool openHidden(const QString& dir, QFile& file)
 
 // Writes on after a short write: a disk that fills up part-way takes what fits and reports
 // nothing, and only the next write fails with the system's reason (for the notice).
-bool writeAll(QFileDevice& file, const QByteArray& bytes)
+bool writeAll(QFileDevice& file, const char* bytes, qint64 length)
 {
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+    for (qint64 done = 0; done < length;) {
+        const qint64 written = file.write(bytes + done, length - done);
         if (written <= 0)
             return false;
         done += written;
     }
-    return file.flush();
+    return true;
+}
+
+// The zlib level of a PNG: the writer's own without a quality, else the quality read the way
+// Qt's writer reads it, higher being faster and larger.
+int pngLevel(int quality)
+{
+    return quality < 0 ? PngWriter::kDefaultLevel : (100 - std::min(quality, 100)) * 9 / 100;
+}
+
+bool isPng(const QString& format)
+{
+    return format.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
+}
+
+// Writes the picture's file into `file`. An opaque PNG goes straight from its writer as its
+// slices are done, so a sheet's file is never held whole beside the sheet; anything else is
+// encoded in memory first (Qt's PNG writer loses its row buffer when a device fails
+// part-way). On failure, `error` holds the reason.
+bool writePicture(const QImage& picture, const QString& format, int quality, QFileDevice& file,
+                  QString* error)
+{
+    if (isPng(format) && PngWriter::accepts(picture)) {
+        bool refused = false;
+        const bool written = PngWriter::write(picture, pngLevel(quality),
+                                              [&file, &refused](const char* data, qint64 length) {
+                                                  refused = !writeAll(file, data, length);
+                                                  return !refused;
+                                              });
+        if (written && file.flush())
+            return true;
+        if (error)
+            *error = written || refused ? file.errorString()
+                                        : QStringLiteral("the picture cannot be encoded as PNG");
+        return false;
+    }
+    const QByteArray encoded = ImageFileWriter::encode(picture, format, quality, error);
+    if (encoded.isEmpty())
+        return false;
+    if (writeAll(file, encoded.constData(), encoded.size()) && file.flush())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 } // namespace
@@ -62,6 +109,20 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes)
 QByteArray ImageFileWriter::encode(const QImage& picture, const QString& format, int quality,
                                    QString* error)
 {
+    // An opaque picture (every sheet, every card) is written as RGB by the faster writer. The
+    // quality keeps the meaning Qt's writer gives it: higher is faster and larger.
+    const QString lower = format.toLower();
+    if (isPng(lower) && PngWriter::accepts(picture)) {
+        QByteArray encoded = PngWriter::encode(picture, pngLevel(quality));
+        if (!encoded.isEmpty())
+            return encoded;
+    }
+    if ((lower == QLatin1String("jpg") || lower == QLatin1String("jpeg")) &&
+        JpegWriter::accepts(picture)) {
+        QByteArray encoded = JpegWriter::encode(picture, quality);
+        if (!encoded.isEmpty())
+            return encoded;
+    }
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
@@ -79,18 +140,13 @@ QString ImageFileWriter::writeNew(const QImage& picture, const QString& dir, con
                                   const QString& format, int quality, QString* error)
 {
     const QString suffix = format.toLower();
-    const QByteArray encoded = encode(picture, suffix, quality, error);
-    if (encoded.isEmpty())
-        return QString();
     QFile file;
     if (!openHidden(dir, file)) {
         if (error)
             *error = file.errorString();
         return QString();
     }
-    if (!writeAll(file, encoded)) {
-        if (error)
-            *error = file.errorString();
+    if (!writePicture(picture, suffix, quality, file, error)) {
         file.close();
         file.remove();
         return QString();
@@ -112,19 +168,22 @@ QString ImageFileWriter::writeNew(const QImage& picture, const QString& dir, con
 bool ImageFileWriter::replace(const QImage& picture, const QString& path, const QString& format,
                               int quality, QString* error)
 {
-    const QByteArray encoded = encode(picture, format, quality, error);
-    if (encoded.isEmpty())
-        return false;
     QSaveFile file(path);
     // Unbuffered, as for new files: a failing write then gives the system's reason, taken
     // before commit() or cancelWriting() can replace it.
-    const bool written =
-        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, encoded);
-    if (written && file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (!writePicture(picture, format, quality, file, error)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (file.commit())
         return true;
     if (error)
         *error = file.errorString();
-    file.cancelWriting();
     return false;
 }
 

@@ -5,9 +5,10 @@
 #include <QString>
 
 // The one way a picture reaches a file, for the window's exports and for the command line.
-// A picture is encoded in memory first (the PNG writer loses its row buffer when a device
-// fails part-way, as on a full disk), then written under a hidden name beside its target and
-// renamed once complete, so no partial picture ever stands under a final name. Files get the
+// A picture is encoded in memory first (Qt's PNG writer loses its row buffer when a device
+// fails part-way, as on a full disk), an opaque PNG piece by piece by its own writer; either
+// is written under a hidden name beside its target and renamed once complete, so no partial
+// picture ever stands under a final name. Files get the
 // ordinary mode the user's umask gives. Touches no shared state: safe on any thread.
 class ImageFileWriter final
 {

@@ -2,6 +2,7 @@
 
 #include "core/base/AppConfig.h"
 #include "core/base/Settings.h"
+#include "core/images/RegionDecoder.h"
 
 #include <QBuffer>
 #include <QDebug>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -113,9 +115,19 @@ QImage ImageLoader::loadData(const QByteArray& data, Outcome* outcome)
 
 QImage ImageLoader::loadRegion(const QString& path, const QSize& fullSize, const QRect& region)
 {
-    QFile file(path);
-    if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly))
+    QImage into(region.size(), QImage::Format_RGB32);
+    if (into.isNull() || !loadRegion(path, fullSize, region, into))
         return QImage();
+    return into;
+}
+
+bool ImageLoader::loadRegion(const QString& path, const QSize& fullSize, const QRect& region,
+                             QImage& into)
+{
+    QFile file(path);
+    if (into.format() != QImage::Format_RGB32 || into.size() != region.size() ||
+        !isRegularFile(path) || !file.open(QIODevice::ReadOnly))
+        return false;
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
@@ -125,14 +137,43 @@ QImage ImageLoader::loadRegion(const QString& path, const QSize& fullSize, const
     if (!reader.canRead() || isVector(reader.format()) || reader.size() != fullSize ||
         !withinLimits(fullSize, maxPixels()) || !QRect(QPoint(0, 0), fullSize).contains(region) ||
         reader.transformation() != QImageIOHandler::TransformationNone)
-        return QImage();
+        return false;
     const QByteArray format = reader.format();
-    reader.setClipRect(region);
+    if (cutShort(&file, format))
+        return false;
+    // The fast decoders write into `into` directly.
+    if (RegionDecoder::decode(file, format, fullSize, region, into))
+        return true;
+    if (!file.seek(0))
+        return false;
+    QImageReader clipped(&file, format);
+    clipped.setAutoTransform(true);
+    clipped.setClipRect(region);
     QImage image;
-    if (!reader.read(&image) || image.size() != region.size() || image.hasAlphaChannel() ||
-        cutShort(&file, format))
-        return QImage();
-    return toWorkingFormat(image);
+    if (!clipped.read(&image) || image.size() != region.size() || image.hasAlphaChannel())
+        return false;
+    image = toWorkingFormat(image);
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(into.scanLine(y), image.constScanLine(y), size_t(image.width()) * 4);
+    return true;
+}
+
+QSize ImageLoader::uprightSize(const QString& path)
+{
+    if (!isRegularFile(path))
+        return QSize();
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    if (!reader.canRead() || isVector(reader.format()))
+        return QSize();
+    QSize size = reader.size();
+    // A picture refused for its size is refused when it is decoded, with the reason.
+    if (!withinLimits(size, maxPixels()))
+        return QSize();
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+        size.transpose();
+    return size;
 }
 
 bool ImageLoader::canRead(const QString& path)

@@ -36,6 +36,15 @@ public:
     // is all a caller needs of a picture it uses unscaled; the pixels equal that region of
     // load(). Null when the picture is not such a picture or cannot be read: load() it whole.
     static QImage loadRegion(const QString& path, const QSize& fullSize, const QRect& region);
+    // The same region written into `into`, an RGB32 picture of the region's size that may be a
+    // window onto a larger picture (a band of a sheet); the rows are decoded straight into it
+    // where the format allows. False, with `into` in any state, where the QImage overload
+    // gives a null picture.
+    static bool loadRegion(const QString& path, const QSize& fullSize, const QRect& region,
+                           QImage& into);
+    // The size of the upright picture from its header, without decoding it; invalid when the
+    // header does not tell.
+    static QSize uprightSize(const QString& path);
     // Header check only: true when the content looks like a picture format we can decode.
     static bool canRead(const QString& path);
 

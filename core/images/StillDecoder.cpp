@@ -1,41 +1,79 @@
 #include "core/images/StillDecoder.h"
 
-#include <utility>
+#include "core/images/ImageComposer.h"
+#include "core/images/RegionDecoder.h"
 
-#include "core/images/ImageLoader.h"
+#include <QThread>
 
-StillDecoder::StillDecoder(QVector<Job> jobs, const QSize& canvasSize)
-    : m_jobs(std::move(jobs)), m_canvasSize(canvasSize)
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+StillDecoder::Result StillDecoder::make(const Job& job, const QSize& canvasSize, QImage& band)
 {
-    refill();
-}
-
-StillDecoder::~StillDecoder() = default;
-
-StillDecoder::Still StillDecoder::next()
-{
-    Still still = m_pending.front().get();
-    m_pending.pop_front();
-    refill();
-    return still;
-}
-
-StillDecoder::Still StillDecoder::decode(const Job& job, const QSize& canvasSize)
-{
-    if (!job.region.isEmpty()) {
-        QImage part = ImageLoader::loadRegion(job.path, canvasSize, job.region);
-        if (!part.isNull())
-            return {std::move(part), false, job.region.topLeft(), ImageLoader::Outcome::Whole};
+    Result result;
+    if (job.picture.isNull() && ImageLoader::loadRegion(job.path, canvasSize, job.source, band)) {
+        result.outcome = ImageLoader::Outcome::Whole;
+    } else {
+        QImage picture = job.picture;
+        result.outcome = job.outcome;
+        if (picture.isNull())
+            picture = ImageLoader::load(job.path, &result.outcome);
+        if (picture.isNull())
+            return result;
+        result.size = picture.size();
+        // The letterbox always gives an opaque RGB32 canvas, whose rows are the sheet's.
+        const QImage canvas = ImageComposer::letterbox(std::move(picture), canvasSize);
+        for (int y = 0; y < band.height(); ++y)
+            std::memcpy(band.scanLine(y),
+                        canvas.constScanLine(job.source.top() + y) + 4 * job.source.left(),
+                        size_t(band.width()) * 4);
     }
-    ImageLoader::Outcome outcome = ImageLoader::Outcome::Unreadable;
-    QImage whole = ImageLoader::load(job.path, &outcome);
-    return {std::move(whole), true, QPoint(0, 0), outcome};
+    ImageComposer::composeInto(band, job.source.topLeft(), job.caption, canvasSize);
+    return result;
 }
 
-void StillDecoder::refill()
+QVector<StillDecoder::Result> StillDecoder::run(const QVector<Job>& jobs, const QSize& canvasSize,
+                                                QImage& sheet, int threads)
 {
-    // ImageLoader holds no state, so decodes may run side by side.
-    while (m_next < m_jobs.size() && int(m_pending.size()) < kAhead)
-        m_pending.push_back(std::async(std::launch::async, &StillDecoder::decode,
-                                       m_jobs.at(m_next++), m_canvasSize));
+    if (sheet.format() != QImage::Format_RGB32 || jobs.isEmpty())
+        return QVector<Result>(jobs.size());
+    std::vector<Result> results(size_t(jobs.size()));
+    // The sheet's memory is taken once, here: each job writes rows of its own through a
+    // picture that only views them, so the threads never share a picture object.
+    uchar* const bits = sheet.bits();
+    const qsizetype stride = sheet.bytesPerLine();
+    const QRect sheetRect = sheet.rect();
+    std::atomic_int next{0};
+    std::atomic_bool failed{false};
+    const auto work = [&] {
+        for (int i = next++; i < jobs.size() && !failed; i = next++) {
+            const Job& job = jobs.at(i);
+            const QRect place(job.target, job.source.size());
+            if (job.source.isEmpty() || !sheetRect.contains(place) ||
+                !QRect(QPoint(0, 0), canvasSize).contains(job.source)) {
+                results[size_t(i)].outcome = ImageLoader::Outcome::Whole;
+                continue;
+            }
+            QImage band(bits + place.top() * stride + place.left() * 4, place.width(),
+                        place.height(), stride, QImage::Format_RGB32);
+            results[size_t(i)] = make(job, canvasSize, band);
+            const ImageLoader::Outcome outcome = results[size_t(i)].outcome;
+            if (outcome == ImageLoader::Outcome::Unreadable ||
+                outcome == ImageLoader::Outcome::TooLarge)
+                failed = true;
+        }
+        RegionDecoder::release();
+    };
+    const int count =
+        std::clamp(threads > 0 ? threads : QThread::idealThreadCount(), 1, int(jobs.size()));
+    std::vector<std::thread> workers;
+    for (int i = 1; i < count; ++i)
+        workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers)
+        worker.join();
+    return QVector<Result>(results.begin(), results.end());
 }

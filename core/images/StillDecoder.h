@@ -1,8 +1,6 @@
 #pragma once
 
-#include <deque>
-#include <future>
-
+#include "core/images/ImageCaption.h"
 #include "core/images/ImageLoader.h"
 
 #include <QImage>
@@ -12,44 +10,40 @@
 #include <QString>
 #include <QVector>
 
-// Decodes a run of stills on worker threads, a few ahead of the one the caller is using, so
-// decoding overlaps the caller's work while memory stays bounded to a few pictures. Of a
-// still whose canvas the caller needs only a region of, only that region is decoded when the
-// picture allows it (ImageLoader::loadRegion).
+// Makes the stills of a sheet on worker threads, the calling thread among them, each straight
+// into its place on the sheet: decoded (only the part the sheet shows, where the picture
+// allows it: ImageLoader::loadRegion), letterboxed onto the shared canvas and captioned. No
+// still is held whole unless its picture must be read whole; at most one decode per thread
+// runs at a time, which bounds the memory.
 class StillDecoder final
 {
-    Q_DISABLE_COPY_MOVE(StillDecoder)
-
 public:
     struct Job
     {
         QString path;
-        QRect region; // empty: the whole still
-    };
-
-    struct Still
-    {
-        QImage picture;    // null when the still cannot be read
-        bool whole = true; // false: only the job's region, as that region of the canvas
-        QPoint origin;     // where the picture lies on the canvas
+        QRect source;         // the part of the still's canvas the sheet shows, inside the canvas
+        QPoint target;        // where that part lands on the sheet, inside the sheet
+        ImageCaption caption; // drawn on the still as on its card; no text: none
+        // The still already decoded, with its outcome; null: read from path.
+        QImage picture;
         ImageLoader::Outcome outcome = ImageLoader::Outcome::Whole;
     };
 
-    StillDecoder(QVector<Job> jobs, const QSize& canvasSize);
-    // Waits for the decodes still running.
-    ~StillDecoder();
+    struct Result
+    {
+        ImageLoader::Outcome outcome = ImageLoader::Outcome::Unreadable;
+        // The size of the still's own picture where it was read whole; invalid when only a
+        // part of it was decoded, which happens only for a picture of the canvas size.
+        QSize size;
+    };
 
-    // The stills in the order of the jobs; call once per job.
-    Still next();
+    // Runs every job on up to `threads` threads (0: one per core) and returns their results in
+    // job order. Once a still cannot be read, the jobs not yet started are left undone (their
+    // outcome stays Unreadable), as the sheet is then not written.
+    static QVector<Result> run(const QVector<Job>& jobs, const QSize& canvasSize, QImage& sheet,
+                               int threads = 0);
 
 private:
-    static constexpr int kAhead = 3;
-
-    static Still decode(const Job& job, const QSize& canvasSize);
-    void refill();
-
-    const QVector<Job> m_jobs;
-    const QSize m_canvasSize;
-    std::deque<std::future<Still>> m_pending;
-    int m_next = 0;
+    StillDecoder() = delete;
+    static Result make(const Job& job, const QSize& canvasSize, QImage& band);
 };

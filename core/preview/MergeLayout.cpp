@@ -1,6 +1,7 @@
 #include "core/preview/MergeLayout.h"
 
 #include <QDebug>
+#include <QRegion>
 
 #include <algorithm>
 #include <climits>
@@ -89,14 +90,12 @@ MergeLayout::Plan stripPlan(const QVector<QSize>& sizes, int space, bool vertica
 // 32767 pixels, so a tall sheet is filled with plain scanline copies instead.
 void copyRect(QImage& canvas, const QImage& source, QRect rect, QPoint target)
 {
-    // A band reaching outside its picture keeps its place: only the part inside is copied.
-    const QRect inside = rect.intersected(source.rect());
-    target += inside.topLeft() - rect.topLeft();
-    QRect destination(target, inside.size());
-    destination = destination.intersected(canvas.rect());
-    if (destination.isEmpty())
+    const MergeLayout::Placement inside =
+        MergeLayout::clipped({0, rect, target}, source.size(), canvas.size());
+    if (inside.source.isEmpty())
         return;
-    const QPoint from = inside.topLeft() + (destination.topLeft() - target);
+    const QRect destination(inside.target, inside.source.size());
+    const QPoint from = inside.source.topLeft();
     const size_t bytes = size_t(destination.width()) * 4;
     const bool blend = source.format() == QImage::Format_ARGB32_Premultiplied;
     for (int y = 0; y < destination.height(); ++y) {
@@ -143,19 +142,48 @@ MergeLayout::Plan MergeLayout::plan(const QVector<QSize>& sizes, const Params& p
     }
 }
 
-QImage MergeLayout::canvas(const Plan& plan)
+MergeLayout::Placement MergeLayout::clipped(const Placement& placement, const QSize& picture,
+                                            const QSize& sheet)
+{
+    // A band reaching outside its picture keeps its place: only the part inside is copied.
+    const QRect inside = placement.source.intersected(QRect(QPoint(0, 0), picture));
+    const QPoint target = placement.target + inside.topLeft() - placement.source.topLeft();
+    const QRect destination = QRect(target, inside.size()).intersected(QRect(QPoint(0, 0), sheet));
+    if (inside.isEmpty() || destination.isEmpty())
+        return {placement.index, QRect(), target};
+    return {placement.index,
+            QRect(inside.topLeft() + (destination.topLeft() - target), destination.size()),
+            destination.topLeft()};
+}
+
+QImage MergeLayout::canvas(const Plan& plan, Fill fill)
 {
     // A scanline of 32-bit pixels must fit the toolkit's int byte count.
     if (plan.width <= 0 || plan.height <= 0 || plan.width > INT_MAX / 4 || plan.height > INT_MAX) {
         qWarning() << "merge: no sheet of" << plan.width << "x" << plan.height;
         return QImage();
     }
-    QImage sheet(int(plan.width), int(plan.height), QImage::Format_ARGB32);
+    // Opaque: every pixel is white or copied opaque, so the sheet holds no alpha, and an
+    // opaque PNG is written without one.
+    QImage sheet(int(plan.width), int(plan.height), QImage::Format_RGB32);
     if (sheet.isNull()) {
         qWarning() << "merge: cannot allocate a sheet of" << plan.width << "x" << plan.height;
         return QImage();
     }
-    sheet.fill(Qt::white);
+    if (fill == WhiteEverywhere) {
+        sheet.fill(Qt::white);
+        return sheet;
+    }
+    // Only what no placement covers: the rest is written whole by the caller, and a sheet
+    // filled twice costs a second pass over all its memory.
+    QRegion uncovered(sheet.rect());
+    for (const Placement& placement : plan.placements)
+        uncovered -= QRect(placement.target, placement.source.size());
+    for (const QRect& area : uncovered) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(sheet.scanLine(y)) + area.left(), area.width(),
+                        qRgb(255, 255, 255));
+    }
     return sheet;
 }
 

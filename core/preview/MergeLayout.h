@@ -47,14 +47,25 @@ public:
 
     // Where every picture goes, from the picture sizes alone.
     static Plan plan(const QVector<QSize>& sizes, const Params& params);
-    // The merged sheet on opaque white (Format_ARGB32); null for no pictures or for a sheet
+    // The merged sheet on opaque white (Format_RGB32); null for no pictures or for a sheet
     // that cannot be allocated.
     static QImage merge(const QList<QImage>& images, const Params& params);
     // The two steps of a merge, for callers that produce the pictures one at a time: the
     // opaque white sheet of a plan (null when it cannot be allocated), then each placement
     // copied in plan order. A merge is exactly these steps.
-    static QImage canvas(const Plan& plan);
+    enum Fill
+    {
+        WhiteEverywhere,
+        // White only where no placement lands: for a caller that then writes every
+        // placement's whole rectangle itself.
+        WhiteUncovered
+    };
+    static QImage canvas(const Plan& plan, Fill fill = WhiteEverywhere);
     static void place(QImage& sheet, const QImage& image, const Placement& placement);
+    // The part of a placement that place() copies for a picture of that size onto a sheet of
+    // that size: its source cut to the picture and to the sheet, landing where it would. An
+    // empty source when nothing of it shows.
+    static Placement clipped(const Placement& placement, const QSize& picture, const QSize& sheet);
     // Brings a sheet merged from the same number of pictures of the same sizes up to date
     // after the pictures at `changed` were redrawn, touching only the areas they cover; the
     // result equals a fresh merge. Returns those areas.

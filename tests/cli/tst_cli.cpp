@@ -214,6 +214,13 @@ void TestCli::sheetEqualsTheWindowsExport_data()
         << "320x180 640x480 100x100t 320x180t" << QStringLiteral("png") << true
         << "--layout grid --columns 3 --scale 150 --font-size 22 --border 2 --h-align center "
            "--v-align bottom";
+    // Captioned bands are decoded as bands too, the caption drawn onto the band where it lands,
+    // on the decoding threads.
+    QTest::newRow("vertical strip of WEBP stills, odd band, outlined captions")
+        << four << "webp" << true << "--layout vertical --y-space -141 --font-size 15 --border 2";
+    QTest::newRow("horizontal strip of JPEG stills, captions on the right")
+        << four << "jpg" << true
+        << "--layout horizontal --x-space -150 --font-size 17 --h-align right";
     // Without captions only the band each following still shows is decoded.
     QTest::newRow("vertical subtitle strip of JPEG stills without captions")
         << four << "jpg" << false << "--layout vertical --y-space -140";

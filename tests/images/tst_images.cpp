@@ -165,6 +165,8 @@ private slots:
     void region();
     void captionIsBurntIn_data();
     void captionIsBurntIn();
+    void encodedPixels_data();
+    void encodedPixels();
 
     void importIntoEmptyStrip();
     void importSkipsBadFilesKeepsOrder();
@@ -308,6 +310,22 @@ void TestImages::region_data()
     QTest::newRow("region outside")
         << QByteArray("png") << "colour" << size << QRect(0, 170, 320, 20) << 1;
     QTest::newRow("not a picture") << QByteArray("png") << "text" << size << band << 1;
+    // The sheet's own decoders must give Qt's pixels for every layout they take, and leave the
+    // rest to Qt: 16-bit samples rounded as Qt rounds them, palettes, odd WEBP rows (its
+    // cropping decoder starts on even ones and smooths its first row as an edge).
+    QTest::newRow("16-bit PNG") << QByteArray("png") << "deep" << size << band << 0;
+    QTest::newRow("grey PNG") << QByteArray("png") << "grey" << size << QRect(13, 41, 200, 77) << 0;
+    QTest::newRow("palette PNG") << QByteArray("png") << "palette" << size << band << 0;
+    QTest::newRow("palette PNG with a transparent colour")
+        << QByteArray("png") << "clear palette" << size << band << 1;
+    QTest::newRow("PNG with a flipped byte") << QByteArray("png") << "flipped" << size << band << 1;
+    QTest::newRow("JPEG odd rows")
+        << QByteArray("jpg") << "colour" << size << QRect(0, 151, 320, 29) << 0;
+    QTest::newRow("WEBP bottom band") << QByteArray("webp") << "colour" << size << band << 0;
+    QTest::newRow("WEBP odd middle")
+        << QByteArray("webp") << "colour" << size << QRect(13, 41, 200, 77) << 0;
+    QTest::newRow("WEBP right band")
+        << QByteArray("webp") << "colour" << size << QRect(251, 0, 69, 180) << 0;
 }
 
 void TestImages::region()
@@ -322,6 +340,22 @@ void TestImages::region()
     QImage picture = noise(320, 180, 7);
     if (kind == "grey")
         picture = picture.convertToFormat(QImage::Format_Grayscale8);
+    if (kind == "deep") {
+        picture = QImage(320, 180, QImage::Format_RGBX64);
+        QRandomGenerator random(7);
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* line = reinterpret_cast<QRgba64*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x)
+                line[x] =
+                    QRgba64::fromRgba64(quint16(random.generate()), quint16(random.generate()),
+                                        quint16(random.generate()), 0xffff);
+        }
+    }
+    if (kind.endsWith("palette")) {
+        picture = picture.convertToFormat(QImage::Format_Indexed8);
+        if (kind == "clear palette")
+            picture.setColor(0, qRgba(1, 2, 3, 0));
+    }
     if (kind == "alpha") {
         picture = picture.convertToFormat(QImage::Format_ARGB32);
         picture.setPixel(0, 0, 0);
@@ -331,9 +365,14 @@ void TestImages::region()
         writer.setTransformation(QImageIOHandler::TransformationRotate90);
     if (kind == "text" ? !writeBytes(path, "words") : !writer.write(picture))
         QSKIP("no writer for this format here");
+    if (kind == "flipped") {
+        QByteArray bytes = readBytes(path);
+        bytes[bytes.size() / 2] = char(bytes.at(bytes.size() / 2) ^ 0x10);
+        QVERIFY(writeBytes(path, bytes));
+    }
 
     const QImage whole = ImageLoader::load(path);
-    QVERIFY(kind == "text" ||
+    QVERIFY(kind == "text" || kind == "flipped" ||
             whole.size() == (kind == "turned" ? QSize(180, 320) : picture.size()));
     const QImage band = ImageLoader::loadRegion(path, claimed, region);
     if (result == 1 || (result == 2 && band.isNull())) {
@@ -342,6 +381,52 @@ void TestImages::region()
     }
     QCOMPARE(band.format(), QImage::Format_RGB32);
     QCOMPARE(band, whole.copy(region));
+}
+
+void TestImages::encodedPixels_data()
+{
+    // Opaque pictures have writers of their own: a PNG keeps every pixel, and a JPEG decodes
+    // to the pixels of Qt's writer at the same quality, also when a tall picture is written in
+    // slices on several threads and joined.
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("quality");
+    QTest::newRow("small PNG") << "png" << QSize(64, 48) << -1;
+    QTest::newRow("tall PNG in slices") << "png" << QSize(300, 3001) << -1;
+    QTest::newRow("tall PNG stored") << "png" << QSize(300, 3001) << 100;
+    QTest::newRow("small JPEG") << "jpg" << QSize(64, 48) << -1;
+    QTest::newRow("tall JPEG in slices") << "jpg" << QSize(320, 3200) << 90;
+    QTest::newRow("JPEG of odd sides in slices") << "jpg" << QSize(333, 2001) << -1;
+}
+
+void TestImages::encodedPixels()
+{
+    QFETCH(QString, format);
+    QFETCH(QSize, size);
+    QFETCH(int, quality);
+    // Noise with its unused byte set, as in every opaque picture the application makes.
+    QImage picture = noise(size.width(), size.height(), 5);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            line[x] |= 0xff000000u;
+    }
+    QString error;
+    const QImage written =
+        QImage::fromData(ImageFileWriter::encode(picture, format, quality, &error));
+    QVERIFY2(!written.isNull(), qPrintable(error));
+    QImage expected = picture;
+    if (format == "jpg") {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter qtWriter(&buffer, "jpg");
+        qtWriter.setQuality(quality);
+        QVERIFY(qtWriter.write(picture));
+        expected = QImage::fromData(bytes);
+    }
+    QCOMPARE(written.convertToFormat(QImage::Format_RGB32),
+             expected.convertToFormat(QImage::Format_RGB32));
 }
 
 // Where a caption's pixels lie: the bounds of all it changed, of its fill (white) and of its
