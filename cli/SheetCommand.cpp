@@ -10,10 +10,12 @@
 #include <QImageWriter>
 #include <QRegularExpression>
 
+#include "core/images/CaptionLayout.h"
 #include "core/images/ImageComposer.h"
 #include "core/images/ImageFileWriter.h"
 #include "core/images/ImageLoader.h"
 #include "core/images/StillDecoder.h"
+#include "core/images/StillFiles.h"
 #include "core/preview/SheetExport.h"
 #include "core/project/ProjectFile.h"
 
@@ -57,6 +59,27 @@ const QCommandLineOption kYSpace(QStringLiteral("y-space"),
 const QCommandLineOption kScale({QStringLiteral("s"), QStringLiteral("scale")},
                                 QStringLiteral("Output size in percent, 1 to 500 (default 100)."),
                                 QStringLiteral("percent"), QStringLiteral("100"));
+const QCommandLineOption kWidth(QStringLiteral("width"),
+                                QStringLiteral("Output width in pixels, exactly; the height "
+                                               "follows the sheet's proportions."),
+                                QStringLiteral("pixels"));
+const QCommandLineOption kHeight(QStringLiteral("height"),
+                                 QStringLiteral("Output height in pixels, exactly; the width "
+                                                "follows."),
+                                 QStringLiteral("pixels"));
+const QCommandLineOption kBand(QStringLiteral("band"),
+                               QStringLiteral("The strip's band in pixels of a still (rows of a "
+                                              "vertical sheet, columns of a horizontal one), in "
+                                              "place of a negative spacing; or \"auto\": each "
+                                              "still's band around the subtitles found in it."),
+                               QStringLiteral("pixels|auto"));
+const QCommandLineOption kFitCaptions(QStringLiteral("fit-captions"),
+                                      QStringLiteral("Each captioned still's band fits its "
+                                                     "caption (vertical sheets)."));
+const QCommandLineOption kPrintBands(QStringLiteral("print-bands"),
+                                     QStringLiteral("Print one line per still of the sheet: "
+                                                    "file, band top and band height (tab "
+                                                    "separated); -o is then optional."));
 const QCommandLineOption kFontSize(QStringLiteral("font-size"),
                                    QStringLiteral("Caption size in points, 1 to 100 (default "
                                                   "18)."),
@@ -251,8 +274,8 @@ int SheetCommand::run(const QStringList& arguments)
         return fail(UsageError);
 
     QImage sheet;
-    SheetExport::Fit fit = SheetExport::ByScale;
-    qint64 fitValue = m_scale;
+    SheetExport::Fit fit = m_fit;
+    qint64 fitValue = m_fitValue;
     if (isProject(m_stills.first())) {
         ProjectData project;
         if (!ProjectFile::read(m_stills.first(), &project, &m_error)) {
@@ -263,10 +286,13 @@ int SheetCommand::run(const QStringList& arguments)
         fit = project.fit;
         fitValue = project.fitValue;
     } else {
-        if (!readSubtitles(parser))
+        if (!readSubtitles(parser) || !findCanvas())
             return fail(Failure);
+        planBands();
         if (!m_projectOutput.isEmpty() && !saveProject())
             return fail(Failure);
+        if (m_printBands)
+            printBands();
         if (m_output.isEmpty())
             return Success;
         if (!buildSheet(sheet))
@@ -305,26 +331,32 @@ void SheetCommand::describe(QCommandLineParser& parser)
                        "vertical --y-space -980"));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("stills"),
-                                 QStringLiteral("The pictures, in sheet order; the first sets "
-                                                "the size every other one is fitted to. Or one "
-                                                "Pictorb project (.pictorb), rendered as saved."),
+                                 QStringLiteral("The pictures, in sheet order (a folder or a "
+                                                "pattern such as \"shots/*.png\" gives its "
+                                                "pictures in name order, frame_2 before "
+                                                "frame_10); the first sets the size every "
+                                                "other one is fitted to. Or one Pictorb "
+                                                "project (.pictorb), rendered as saved."),
                                  QStringLiteral("still..."));
-    parser.addOptions({kLayout,   kColumns,   kXSpace,      kYSpace,      kScale,
-                       kFontSize, kTextColor, kTextOpacity, kBorderColor, kBorderOpacity,
-                       kBorder,   kBold,      kItalic,      kUnderline,   kStrikeOut,
-                       kHAlign,   kVAlign,    kSubtitles,   kSrt,         kOutput,
-                       kQuality,  kStrict,    kSaveProject});
+    parser.addOptions(
+        {kLayout,    kColumns, kXSpace,   kYSpace,    kBand,        kFitCaptions, kScale,
+         kWidth,     kHeight,  kFontSize, kTextColor, kTextOpacity, kBorderColor, kBorderOpacity,
+         kBorder,    kBold,    kItalic,   kUnderline, kStrikeOut,   kHAlign,      kVAlign,
+         kSubtitles, kSrt,     kOutput,   kQuality,   kStrict,      kSaveProject, kPrintBands});
 }
 
 bool SheetCommand::readOptions(const QCommandLineParser& parser)
 {
-    m_stills = parser.positionalArguments();
     m_strict = parser.isSet(kStrict);
     m_projectOutput = parser.value(kSaveProject);
-    if (m_stills.isEmpty()) {
+    m_printBands = parser.isSet(kPrintBands);
+    if (parser.positionalArguments().isEmpty()) {
         m_error = QStringLiteral("no stills given (see --help)");
         return false;
     }
+    m_stills = StillFiles::expand(parser.positionalArguments(), &m_error);
+    if (m_stills.isEmpty())
+        return false;
     if (isProject(m_stills.first()) && (m_stills.size() > 1 || !m_projectOutput.isEmpty())) {
         m_error = QStringLiteral("a project is rendered on its own, without other stills or "
                                  "--save-project");
@@ -337,9 +369,62 @@ bool SheetCommand::readOptions(const QCommandLineParser& parser)
     return readChoice(parser, kLayout, kLayouts, m_params.type, m_error) &&
            readInt(parser, kColumns, 1, 10, m_params.columns, m_error) &&
            readInt(parser, kXSpace, -9999, 9999, m_params.xSpace, m_error) &&
-           readInt(parser, kYSpace, -9999, 9999, m_params.ySpace, m_error) &&
-           readInt(parser, kScale, 1, 500, m_scale, m_error) && readStyle(parser) &&
-           readOutput(parser);
+           readInt(parser, kYSpace, -9999, 9999, m_params.ySpace, m_error) && readBands(parser) &&
+           readSize(parser) && readStyle(parser) && readOutput(parser);
+}
+
+bool SheetCommand::readBands(const QCommandLineParser& parser)
+{
+    m_fitCaptions = parser.isSet(kFitCaptions);
+    const bool vertical = m_params.type == MergeLayout::Vertical;
+    if (m_fitCaptions && !vertical) {
+        m_error = QStringLiteral("--fit-captions needs --layout vertical");
+        return false;
+    }
+    if (!parser.isSet(kBand))
+        return true;
+    if (m_params.type == MergeLayout::Grid) {
+        m_error = QStringLiteral("--band needs --layout vertical or horizontal");
+        return false;
+    }
+    if (parser.isSet(vertical ? kYSpace : kXSpace)) {
+        m_error = QStringLiteral("--band and --%1 both set the band; give one")
+                      .arg(vertical ? QStringLiteral("y-space") : QStringLiteral("x-space"));
+        return false;
+    }
+    if (parser.value(kBand) == QLatin1String("auto")) {
+        if (!vertical) {
+            m_error = QStringLiteral("--band auto needs --layout vertical");
+            return false;
+        }
+        m_detectBands = true;
+        return true;
+    }
+    return readInt(parser, kBand, 1, 9999, m_bandLength, m_error);
+}
+
+// One of --scale, --width and --height fixes the output size, as the window's linked fields.
+bool SheetCommand::readSize(const QCommandLineParser& parser)
+{
+    const int given =
+        int(parser.isSet(kScale)) + int(parser.isSet(kWidth)) + int(parser.isSet(kHeight));
+    if (given > 1) {
+        m_error = QStringLiteral("give one of --scale, --width and --height");
+        return false;
+    }
+    int value = 0;
+    if (parser.isSet(kWidth) || parser.isSet(kHeight)) {
+        const bool width = parser.isSet(kWidth);
+        if (!readInt(parser, width ? kWidth : kHeight, 1, 999999, value, m_error))
+            return false;
+        m_fit = width ? SheetExport::ByWidth : SheetExport::ByHeight;
+        m_fitValue = value;
+        return true;
+    }
+    if (!readInt(parser, kScale, 1, 500, value, m_error))
+        return false;
+    m_fitValue = value;
+    return true;
 }
 
 bool SheetCommand::readStyle(const QCommandLineParser& parser)
@@ -365,7 +450,7 @@ bool SheetCommand::readStyle(const QCommandLineParser& parser)
 bool SheetCommand::readOutput(const QCommandLineParser& parser)
 {
     m_output = parser.value(kOutput);
-    if (m_output.isEmpty() && !m_projectOutput.isEmpty())
+    if (m_output.isEmpty() && (!m_projectOutput.isEmpty() || m_printBands))
         return true;
     if (m_output.isEmpty()) {
         m_error = QStringLiteral("no output file given (-o sheet.jpg|png|webp)");
@@ -413,37 +498,91 @@ bool SheetCommand::readSubtitles(const QCommandLineParser& parser)
             return false;
         }
     }
-    // A count that differs means the lines would land on the wrong stills.
-    if (m_subtitles.size() != m_stills.size()) {
-        m_error = QStringLiteral("\"%1\" has %2 %3 for %4 stills")
-                      .arg(path)
-                      .arg(m_subtitles.size())
-                      .arg(srt ? QStringLiteral("entries") : QStringLiteral("lines"))
-                      .arg(m_stills.size());
+    // More lines than stills would drop words; fewer leave the last stills bare, which is
+    // said, as the lines may have been meant for other stills.
+    const QString count = QStringLiteral("\"%1\" has %2 %3 for %4 stills")
+                              .arg(path)
+                              .arg(m_subtitles.size())
+                              .arg(srt ? QStringLiteral("entries") : QStringLiteral("lines"))
+                              .arg(m_stills.size());
+    if (m_subtitles.size() > m_stills.size()) {
+        m_error = count;
         return false;
     }
+    if (m_subtitles.size() < m_stills.size())
+        print(stderr, QStringLiteral("%1: %2; the last %3 get no caption\n")
+                          .arg(kProgram, count)
+                          .arg(m_stills.size() - m_subtitles.size()));
     return true;
 }
 
 // Every card shares the first still's canvas, which fixes the plan before any still is
 // decoded; the size comes from the first still's header, so the first is decoded beside the
-// others. A first still whose header does not tell its size, or whose picture turns out
-// another size than its header said, is decoded here first and the sheet made again.
+// others. A first still whose header does not tell its size is decoded here.
+bool SheetCommand::findCanvas()
+{
+    m_canvas = ImageLoader::uprightSize(m_stills.first());
+    if (m_canvas.isValid())
+        return true;
+    m_first = ImageLoader::load(m_stills.first(), &m_firstOutcome);
+    if (m_first.isNull()) {
+        m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.first());
+        return false;
+    }
+    m_canvas = m_first.size();
+    return true;
+}
+
+// The strip's bands on the canvas: the shared one a --band length stands for, and with
+// --fit-captions each captioned still's own. Stills without a caption then take the shared
+// band, as tall as the tallest fitted one unless a spacing or --band says otherwise.
+void SheetCommand::planBands()
+{
+    const bool vertical = m_params.type == MergeLayout::Vertical;
+    const int length = vertical ? m_canvas.height() : m_canvas.width();
+    int& space = vertical ? m_params.ySpace : m_params.xSpace;
+    if (m_bandLength > 0)
+        space = std::min(m_bandLength, length) - length;
+    m_params.bands.clear();
+    if (!m_fitCaptions)
+        return;
+    int tallest = 0;
+    for (int i = 0; i < m_stills.size(); ++i) {
+        const StillBand band = CaptionLayout(caption(i, m_canvas), m_canvas).band();
+        m_params.bands << band;
+        tallest = std::max(tallest, band.height);
+    }
+    if (space >= 0 && tallest > 0)
+        space = tallest - length;
+}
+
+// One line per still of the sheet, for scripts: its file, and the rows (columns in a row)
+// of it the sheet shows.
+void SheetCommand::printBands() const
+{
+    const MergeLayout::Plan plan =
+        MergeLayout::plan(QVector<QSize>(m_stills.size(), m_canvas), m_params);
+    const bool horizontal = m_params.type == MergeLayout::Horizontal;
+    QString lines;
+    for (const MergeLayout::Placement& placement : plan.placements) {
+        const QRect& band = placement.source;
+        lines += QStringLiteral("%1\t%2\t%3\n")
+                     .arg(m_stills.at(placement.index))
+                     .arg(horizontal ? band.left() : band.top())
+                     .arg(horizontal ? band.width() : band.height());
+    }
+    print(stdout, lines);
+}
+
+// A first still whose picture turns out another size than its header said is decoded whole
+// and the sheet made again on its real size.
 bool SheetCommand::buildSheet(QImage& sheet)
 {
-    QSize canvasSize = ImageLoader::uprightSize(m_stills.first());
     QVector<StillDecoder::Result> results;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        QImage first;
-        ImageLoader::Outcome firstOutcome = ImageLoader::Outcome::Unreadable;
-        if (!canvasSize.isValid()) {
-            first = ImageLoader::load(m_stills.first(), &firstOutcome);
-            if (first.isNull()) {
-                m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.first());
-                return false;
-            }
-            canvasSize = first.size();
-        }
+        const QSize canvasSize = m_canvas;
+        const QImage first = m_first;
+        const ImageLoader::Outcome firstOutcome = m_firstOutcome;
         const MergeLayout::Plan plan =
             MergeLayout::plan(QVector<QSize>(m_stills.size(), canvasSize), m_params);
         sheet = MergeLayout::canvas(plan, MergeLayout::WhiteUncovered);
@@ -472,7 +611,11 @@ bool SheetCommand::buildSheet(QImage& sheet)
         const QSize firstSize = results.value(0).size;
         if (!firstSize.isValid() || firstSize == canvasSize)
             break;
-        canvasSize = QSize();
+        m_first = ImageLoader::load(m_stills.first(), &m_firstOutcome);
+        if (m_first.isNull())
+            break;
+        m_canvas = m_first.size();
+        planBands();
     }
 
     for (int i = 0; i < results.size(); ++i) {
@@ -541,8 +684,8 @@ bool SheetCommand::saveProject()
 {
     ProjectData project;
     project.layout = m_params;
-    project.fit = SheetExport::ByScale;
-    project.fitValue = m_scale;
+    project.fit = m_fit;
+    project.fitValue = m_fitValue;
     project.format = m_format.isEmpty() ? QString() : m_format.toUpper().replace("JPEG", "JPG");
     for (int i = 0; i < m_stills.size(); ++i) {
         ImageLoader::Outcome outcome = ImageLoader::Outcome::Unreadable;
@@ -558,6 +701,7 @@ bool SheetCommand::saveProject()
             project.canvas = still.picture.size();
         still.origin = StillOrigin::fromFile(m_stills.at(i));
         still.caption = caption(i, project.canvas);
+        still.band = m_params.bands.value(i);
         project.stills << still;
     }
     QString error;
@@ -576,8 +720,11 @@ QImage SheetCommand::renderProject(const ProjectData& project) const
         if (still.checked)
             ticked << &still;
     }
+    MergeLayout::Params params = project.layout;
+    for (const ProjectStill* still : qAsConst(ticked))
+        params.bands << still->band;
     const MergeLayout::Plan plan =
-        MergeLayout::plan(QVector<QSize>(ticked.size(), project.canvas), project.layout);
+        MergeLayout::plan(QVector<QSize>(ticked.size(), project.canvas), params);
     QImage sheet = MergeLayout::canvas(plan);
     for (const MergeLayout::Placement& placement : plan.placements) {
         const ProjectStill* still = ticked.at(placement.index);

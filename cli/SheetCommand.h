@@ -7,6 +7,7 @@
 #include "core/images/ImageCaption.h"
 #include "core/images/ImageLoader.h"
 #include "core/preview/MergeLayout.h"
+#include "core/preview/SheetExport.h"
 #include "core/project/ProjectData.h"
 
 class QCommandLineParser;
@@ -35,9 +36,14 @@ public:
 private:
     static void describe(QCommandLineParser& parser);
     bool readOptions(const QCommandLineParser& parser);
+    bool readBands(const QCommandLineParser& parser);
+    bool readSize(const QCommandLineParser& parser);
     bool readStyle(const QCommandLineParser& parser);
     bool readOutput(const QCommandLineParser& parser);
     bool readSubtitles(const QCommandLineParser& parser);
+    bool findCanvas();
+    void planBands();
+    void printBands() const;
     bool buildSheet(QImage& sheet);
     ImageCaption caption(int index, const QSize& canvasSize) const;
     static bool isProject(const QString& path);
@@ -50,7 +56,15 @@ private:
     QStringList m_stills;
     QStringList m_subtitles;
     MergeLayout::Params m_params;
-    int m_scale = 100;
+    SheetExport::Fit m_fit = SheetExport::ByScale;
+    qint64 m_fitValue = 100;
+    int m_bandLength = 0;
+    bool m_fitCaptions = false;
+    bool m_detectBands = false;
+    bool m_printBands = false;
+    QSize m_canvas;
+    QImage m_first;
+    ImageLoader::Outcome m_firstOutcome = ImageLoader::Outcome::Unreadable;
     ImageCaption m_style;
     int m_hAlign = 0;
     int m_vAlign = 0;

@@ -64,7 +64,8 @@ QFont CaptionLayout::font(const ImageCaption& caption)
 }
 
 CaptionLayout::CaptionLayout(const ImageCaption& caption, const QSize& canvas)
-    : m_anchor(caption.x, caption.y), m_outline(std::max(0, caption.border))
+    : m_anchor(caption.x, caption.y), m_outline(std::max(0, caption.border)),
+      m_canvasRows(canvas.height())
 {
     if (caption.text.trimmed().isEmpty() || canvas.isEmpty())
         return;
@@ -118,4 +119,16 @@ CaptionLayout::CaptionLayout(const ImageCaption& caption, const QSize& canvas)
     m_bounds = m_path.boundingRect()
                    .adjusted(-m_outline - 1, -m_outline - 1, m_outline + 1, m_outline + 1)
                    .toAlignedRect();
+}
+
+StillBand CaptionLayout::band() const
+{
+    if (m_bounds.isEmpty())
+        return StillBand();
+    // A little of the picture around the glyphs, so the strip does not cut them at the edge:
+    // 7 rows on a 720-row still, 10 on a 1080-row one.
+    const int margin = std::max(4, m_canvasRows / 100);
+    const int top = std::max(m_bounds.top() - margin, 0);
+    const int bottom = std::min(m_bounds.bottom() + 1 + margin, m_canvasRows);
+    return bottom > top ? StillBand{top, bottom - top} : StillBand();
 }

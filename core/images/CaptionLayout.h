@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/images/StillBand.h"
+
 #include <QFont>
 #include <QPainterPath>
 #include <QPoint>
@@ -33,10 +35,15 @@ public:
     // The centre of the drawn text: the typed position, or where the alignment put it.
     QPoint anchor() const { return m_anchor; }
     int outlineWidth() const { return m_outline; }
+    // The rows a subtitle-strip sheet must show of the still for this caption to appear whole:
+    // its drawn rows and a margin above and below, inside the canvas. Unset when nothing is
+    // drawn.
+    StillBand band() const;
 
 private:
     QPainterPath m_path;
     QRect m_bounds;
     QPoint m_anchor;
     int m_outline = 0;
+    int m_canvasRows = 0;
 };

@@ -43,7 +43,8 @@ MergeLayout::Plan gridPlan(const QVector<QSize>& sizes, const MergeLayout::Param
 
 // The vertical stack; the horizontal row is the same along the other axis, so this works
 // on (length along the stack, length across it) and `along` picks the axis.
-MergeLayout::Plan stripPlan(const QVector<QSize>& sizes, int space, bool vertical)
+MergeLayout::Plan stripPlan(const QVector<QSize>& sizes, int space, bool vertical,
+                            const QVector<StillBand>& bands = {})
 {
     const auto along = [vertical](const QSize& s) {
         return qint64(vertical ? s.height() : s.width());
@@ -63,26 +64,30 @@ MergeLayout::Plan stripPlan(const QVector<QSize>& sizes, int space, bool vertica
         step = std::max<qint64>(first + space, 1);
     else
         gap = space;
-    const qint64 total = (n - 1) * (step + gap) + first;
 
     MergeLayout::Plan plan;
-    plan.width = vertical ? across(sizes.first()) : total;
-    plan.height = vertical ? total : across(sizes.first());
-    if (vertical)
-        qDebug() << "other image's height:" << step << "image total height" << total;
-    else
-        qDebug() << "other image's width:" << step << "image total width" << total;
-
     plan.placements.append({0, QRect(QPoint(0, 0), sizes.first()), QPoint(0, 0)});
+    qint64 offset = first;
     for (int i = 1; i < n; ++i) {
         const QSize& s = sizes.at(i);
-        const qint64 offset = (i - 1) * step + first + i * gap;
-        // The band is taken from the far edge: the bottom rows, or the right-hand columns.
-        const QRect band = vertical ? QRect(0, int(s.height() - step), s.width(), int(step))
-                                    : QRect(int(s.width() - step), 0, int(step), s.height());
+        offset += gap;
+        // The shared band is taken from the far edge: the bottom rows, or the right-hand
+        // columns; a still of a vertical strip may have rows of its own instead.
+        const StillBand own = space < 0 && vertical ? bands.value(i) : StillBand();
+        QRect band = vertical ? QRect(0, int(s.height() - step), s.width(), int(step))
+                              : QRect(int(s.width() - step), 0, int(step), s.height());
+        if (own.isSet())
+            band = QRect(0, own.top, s.width(), own.height);
         const QPoint target = vertical ? QPoint(0, toInt(offset)) : QPoint(toInt(offset), 0);
         plan.placements.append({i, band, target});
+        offset += vertical ? band.height() : band.width();
     }
+    plan.width = vertical ? across(sizes.first()) : offset;
+    plan.height = vertical ? offset : across(sizes.first());
+    if (vertical)
+        qDebug() << "other image's height:" << step << "image total height" << offset;
+    else
+        qDebug() << "other image's width:" << step << "image total width" << offset;
     return plan;
 }
 
@@ -138,7 +143,7 @@ MergeLayout::Plan MergeLayout::plan(const QVector<QSize>& sizes, const Params& p
     case Horizontal:
         return stripPlan(sizes, params.xSpace, false);
     default:
-        return stripPlan(sizes, params.ySpace, true);
+        return stripPlan(sizes, params.ySpace, true, params.bands);
     }
 }
 

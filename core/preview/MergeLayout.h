@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/images/StillBand.h"
+
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -27,6 +29,17 @@ public:
         int xSpace = 0;
         int ySpace = 0;
         int columns = 1; // below 1 counts as 1
+        // Per picture, in merge order: the rows a vertical subtitle-strip sheet shows of it
+        // in place of the shared band (the bottom rows the negative spacing leaves). Unset
+        // or missing entries take the shared band; the first picture is always whole.
+        QVector<StillBand> bands;
+
+        bool operator==(const Params& other) const
+        {
+            return type == other.type && xSpace == other.xSpace && ySpace == other.ySpace &&
+                   columns == other.columns && bands == other.bands;
+        }
+        bool operator!=(const Params& other) const { return !(*this == other); }
     };
 
     // One copy: the rectangle of picture `index` that lands with its top-left at `target`.

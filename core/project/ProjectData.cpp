@@ -25,6 +25,8 @@ QJsonObject ProjectData::toJson(const QStringList& stillNames) const
                           {QStringLiteral("id"), still.origin.id},
                           {QStringLiteral("caption"), still.caption.toJson()},
                           {QStringLiteral("checked"), still.checked}};
+        if (still.band.isSet())
+            entry.insert(QStringLiteral("band"), QJsonArray{still.band.top, still.band.height});
         if (still.captured) {
             entry.insert(QStringLiteral("position"), still.position);
             entry.insert(QStringLiteral("index"), still.index);
@@ -82,6 +84,12 @@ bool ProjectData::fromJson(const QJsonObject& json, ProjectData* data, QStringLi
         still.origin.format = file.section(QLatin1Char('.'), -1);
         still.caption = ImageCaption::fromJson(entry.value(QStringLiteral("caption")).toObject());
         still.checked = entry.value(QStringLiteral("checked")).toBool(true);
+        // Rows of the canvas only; anything else is no band of its own.
+        const QJsonArray band = entry.value(QStringLiteral("band")).toArray();
+        still.band = {band.at(0).toInt(-1), band.at(1).toInt(0)};
+        if (band.size() != 2 || still.band.top < 0 ||
+            qint64(still.band.top) + still.band.height > data->canvas.height())
+            still.band = StillBand();
         still.captured = entry.contains(QStringLiteral("position"));
         still.position = entry.value(QStringLiteral("position")).toDouble(0.0);
         still.index = entry.value(QStringLiteral("index")).toInt(0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/images/ImageCaption.h"
+#include "core/images/StillBand.h"
 #include "core/images/StillOrigin.h"
 #include "core/preview/MergeLayout.h"
 #include "core/preview/SheetExport.h"
@@ -18,6 +19,7 @@ struct ProjectStill
     QImage picture;     // decoded; letterboxed onto the canvas by whoever shows it
     QSize canvas;       // the collection's canvas when the still was taken out of it
     ImageCaption caption;
+    StillBand band; // its own band in a subtitle-strip sheet; unset takes the shared one
     bool checked = true;
     bool captured = false;
     double position = 0.0; // of a capture, in the film

@@ -3,6 +3,8 @@
 #include "core/base/AppConfig.h"
 #include "core/base/ScreenManager.h"
 #include "gui/application/GlobalManager.h"
+#include "gui/editor/BandEditor.h"
+#include "gui/editor/BandOverlay.h"
 #include "gui/editor/CaptionStyleEditor.h"
 #include "gui/editor/PlaybackBar.h"
 #include "gui/images/ImageItem.h"
@@ -36,6 +38,14 @@ void VideoPlayWidget::initUI()
     layout->addWidget(buildPictureArea(), 1);
     m_editor = new CaptionStyleEditor;
     layout->addWidget(m_editor);
+    m_bandEditor = new BandEditor;
+    layout->addWidget(m_bandEditor);
+    m_bandOverlay = new BandOverlay(m_pictureLabel, m_bandEditor);
+    connect(m_bandEditor, &BandEditor::bandEdited, this, &VideoPlayWidget::bandEdited);
+    connect(m_bandOverlay, &BandOverlay::bandDragged, this,
+            [this](ImageItem* card, const StillBand& before) {
+                emit bandEdited(card, before, -1, tr("Drag band"));
+            });
     connect(m_editor, &CaptionStyleEditor::captionApplied, this, &VideoPlayWidget::editSignal);
     connect(m_editor, &CaptionStyleEditor::captionChanged, this, &VideoPlayWidget::captionChanged);
     connect(m_resetButton, &QPushButton::clicked, m_editor, &CaptionStyleEditor::resetStyle);
@@ -133,10 +143,12 @@ void VideoPlayWidget::retranslate()
 {
     m_titleLabel->setText(tr("Edit"));
     m_resetButton->setText(tr("Reset style"));
+    m_resetButton->setToolTip(tr("Give the caption the default style back"));
     m_linkLabel->setText(QStringLiteral("<p style='line-height:20px'>%1</p>")
                              .arg(tr("Drop your video here! Or,<br><a style=\"color: #685af5;\" "
                                      "href=\"clicked\">Click here to import video.</a>")));
     m_editor->retranslate();
+    m_bandEditor->retranslate();
     m_playbackBar->retranslate();
 }
 
@@ -148,11 +160,13 @@ void VideoPlayWidget::showImageItem(ImageItem* item)
     m_pictureContainer->show();
     m_item = item;
     m_editor->setImageItem(item);
+    m_bandEditor->setCard(item);
     m_resetButton->setEnabled(true);
     m_pictureLabel->setPixmap(fitted(item->composedPixmap()));
     if (item->caption())
         m_editor->loadCaption(*item->caption());
     changeCenter();
+    refreshBand();
 }
 
 void VideoPlayWidget::clearImageItem()
@@ -162,6 +176,8 @@ void VideoPlayWidget::clearImageItem()
     m_pictureLabel->clear();
     m_item = nullptr;
     m_editor->setImageItem(nullptr);
+    m_bandEditor->setCard(nullptr);
+    refreshBand();
     m_resetButton->setEnabled(false);
 }
 
@@ -194,6 +210,20 @@ void VideoPlayWidget::changeCenter()
         sy > sx ? picture.scaledToWidth(qMax(1, width), Qt::SmoothTransformation)
                 : picture.scaledToHeight(qMax(1, height), Qt::SmoothTransformation);
     m_pictureLabel->setPixmap(QPixmap::fromImage(scaledPicture));
+    m_bandOverlay->update();
+}
+
+void VideoPlayWidget::setSharedBand(int rows)
+{
+    m_bandEditor->setSharedBand(rows);
+    refreshBand();
+}
+
+void VideoPlayWidget::refreshBand()
+{
+    m_bandEditor->refresh();
+    m_bandOverlay->setVisible(m_bandEditor->isBandShown());
+    m_bandOverlay->update();
 }
 
 void VideoPlayWidget::applyCaptionEdit()

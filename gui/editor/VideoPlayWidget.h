@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/images/StillBand.h"
 #include "gui/widgets/BaseWidget.h"
 
 #include <QPixmap>
 #include <QVariant>
 
+class BandEditor;
+class BandOverlay;
 struct CaptionInfo;
 class CaptionStyleEditor;
 class ImageItem;
@@ -38,7 +41,15 @@ public:
     void setSubtitleFile(const QString& path);
     void removeSubtitle();
 
+    // The shared band of a vertical subtitle-strip sheet (0 for other layouts), for the band
+    // row and the band over the picture.
+    void setSharedBand(int rows);
+    // Shows the card's band again (it changed, or the sheet's first picture did).
+    void refreshBand();
+
     CaptionStyleEditor* captionEditor() const { return m_editor; }
+    BandEditor* bandEditor() const { return m_bandEditor; }
+    BandOverlay* bandOverlay() const { return m_bandOverlay; }
     PlaybackBar* playbackBar() const { return m_playbackBar; }
     QLabel* pictureLabel() const { return m_pictureLabel; }
     QWidget* placeholder() const { return m_placeholder; }
@@ -61,6 +72,8 @@ signals:
     void captionChanged(ImageItem* card, const ImageCaption& before, int field,
                         const QString& text);
     void playerSizeChangeSignal(int w, int h);
+    // The shown card got a band of its own or gave it back (for the undo history).
+    void bandEdited(ImageItem* card, const StillBand& before, int field, const QString& text);
 
 protected:
     void initUI() override;
@@ -78,6 +91,8 @@ private:
     QPixmap fitted(const QPixmap& pixmap) const;
 
     ImageItem* m_item = nullptr;
+    BandEditor* m_bandEditor = nullptr;
+    BandOverlay* m_bandOverlay = nullptr;
     QWidget* m_pictureContainer = nullptr;
     QLabel* m_pictureLabel = nullptr;
     QWidget* m_placeholder = nullptr;

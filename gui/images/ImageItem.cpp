@@ -63,6 +63,14 @@ QSize ImageItem::canvasSize() const
     return QSize(m_canvasWidth, m_canvasHeight);
 }
 
+StillBand ImageItem::bandIn(int sharedRows) const
+{
+    if (m_band.isSet())
+        return m_band;
+    const int rows = std::clamp(sharedRows, 1, std::max(m_canvasHeight, 1));
+    return {m_canvasHeight - rows, rows};
+}
+
 void ImageItem::setPixmap(const QPixmap& source)
 {
     setImage(source.toImage());

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "core/images/ImageCaption.h"
+#include "core/images/StillBand.h"
 #include "core/images/StillOrigin.h"
 
 class QCheckBox;
@@ -51,6 +52,13 @@ public:
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
 
+    // Its own rows in a subtitle-strip sheet; unset takes the sheet's shared band.
+    void setBand(const StillBand& band) { m_band = band; }
+    StillBand band() const { return m_band; }
+    // The rows this card shows in a sheet whose shared band is `sharedRows` high: its own, or
+    // the bottom rows of its canvas.
+    StillBand bandIn(int sharedRows) const;
+
     // Where the picture came from, for saving it as it came in.
     void setOrigin(const StillOrigin& origin) { m_origin = origin; }
     const StillOrigin& origin() const { return m_origin; }
@@ -88,6 +96,7 @@ private:
     QImage m_source;
     QPixmap m_thumbnail;
     StillOrigin m_origin;
+    StillBand m_band;
     bool m_captured = false;
     double m_position = 0.0;
     int m_index = 0;

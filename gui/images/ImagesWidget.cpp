@@ -1,14 +1,17 @@
 #include "gui/images/ImagesWidget.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QDebug>
 #include <QDir>
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -28,15 +31,25 @@
 #include "core/images/ImageLoader.h"
 #include "core/images/ImportQueue.h"
 #include "core/images/SaveImageThread.h"
+#include "core/images/StillFiles.h"
 #include "gui/application/GlobalManager.h"
+#include "gui/application/GroupStep.h"
 #include "gui/application/History.h"
-#include "gui/images/CaptionStep.h"
+#include "gui/images/CardFieldStep.h"
 #include "gui/images/CardsStep.h"
 #include "gui/images/ImageItem.h"
 #include "gui/images/ImageListViewDialog.h"
+#include "gui/images/MoveStep.h"
 #include "gui/images/TickStep.h"
 #include "gui/widgets/ClickableWidget.h"
 #include "gui/widgets/SvgPixmap.h"
+
+namespace {
+
+// A card dragged inside the strip carries its place under this type.
+const QString kCardMime = QStringLiteral("application/x-pictorb-card");
+
+} // namespace
 
 ImagesWidget::ImagesWidget(QWidget* parent)
     : BaseWidget(parent, 2), m_saveThread(new SaveImageThread(this)),
@@ -93,6 +106,10 @@ void ImagesWidget::initUI()
         m_applyStyleButton->setText(tr("Apply Current Style"));
         m_showButton->setText(tr("Show"));
         m_clearButton->setText(tr("Clear"));
+        m_applyStyleButton->setToolTip(
+            tr("Give every picture the caption style of the one being edited"));
+        m_showButton->setToolTip(tr("Show the pictures large, to export each of them"));
+        m_clearButton->setToolTip(tr("Remove every picture; Undo brings them back"));
         m_tipLabel->setText(QStringLiteral("<p style='line-height:10px'>%1</p>")
                                 .arg(tr("Drop your image here! Or,<br><a style=\"color: #685af5;\" "
                                         "href=\"clicked\">Click here to import image.</a>")));
@@ -174,17 +191,19 @@ ImageItem* ImagesWidget::currentCard() const
     return nullptr;
 }
 
-std::shared_ptr<ImageCaption> ImagesWidget::newCaption(const QImage& picture) const
+ProjectStill ImagesWidget::newStill(const QImage& picture, const StillOrigin& origin) const
 {
-    auto caption = std::make_shared<ImageCaption>();
-    caption->placeOn(picture.size());
+    ProjectStill still;
+    still.origin = origin;
+    still.picture = picture;
+    still.caption.placeOn(picture.size());
     // A new card continues the look of the card being edited, but not its words; the first
     // card of a collection starts with the style used last.
     if (ImageItem* current = currentCard(); current && current->caption())
-        caption->copyStyleFrom(*current->caption());
+        still.caption.copyStyleFrom(*current->caption());
     else
-        caption->applyRememberedStyle();
-    return caption;
+        still.caption.applyRememberedStyle();
+    return still;
 }
 
 QProgressBar* ImagesWidget::createImportProgress()
@@ -214,6 +233,7 @@ QProgressBar* ImagesWidget::createImportProgress()
         m_importProgress->hide();
         reportImportProblems();
         m_batchImport = false;
+        m_importAt = -1;
         QList<ImageItem*> cards;
         for (const QPointer<ImageItem>& card : std::exchange(m_importedCards, {})) {
             if (card)
@@ -226,13 +246,17 @@ QProgressBar* ImagesWidget::createImportProgress()
     return m_importProgress;
 }
 
-void ImagesWidget::importFiles(const QStringList& paths)
+void ImagesWidget::importFiles(const QStringList& paths, int at)
 {
     if (paths.isEmpty())
         return;
     const bool wasRunning = m_importQueue->isRunning();
     m_batchImport = true;
-    m_importQueue->enqueue(paths);
+    if (!wasRunning)
+        m_importAt = at;
+    QStringList ordered = paths;
+    NaturalOrder::sort(ordered);
+    m_importQueue->enqueue(ordered);
     if (!wasRunning) {
         m_importProgress->setRange(0, paths.size());
         m_importProgress->setValue(0);
@@ -297,11 +321,9 @@ bool ImagesWidget::addPicture(const QString& path, const QImage& picture)
         qWarning() << "importFile: no picture could be read from" << path << "- skipped";
         return false;
     }
-    ProjectStill still;
-    still.origin = StillOrigin::fromFile(path);
-    still.picture = picture;
-    still.caption = *newCaption(picture);
-    const int index = m_cards.size();
+    const ProjectStill still = newStill(picture, StillOrigin::fromFile(path));
+    const int index =
+        m_importAt >= 0 ? std::min(m_importAt++, int(m_cards.size())) : m_cards.size();
     insertStill(index, still);
     ImageItem* card = m_cards.at(index);
     makeCurrent(card);
@@ -324,12 +346,10 @@ void ImagesWidget::addImage(const QVariant& capture)
         qWarning() << "addImage: the capture holds no picture - skipped";
         return;
     }
-    ProjectStill still;
-    still.origin =
+    ProjectStill still = newStill(
+        picture,
         StillOrigin::fromBytes(ImageFileWriter::encode(picture, QStringLiteral("png"), -1, nullptr),
-                               QStringLiteral("png"));
-    still.picture = picture;
-    still.caption = *newCaption(picture);
+                               QStringLiteral("png")));
     still.captured = true;
     still.position = data.position;
     still.index = data.index;
@@ -385,6 +405,7 @@ ProjectStill ImagesWidget::stillAt(int index) const
     still.canvas = card->canvasSize();
     if (card->caption())
         still.caption = *card->caption();
+    still.band = card->band();
     still.checked = card->isChecked();
     still.captured = card->isCaptured();
     still.position = card->capturePosition();
@@ -404,6 +425,7 @@ void ImagesWidget::insertStill(int index, const ProjectStill& still)
     card->setImage(still.picture);
     card->setOrigin(still.origin);
     card->setCaption(std::make_shared<ImageCaption>(still.caption));
+    card->setBand(still.band);
     card->setChecked(still.checked);
     if (still.captured) {
         card->setCaptureInfo(still.position, still.index);
@@ -423,6 +445,16 @@ void ImagesWidget::insertStill(int index, const ProjectStill& still)
 
 void ImagesWidget::connectCard(ImageItem* card)
 {
+    // A click on a card takes the keyboard from the caption box, so Delete, Ctrl+C and Ctrl+V
+    // then act on the card rather than on the text.
+    card->setFocusPolicy(Qt::ClickFocus);
+    card->installEventFilter(this);
+    card->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(card, &QWidget::customContextMenuRequested, this, [this, card](const QPoint& pos) {
+        makeCurrent(card);
+        emit selectImageItemSignal(card);
+        emit cardMenuRequested(card, card->mapToGlobal(pos));
+    });
     auto* filter = new ClickableWidget(card);
     card->installEventFilter(filter);
     connect(filter, &ClickableWidget::clicked, this, [this, card] {
@@ -472,6 +504,89 @@ void ImagesWidget::setCheckedAt(int index, bool checked)
     }
     refreshDialogIfShown();
     refreshSelection();
+}
+
+void ImagesWidget::setBandAt(int index, const StillBand& band)
+{
+    ImageItem* card = m_cards.at(index);
+    card->setBand(band);
+    emit bandChanged(card);
+    refreshSelection();
+}
+
+void ImagesWidget::moveStillAt(int from, int to)
+{
+    ImageItem* card = m_cards.takeAt(from);
+    m_cards.insert(to, card);
+    m_cardsLayout->removeWidget(card);
+    m_cardsLayout->insertWidget(to, card);
+    refreshDialogIfShown();
+    refreshSelection();
+    // Once the strip is laid out again, the moved card is brought into view.
+    QTimer::singleShot(0, card, [this, card] { m_scrollArea->ensureWidgetVisible(card); });
+}
+
+void ImagesWidget::recordBandEdit(ImageItem* card, const StillBand& before, int field,
+                                  const QString& text)
+{
+    const int index = m_cards.indexOf(card);
+    if (index < 0)
+        return;
+    record(std::make_shared<BandStep>(this, QList<BandStep::Change>{{index, before, card->band()}},
+                                      field, text));
+    refreshSelection();
+}
+
+void ImagesWidget::setBands(const QList<QPair<int, StillBand>>& bands, const QString& text)
+{
+    QList<BandStep::Change> changes;
+    for (const auto& band : bands) {
+        if (m_cards.at(band.first)->band() != band.second)
+            changes.append({band.first, m_cards.at(band.first)->band(), band.second});
+    }
+    if (!changes.isEmpty())
+        perform(std::make_shared<BandStep>(this, changes, BandStep::kNoMerge, text));
+}
+
+void ImagesWidget::setCaptions(const QList<QPair<int, ImageCaption>>& captions, const QString& text)
+{
+    QList<CaptionStep::Change> changes;
+    for (const auto& caption : captions)
+        changes.append({caption.first, *m_cards.at(caption.first)->caption(), caption.second});
+    if (!changes.isEmpty())
+        perform(std::make_shared<CaptionStep>(this, changes, CaptionStep::kNoMerge, text));
+}
+
+void ImagesWidget::useAsFirst(int index)
+{
+    if (index < 0 || index >= m_cards.size())
+        return;
+    QList<std::shared_ptr<HistoryStep>> steps;
+    if (index > 0)
+        steps << std::make_shared<MoveStep>(this, index, 0, QString());
+    if (!m_cards.at(index)->isChecked())
+        steps << std::make_shared<TickStep>(this, QList<QPair<int, bool>>{{0, true}}, QString());
+    if (!steps.isEmpty())
+        perform(std::make_shared<GroupStep>(tr("Use as first"), steps));
+}
+
+void ImagesWidget::moveCard(int from, int to)
+{
+    to = std::clamp(to, 0, int(m_cards.size()) - 1);
+    if (from != to && from >= 0 && from < m_cards.size())
+        perform(std::make_shared<MoveStep>(this, from, to, tr("Move picture")));
+}
+
+void ImagesWidget::insertStills(int at, const QList<ProjectStill>& stills, const QString& text)
+{
+    QList<QPair<int, ProjectStill>> cards;
+    for (int i = 0; i < stills.size(); ++i)
+        cards.append({at + i, stills.at(i)});
+    if (cards.isEmpty())
+        return;
+    perform(std::make_shared<CardsStep>(this, CardsStep::Add, cards, text));
+    makeCurrent(m_cards.at(at));
+    emit selectImageItemSignal(m_cards.at(at));
 }
 
 void ImagesWidget::recordCaptionEdit(ImageItem* card, const ImageCaption& before, int field,
@@ -686,20 +801,100 @@ void ImagesWidget::scrollToEndLater()
     });
 }
 
+bool ImagesWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* card = qobject_cast<ImageItem*>(watched);
+    if (card && event->type() == QEvent::MouseButtonPress) {
+        m_pressPos = static_cast<QMouseEvent*>(event)->pos();
+    } else if (card && event->type() == QEvent::MouseMove) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if ((move->buttons() & Qt::LeftButton) &&
+            (move->pos() - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+            startCardDrag(card);
+            return true;
+        }
+    }
+    return BaseWidget::eventFilter(watched, event);
+}
+
+// A card dragged along the strip takes a new place in it, and so in the sheet.
+void ImagesWidget::startCardDrag(ImageItem* card)
+{
+    auto* drag = new QDrag(this);
+    auto* data = new QMimeData;
+    data->setData(kCardMime, QByteArray::number(m_cards.indexOf(card)));
+    drag->setMimeData(data);
+    drag->setPixmap(
+        card->thumbnail().scaled(card->size() / 2, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    drag->setHotSpot(QPoint(drag->pixmap().width() / 2, drag->pixmap().height() / 2));
+    drag->exec(Qt::MoveAction);
+    showDropIndicator(-1);
+}
+
+// The place between cards nearest the pointer: before the first card whose middle is right of
+// it.
+int ImagesWidget::dropPlace(const QPoint& pos) const
+{
+    const QPoint inStrip = m_cardsWidget->mapFrom(this, pos);
+    int place = 0;
+    while (place < m_cards.size() && m_cards.at(place)->geometry().center().x() < inStrip.x())
+        ++place;
+    return place;
+}
+
+void ImagesWidget::showDropIndicator(int place)
+{
+    if (!m_dropIndicator) {
+        m_dropIndicator = new QWidget(m_cardsWidget);
+        m_dropIndicator->setObjectName(QStringLiteral("drop_indicator"));
+        m_dropIndicator->setStyleSheet(QStringLiteral("background: #685af5;"));
+        m_dropIndicator->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    if (place < 0 || m_cards.isEmpty()) {
+        m_dropIndicator->hide();
+        return;
+    }
+    const QRect card = m_cards.at(std::min<int>(place, m_cards.size() - 1))->geometry();
+    const int gap = m_cardsLayout->spacing();
+    const int x = place < m_cards.size() ? card.left() - (gap + scaled(3)) / 2
+                                         : card.right() + 1 + (gap - scaled(3)) / 2;
+    m_dropIndicator->setGeometry(x, card.top(), scaled(3), card.height());
+    m_dropIndicator->show();
+    m_dropIndicator->raise();
+}
+
 void ImagesWidget::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls())
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasFormat(kCardMime))
         event->acceptProposedAction();
 }
 
 void ImagesWidget::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (event->mimeData()->hasUrls())
+    if (event->mimeData()->hasFormat(kCardMime)) {
+        showDropIndicator(dropPlace(event->pos()));
         event->acceptProposedAction();
+    } else if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void ImagesWidget::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    showDropIndicator(-1);
+    BaseWidget::dragLeaveEvent(event);
 }
 
 void ImagesWidget::dropEvent(QDropEvent* event)
 {
+    if (event->mimeData()->hasFormat(kCardMime)) {
+        showDropIndicator(-1);
+        const int from = event->mimeData()->data(kCardMime).toInt();
+        const int place = dropPlace(event->pos());
+        moveCard(from, place > from ? place - 1 : place);
+        event->acceptProposedAction();
+        return;
+    }
     QStringList files;
     const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl& url : urls) {
@@ -708,7 +903,7 @@ void ImagesWidget::dropEvent(QDropEvent* event)
         if (filePath.isEmpty()) {
             qWarning() << "Drop ignored: not a local file:" << url.toString();
         } else if (QFileInfo(filePath).isDir()) {
-            files << picturesIn(filePath);
+            files << StillFiles::picturesIn(filePath);
         } else {
             files << filePath;
             emit dragFileSignal(filePath);
@@ -716,18 +911,4 @@ void ImagesWidget::dropEvent(QDropEvent* event)
     }
     importFiles(files);
     event->acceptProposedAction();
-}
-
-// The pictures of a dropped folder (not of its subfolders), by their names in the order a
-// person reads them: frame_2 before frame_10.
-QStringList ImagesWidget::picturesIn(const QString& folder)
-{
-    QStringList patterns;
-    for (const QByteArray& format : QImageReader::supportedImageFormats())
-        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    QStringList paths;
-    for (const QString& name : QDir(folder).entryList(patterns, QDir::Files | QDir::Readable))
-        paths << QDir(folder).filePath(name);
-    NaturalOrder::sort(paths);
-    return paths;
 }

@@ -43,10 +43,11 @@ public:
 
     // A file that cannot be decoded, or is too large, adds no card; returns whether one was added.
     bool importFile(const QString& path);
-    // Imports files decoded on worker threads; their cards arrive in this order, each as
-    // importFile() would add it, followed by fileImported(). Calls during a running import
-    // join its end.
-    void importFiles(const QStringList& paths);
+    // Imports files decoded on worker threads; their cards arrive in the natural order of
+    // their names (frame_2 before frame_10), each as importFile() would add it, followed by
+    // fileImported(), at the end of the strip or from place `at` on. Calls during a running
+    // import join its end.
+    void importFiles(const QStringList& paths, int at = -1);
     bool isImporting() const;
     // A picture captured from the video panel (a QVariant holding AppConfig::CaptureData).
     void addImage(const QVariant& capture);
@@ -66,6 +67,8 @@ public:
     void removeStillAt(int index);
     void setCaptionAt(int index, const ImageCaption& caption);
     void setCheckedAt(int index, bool checked);
+    void setBandAt(int index, const StillBand& band);
+    void moveStillAt(int from, int to);
     // Puts a whole collection in place of this one (a project, the restored session).
     void replaceStills(const QList<ProjectStill>& stills, int current);
     void clearStills();
@@ -74,6 +77,18 @@ public:
     // Records a caption change the editor has just made to `card`.
     void recordCaptionEdit(ImageItem* card, const ImageCaption& before, int field,
                            const QString& text);
+    // Records a band the editor has just given `card`; `field` as for captions.
+    void recordBandEdit(ImageItem* card, const StillBand& before, int field, const QString& text);
+    // Steps the user takes on cards, each one undoable step.
+    void setBands(const QList<QPair<int, StillBand>>& bands, const QString& text);
+    void setCaptions(const QList<QPair<int, ImageCaption>>& captions, const QString& text);
+    void moveCard(int from, int to);
+    // Moves the card to the front and ticks it: the sheet's first picture, shown whole.
+    void useAsFirst(int index);
+    void insertStills(int at, const QList<ProjectStill>& stills, const QString& text);
+    // A new card's record for a picture: its caption continues the style of the card being
+    // edited.
+    ProjectStill newStill(const QImage& picture, const StillOrigin& origin) const;
     // The first card whose selection flag is set, or null.
     ImageItem* currentCard() const;
     SaveImageThread* saveThread() const { return m_saveThread; }
@@ -102,6 +117,10 @@ signals:
     void clearAll();
     // Undo or redo gave the card another caption.
     void captionRestored(ImageItem* item);
+    // The card has another band of its own (an edit, a fit, undo or redo).
+    void bandChanged(ImageItem* item);
+    // A right click on a card, which is now the one edited.
+    void cardMenuRequested(ImageItem* card, const QPoint& globalPos);
     void loadFileSignal();
     // A file of importFiles() has been handled, whether or not it gave a card.
     void fileImported(QString filePath);
@@ -111,6 +130,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void initUI() override;
@@ -118,7 +139,6 @@ private:
     QWidget* createEmptyPanel();
     QScrollArea* createCardArea();
 
-    std::shared_ptr<ImageCaption> newCaption(const QImage& picture) const;
     void connectCard(ImageItem* card);
     void perform(std::shared_ptr<HistoryStep> step);
     void record(std::shared_ptr<HistoryStep> step);
@@ -129,7 +149,9 @@ private:
     QProgressBar* createImportProgress();
     void noteOutcome(const QString& path, ImageLoader::Outcome outcome);
     void reportImportProblems();
-    static QStringList picturesIn(const QString& folder);
+    void startCardDrag(ImageItem* card);
+    int dropPlace(const QPoint& pos) const;
+    void showDropIndicator(int place);
     void makeCurrent(ImageItem* item);
     void removeCard(ImageItem* item);
     void scrollToEndLater();
@@ -143,6 +165,8 @@ private:
     // The cards of the running import, recorded as one step when it ends.
     QList<QPointer<ImageItem>> m_importedCards;
     bool m_batchImport = false;
+    // Where the next imported card goes; -1 for the end of the strip.
+    int m_importAt = -1;
     // The files of the running import that were damaged or left out, by outcome.
     QMap<int, QStringList> m_importProblems;
     ImportQueue* m_importQueue = nullptr;
@@ -160,4 +184,8 @@ private:
     SaveImageThread* m_saveThread = nullptr;
     int m_exportCount = 0;
     QPointer<ImageListViewDialog> m_listDialog;
+    // Where a press on a card started, to tell a drag from a click; and the line that shows
+    // where a dragged card will land.
+    QPoint m_pressPos;
+    QWidget* m_dropIndicator = nullptr;
 };

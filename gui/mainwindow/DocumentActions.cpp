@@ -6,6 +6,7 @@
 #include "gui/application/History.h"
 #include "gui/images/ImagesWidget.h"
 #include "gui/mainwindow/CollectionDocument.h"
+#include "gui/widgets/WindowCommand.h"
 
 #include <QAction>
 #include <QDir>
@@ -88,15 +89,10 @@ DocumentActions::DocumentActions(CollectionDocument* document, ImagesWidget* str
     retranslate();
 }
 
-// An action of the menu whose shortcut works anywhere in the window, also while the menu is
-// closed: it belongs to the window as well.
 QAction* DocumentActions::addCommand(QMenu* menu, const QList<QKeySequence>& keys)
 {
-    auto* action = new QAction(this);
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
+    QAction* action = windowCommand(this, m_window, keys);
     menu->addAction(action);
-    m_window->addAction(action);
     return action;
 }
 

@@ -36,6 +36,7 @@ public:
                     OpenChooser openChooser);
 
     QMenu* fileMenu() const { return m_fileMenu; }
+    QAction* openAction() const { return m_open; }
     QMenu* editMenu() const { return m_editMenu; }
     void retranslate();
 

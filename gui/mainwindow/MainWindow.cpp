@@ -18,12 +18,15 @@
 #include "gui/images/ImagesWidget.h"
 #include "gui/mainwindow/CollectionDocument.h"
 #include "gui/mainwindow/DocumentActions.h"
+#include "gui/mainwindow/SheetActions.h"
 #include "gui/preview/PreviewWidget.h"
 #include "gui/update/CheckUpdateDialog.h"
 #include "gui/widgets/AboutDialog.h"
 #include "gui/widgets/LoadingDialog.h"
 #include "gui/widgets/MessageDialog.h"
+#include "gui/widgets/NormalButton.h"
 #include "gui/widgets/NoticeBar.h"
+#include "gui/widgets/WindowCommand.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -80,6 +83,8 @@ void MainWindow::initWindow()
     connectImagesWidget();
 
     m_previewWidget = new PreviewWidget;
+    connect(m_previewWidget, &PreviewWidget::sharedBandChanged, m_videoPlayWidget,
+            &VideoPlayWidget::setSharedBand);
     m_document = new CollectionDocument(m_imagesWidget, m_previewWidget, this);
     m_documentActions = new DocumentActions(
         m_document, m_imagesWidget, this,
@@ -91,6 +96,7 @@ void MainWindow::initWindow()
     // Undo and redo are the collection's everywhere in the window, also in a text field, whose
     // own undo would otherwise take the keys.
     qApp->installEventFilter(this);
+    m_sheetActions = new SheetActions(m_imagesWidget, m_previewWidget, m_documentActions, this);
 
     initMenu();
     m_previewWidget->loadProperties();
@@ -135,6 +141,11 @@ void MainWindow::connectImagesWidget()
     });
     connect(m_imagesWidget, &ImagesWidget::selectImageItemSignal, m_videoPlayWidget,
             &VideoPlayWidget::showImageItem);
+    connect(m_videoPlayWidget, &VideoPlayWidget::bandEdited, m_imagesWidget,
+            &ImagesWidget::recordBandEdit);
+    connect(m_imagesWidget, &ImagesWidget::bandChanged, m_videoPlayWidget,
+            &VideoPlayWidget::refreshBand);
+
     connect(m_imagesWidget, &ImagesWidget::fileImported, this, [](const QString& file) {
         GlobalManager::instance()->setSetting(AppConfig::kOpenFilePath, file);
     });
@@ -233,6 +244,7 @@ void MainWindow::initMenu()
     m_settingMenu->setObjectName(QStringLiteral("settingMenu"));
     m_settingMenu->addMenu(m_documentActions->fileMenu());
     m_settingMenu->addMenu(m_documentActions->editMenu());
+    m_settingMenu->addMenu(m_sheetActions->viewMenu());
     m_languageMenu = new QMenu(tr("Language"), this);
     m_settingMenu->addMenu(m_languageMenu);
 
@@ -264,13 +276,18 @@ void MainWindow::initMenu()
         css += QStringLiteral(
                    "QMenu::right-arrow{image:url(:/images/titlebar/right_arrow.svg);width: %1px;}")
                    .arg(scaled(20));
-        for (QMenu* menu : {m_settingMenu, m_languageMenu, m_documentActions->fileMenu(),
-                            m_documentActions->editMenu()})
+        for (QMenu* menu :
+             QList<QMenu*>{m_settingMenu, m_languageMenu, m_documentActions->fileMenu(),
+                           m_documentActions->editMenu()} +
+                 m_sheetActions->menus())
             menu->setStyleSheet(css);
     });
 
     m_retranslateMenu = [this] {
         m_documentActions->retranslate();
+        m_sheetActions->retranslate();
+        m_titleBar->buttons().at(0)->setToolTip(
+            withShortcut(tr("Import pictures or open a project"), m_documentActions->openAction()));
         m_languageMenu->setTitle(tr("Language"));
         const QMap<int, QString> translated = menuTitles();
         for (QAction* action : m_settingMenu->actions()) {
@@ -490,6 +507,8 @@ void MainWindow::initEventHandlers()
          [this](const QVariant&) {
              if (!m_imagesWidget->isImporting())
                  refreshPreview();
+             // The sheet's first picture, which has no band, may be another one now.
+             m_videoPlayWidget->refreshBand();
          }},
         {kEventTaskId,
          [captions](const QVariant& data) { captions->createCaptions(data.toByteArray(), true); }},

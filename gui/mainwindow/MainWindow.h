@@ -14,6 +14,7 @@ struct CaptionInfo;
 class CaptionWidget;
 class CollectionDocument;
 class DocumentActions;
+class SheetActions;
 class ImagesWidget;
 class LoadingDialog;
 class MessageDialog;
@@ -38,6 +39,7 @@ public:
     void restoreSession(const QStringList& opening = {});
     CollectionDocument* document() const { return m_document; }
     DocumentActions* documentActions() const { return m_documentActions; }
+    SheetActions* sheetActions() const { return m_sheetActions; }
     // Files given from outside (the command line, a second start): pictures are imported as
     // if chosen, a project is opened.
     void openFiles(const QStringList& files);
@@ -106,6 +108,7 @@ private:
     NoticeBar* m_noticeBar = nullptr;
     CollectionDocument* m_document = nullptr;
     DocumentActions* m_documentActions = nullptr;
+    SheetActions* m_sheetActions = nullptr;
     QMenu* m_settingMenu = nullptr;
     QMenu* m_languageMenu = nullptr;
     CaptionInfo* m_currentCaption = nullptr;

@@ -11,6 +11,7 @@
 #include "gui/images/ImageItem.h"
 #include "gui/images/ImageViewDialog.h"
 #include "gui/images/SaveFileBar.h"
+#include "gui/preview/PreviewNavigator.h"
 #include "gui/preview/PreviewStep.h"
 #include "gui/widgets/ClickableWidget.h"
 #include "gui/widgets/IconButton.h"
@@ -56,6 +57,7 @@ QList<PropertyDescriptor> descriptors()
         {kPropertyColumn, PreviewWidget::Column, QString(), QStringLiteral("3"), 1, 10},
         {kPropertyXSpace, PreviewWidget::XSpace, QString(), QStringLiteral("0"), -9999, 9999},
         {kPropertyYSpace, PreviewWidget::YSpace, QString(), QStringLiteral("0"), -9999, 9999},
+        {QStringLiteral("band"), PreviewWidget::Band, QString(), QString(), 1, 9999},
     };
 }
 
@@ -110,6 +112,7 @@ void PreviewWidget::initUI()
     setLayoutType(m_layoutType);
 
     connectZoomBar();
+    new PreviewNavigator(m_scrollArea, m_pictureLabel, m_scaleViewBar, this);
     connectExport();
     setLanguageCallback([this] { retranslate(); });
 }
@@ -257,6 +260,12 @@ QWidget* PreviewWidget::createPropertyGrid()
     m_propertyGrid->addWidget(fixedRow(property(XSpace)), 1, 1);
     m_propertyGrid->addWidget(fixedRow(property(YSpace)), 1, 3);
     m_propertyGrid->addWidget(fixedRow(property(Column)), 1, 5);
+    m_propertyGrid->addWidget(fixedRow(property(Band)), 1, 3);
+    m_bandsButton = new QPushButton(grid);
+    m_bandsButton->setObjectName(QStringLiteral("show"));
+    m_bandsButton->setCursor(Qt::PointingHandCursor);
+    m_bandsButton->setProperty("menuButton", true);
+    m_propertyGrid->addWidget(m_bandsButton, 1, 5, Qt::AlignLeft);
     m_propertyGrid->setColumnStretch(6, 1);
     return grid;
 }
@@ -324,6 +333,19 @@ void PreviewWidget::retranslate()
     property(Column)->setLabel(tr("Column"));
     property(XSpace)->setLabel(tr("X Space"));
     property(YSpace)->setLabel(tr("Y Space"));
+    property(Band)->setLabel(tr("Band"));
+    m_bandsButton->setText(tr("Bands"));
+    m_bandsButton->setToolTip(tr("Set the band of every still at once"));
+    m_showButton->setToolTip(tr("Open the merged picture in a window of its own"));
+    property(Scale)->setToolTip(tr("Output size in percent of the merged picture"));
+    property(Width)->setToolTip(tr("Output width in pixels; the height follows"));
+    property(Height)->setToolTip(tr("Output height in pixels; the width follows"));
+    property(Column)->setToolTip(tr("Pictures in each row of the grid"));
+    property(XSpace)->setToolTip(
+        tr("Pixels between the pictures; negative keeps only a band of each following one"));
+    property(YSpace)->setToolTip(property(XSpace)->toolTip());
+    property(Band)->setToolTip(
+        tr("Pixels of each following picture the strip shows, counted from its far edge"));
     m_outputLabel->setText(tr("Output"));
     m_saveToLabel->setText(tr("Save to"));
     m_changeButton->setText(tr("Change"));
@@ -336,11 +358,29 @@ void PreviewWidget::connectZoomBar()
             [this] { setZoomMode(ManualZoom); });
     connect(m_scaleViewBar, &ScaleViewBar::scaleButtonClicked, this,
             [this] { setZoomMode(ManualZoom); });
-    connect(m_scaleViewBar, &ScaleViewBar::fitToWindow, this, [this](bool actualSize) {
-        if (actualSize)
-            m_scaleViewBar->setValue(100);
-        setZoomMode(actualSize ? ActualSize : FitZoom);
-    });
+    connect(m_scaleViewBar, &ScaleViewBar::fitToWindow, this,
+            [this](bool actualSize) { actualSize ? zoomToActualSize() : zoomToFit(); });
+}
+
+void PreviewWidget::zoomIn()
+{
+    m_scaleViewBar->zoomIn();
+}
+
+void PreviewWidget::zoomOut()
+{
+    m_scaleViewBar->zoomOut();
+}
+
+void PreviewWidget::zoomToFit()
+{
+    setZoomMode(FitZoom);
+}
+
+void PreviewWidget::zoomToActualSize()
+{
+    m_scaleViewBar->setValue(100);
+    setZoomMode(ActualSize);
 }
 
 void PreviewWidget::connectExport()
@@ -381,7 +421,7 @@ MergeLayout::Params PreviewWidget::mergeParams() const
 
 QImage PreviewWidget::groupImage()
 {
-    const MergeLayout::Params params = mergeParams();
+    MergeLayout::Params params = mergeParams();
     qDebug() << "getGroupPixmap data" << property(Scale)->value() << params.xSpace << params.ySpace;
     const QList<ImageItem*> items = GlobalManager::instance()->selectedItems();
     if (items.isEmpty()) {
@@ -395,13 +435,11 @@ QImage PreviewWidget::groupImage()
     for (const ImageItem* item : items) {
         images.append(item->composedImage());
         keys.append(images.last().cacheKey());
+        params.bands.append(item->band());
     }
     // A picture's key changes whenever its pixels do, so equal keys and an equal layout
     // give the same sheet: the refresh, the viewer and the export then share one merge.
-    const bool same =
-        !m_merged.isNull() && keys == m_mergedKeys && params.type == m_mergedParams.type &&
-        params.xSpace == m_mergedParams.xSpace && params.ySpace == m_mergedParams.ySpace &&
-        params.columns == m_mergedParams.columns;
+    const bool same = !m_merged.isNull() && keys == m_mergedKeys && params == m_mergedParams;
     if (!same) {
         if (!remergeChanged(images, keys, params))
             m_merged = MergeLayout::merge(images, params);
@@ -420,9 +458,7 @@ QImage PreviewWidget::groupImage()
 bool PreviewWidget::remergeChanged(const QList<QImage>& images, const QList<qint64>& keys,
                                    const MergeLayout::Params& params)
 {
-    if (m_merged.isNull() || keys.size() != m_mergedKeys.size() ||
-        params.type != m_mergedParams.type || params.xSpace != m_mergedParams.xSpace ||
-        params.ySpace != m_mergedParams.ySpace || params.columns != m_mergedParams.columns)
+    if (m_merged.isNull() || keys.size() != m_mergedKeys.size() || params != m_mergedParams)
         return false;
     QVector<int> changed;
     for (int i = 0; i < images.size(); ++i) {
@@ -492,6 +528,7 @@ void PreviewWidget::patchShown()
 
 void PreviewWidget::showImage()
 {
+    showBand();
     const QImage merged = groupImage();
     m_overlay->hide();
     m_pictureLabel->setVisible(!merged.isNull());
@@ -503,6 +540,46 @@ void PreviewWidget::showImage()
     changeSizeByWindow();
     updateViewDialog();
     qDebug() << "showImage" << merged.width() << merged.height();
+}
+
+int PreviewWidget::stripLength() const
+{
+    const QList<ImageItem*>& items = GlobalManager::instance()->selectedItems();
+    if (items.isEmpty() || m_layoutType == MergeLayout::Grid)
+        return 0;
+    const QSize canvas = items.first()->canvasSize();
+    return m_layoutType == MergeLayout::Horizontal ? canvas.width() : canvas.height();
+}
+
+PropertyItem* PreviewWidget::spaceField() const
+{
+    return property(m_layoutType == MergeLayout::Horizontal ? XSpace : YSpace);
+}
+
+int PreviewWidget::sharedBand() const
+{
+    const int length = m_layoutType == MergeLayout::Vertical ? stripLength() : 0;
+    const int space = spaceField()->value();
+    return length > 0 && space < 0 ? std::max(length + space, 1) : 0;
+}
+
+// The band follows the spacing and the stills; a field being typed into is left alone while
+// it already says the same.
+void PreviewWidget::showBand()
+{
+    PropertyItem* band = property(Band);
+    const int length = stripLength();
+    band->setEnabled(length > 0);
+    const QString text =
+        length > 0 ? QString::number(std::max(length + std::min(spaceField()->value(), 0), 1))
+                   : QString();
+    if (band->text() != text)
+        band->setValue(text, true);
+    const int shared = sharedBand();
+    if (shared != m_announcedBand) {
+        m_announcedBand = shared;
+        emit sharedBandChanged(shared);
+    }
 }
 
 // What the empty preview says: what to do, or, with pictures ticked, that their merge is too
@@ -573,6 +650,15 @@ void PreviewWidget::propertyChanged(PropertyItem* item, const QString& text)
     const QString value = item->text();
     if (value.isEmpty() || value == QLatin1String("-") || !item->isInRange())
         return;
+    if (item->id() == Band) {
+        // Typed as a band, kept as the spacing it stands for: the spacing goes through here
+        // in turn and is stored and recorded as if it had been typed.
+        const int length = stripLength();
+        if (length > 0)
+            spaceField()->setValue(QString::number(std::min(value.toInt(), length) - length),
+                                   false);
+        return;
+    }
     GlobalManager::instance()->setTempValue(tempKey(item), value);
     if (item->id() == Width || item->id() == Height || item->id() == Scale) {
         m_sizeField = item->id();
@@ -588,9 +674,7 @@ void PreviewWidget::propertyChanged(PropertyItem* item, const QString& text)
 
 bool PreviewWidget::MergeSettings::operator==(const MergeSettings& other) const
 {
-    return layout.type == other.layout.type && layout.xSpace == other.layout.xSpace &&
-           layout.ySpace == other.layout.ySpace && layout.columns == other.layout.columns &&
-           fit == other.fit && fitValue == other.fitValue;
+    return layout == other.layout && fit == other.fit && fitValue == other.fitValue;
 }
 
 void PreviewWidget::setHistory(History* history)
@@ -687,8 +771,11 @@ void PreviewWidget::setLayoutType(int type)
     PropertyItem* xSpace = property(XSpace);
     PropertyItem* ySpace = property(YSpace);
     PropertyItem* column = property(Column);
+    PropertyItem* band = property(Band);
+    // Bands of their own, and so their commands, are rows: a vertical sheet's.
+    m_bandsButton->setVisible(type == MergeLayout::Vertical);
     if (type == MergeLayout::Grid) {
-        column->show();
+        band->hide();
         m_propertyGrid->addWidget(xSpace, 1, 1);
         m_propertyGrid->addWidget(ySpace, 1, 3);
         m_propertyGrid->addWidget(column, 1, 5);
@@ -699,7 +786,9 @@ void PreviewWidget::setLayoutType(int type)
     } else if (type == MergeLayout::Horizontal) {
         ySpace->hide();
         column->hide();
+        m_propertyGrid->addWidget(xSpace, 1, 1);
     }
+    showBand();
 }
 
 void PreviewWidget::layoutButtonClicked(int type)

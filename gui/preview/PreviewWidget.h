@@ -45,7 +45,10 @@ public:
         XSpace = 2,
         YSpace = 3,
         Scale = 4,
-        Column = 5
+        Column = 5,
+        // The strip's band: the rows (columns) of each following still that the negative Y
+        // (X) spacing leaves, linked both ways with that spacing and never stored itself.
+        Band = 6
     };
     enum ZoomMode
     {
@@ -102,8 +105,16 @@ public:
     void updateViewDialog();
     // Hides the viewer dialog and schedules it for deletion (the main window is closing).
     void closeViewDialog();
+    // The zoom commands of the keys and the View menu, as the zoom bar's buttons do them.
+    void zoomIn();
+    void zoomOut();
+    void zoomToFit();
+    void zoomToActualSize();
     // Removes the typing cursor from the folder field and every property field.
     void clearInputFocus();
+    // The rows of a still a vertical subtitle-strip sheet shows by default (the shared band);
+    // 0 when the layout is no such sheet.
+    int sharedBand() const;
 
     PropertyItem* property(int id) const;
     QRadioButton* layoutButton(int type) const;
@@ -123,11 +134,18 @@ public:
     QLineEdit* folderEdit() const { return m_folderEdit; }
     QLabel* noticeLabel() const { return m_noticeLabel; }
     NormalButton* exportButton() const { return m_exportButton; }
+    // Opens the band commands (fit, detect, drop repeats) the main window gives it.
+    QPushButton* bandsButton() const { return m_bandsButton; }
     QPushButton* showButton() const { return m_showButton; }
     QPushButton* changeButton() const { return m_changeButton; }
     // Null once closeViewDialog() has run.
     ImageViewDialog* viewDialog() const;
     SaveImageThread* saveThread() const { return m_saveThread; }
+
+signals:
+    // The layout or the stills changed what a vertical subtitle-strip sheet is: its shared
+    // band (rows of a still), 0 for any other layout.
+    void sharedBandChanged(int rows);
 
 public slots:
     void exportButtonClickHandle();
@@ -155,6 +173,9 @@ private:
     QString tempKey(const PropertyItem* item) const;
     void propertyChanged(PropertyItem* item, const QString& text);
     void layoutButtonClicked(int type);
+    int stripLength() const;
+    PropertyItem* spaceField() const;
+    void showBand();
     void changeSizeByWindow();
     void showEmptyText();
     void setZoomMode(int mode);
@@ -194,6 +215,8 @@ private:
 
     QLabel* m_titleLabel = nullptr;
     QPushButton* m_showButton = nullptr;
+    QPushButton* m_bandsButton = nullptr;
+    int m_announcedBand = -1;
     QWidget* m_previewArea = nullptr;
     QScrollArea* m_scrollArea = nullptr;
     QWidget* m_pixmapWidget = nullptr;

@@ -7,6 +7,9 @@
 #include <QBoxLayout>
 #include <QLabel>
 
+#include <algorithm>
+#include <cmath>
+
 ScaleViewBar::ScaleViewBar(QWidget* parent)
     : BaseWidget(parent, 1), m_readout(new QLabel(this)),
       m_slider(new TinySlider(Qt::Horizontal, this))
@@ -36,9 +39,9 @@ ScaleViewBar::ScaleViewBar(QWidget* parent)
         };
     };
     connect(m_buttons[ZoomOut], &IconButton::clicked, this,
-            whenEnabled(m_buttons[ZoomOut], [this] { zoomBy(-m_step); }));
+            whenEnabled(m_buttons[ZoomOut], [this] { zoomOut(); }));
     connect(m_buttons[ZoomIn], &IconButton::clicked, this,
-            whenEnabled(m_buttons[ZoomIn], [this] { zoomBy(m_step); }));
+            whenEnabled(m_buttons[ZoomIn], [this] { zoomIn(); }));
     connect(m_buttons[FitToWindow], &IconButton::clicked, this,
             whenEnabled(m_buttons[FitToWindow], [this] { emit fitToWindow(false); }));
     connect(m_buttons[FitTo100], &IconButton::clicked, this,
@@ -59,9 +62,32 @@ IconButton* ScaleViewBar::makeButton(const QString& icon)
     return button;
 }
 
-void ScaleViewBar::zoomBy(int delta)
+int ScaleViewBar::stepIn(int value) const
 {
-    setValue(m_value + delta);
+    return std::clamp(std::max(value + 1, int(std::lround(value * 1.1))), m_minimum, m_maximum);
+}
+
+int ScaleViewBar::stepOut(int value) const
+{
+    return std::clamp(std::min(value - 1, int(std::lround(value / 1.1))), m_minimum, m_maximum);
+}
+
+void ScaleViewBar::zoomIn()
+{
+    zoomTo(stepIn(m_value));
+}
+
+void ScaleViewBar::zoomOut()
+{
+    zoomTo(stepOut(m_value));
+}
+
+void ScaleViewBar::zoomTo(int value)
+{
+    if (value == m_value)
+        return;
+    const int delta = value - m_value;
+    setValue(value);
     emit scaleButtonClicked(delta);
 }
 

@@ -39,6 +39,15 @@ public:
     QLabel* readoutLabel() const { return m_readout; }
     // The bordered look: a white box with borders on three sides and an inner margin.
     void setBorderStyle(bool bordered);
+    // The percentage one zoom step in or out of `value` gives: about a tenth more or less,
+    // at least one point, inside the range.
+    int stepIn(int value) const;
+    int stepOut(int value) const;
+
+public slots:
+    // What the buttons do, also for the keys: each emits as its button does.
+    void zoomIn();
+    void zoomOut();
 
 signals:
     void sliderValueChanged(int scale);
@@ -47,14 +56,13 @@ signals:
 
 private:
     IconButton* makeButton(const QString& icon);
-    void zoomBy(int delta);
+    void zoomTo(int value);
 
     int m_value = 100;
     int m_minimum = 0;
     int m_maximum = 200;
     int m_fitValue = 100;
     int m_hundredValue = 100;
-    int m_step = 1;
     QLabel* m_readout;
     IconButton* m_buttons[4] = {};
     TinySlider* m_slider;

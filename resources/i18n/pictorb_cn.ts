@@ -21,6 +21,64 @@
     </message>
 </context>
 <context>
+    <name>BandCommands</name>
+    <message>
+        <source>Fit Bands to Captions</source>
+        <translation>按字幕调整条带</translation>
+    </message>
+    <message>
+        <source>Use Shared Band Everywhere</source>
+        <translation>全部使用共享条带</translation>
+    </message>
+    <message>
+        <source>No picture has a caption to fit a band to.</source>
+        <translation>没有图片带有可调整条带的字幕。</translation>
+    </message>
+    <message>
+        <source>Fit bands to captions</source>
+        <translation>按字幕调整条带</translation>
+    </message>
+    <message>
+        <source>Use shared band everywhere</source>
+        <translation>全部使用共享条带</translation>
+    </message>
+    <message>
+        <source>Bands fitted to captions: %1.</source>
+        <translation>已按字幕调整的条带：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>BandEditor</name>
+    <message>
+        <source>Band</source>
+        <translation>条带</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>顶部</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>Use shared band</source>
+        <translation>使用共享条带</translation>
+    </message>
+    <message>
+        <source>Show the rows the whole sheet uses, set by its Band</source>
+        <translation>显示整张拼图使用的行（由其条带设置）</translation>
+    </message>
+    <message>
+        <source>The first picture of the sheet is always shown whole</source>
+        <translation>拼图的第一张图片总是完整显示</translation>
+    </message>
+    <message>
+        <source>Change band</source>
+        <translation>更改条带</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -167,6 +225,73 @@
     <message>
         <source>Captions (%1)</source>
         <translation>字幕（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>CardActions</name>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>删除图片</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>复制一份</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <source>Move to Front</source>
+        <translation>移到最前</translation>
+    </message>
+    <message>
+        <source>Use as First</source>
+        <translation>用作第一张</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>复制图片</translation>
+    </message>
+    <message>
+        <source>Copy Caption</source>
+        <translation>复制字幕</translation>
+    </message>
+    <message>
+        <source>Paste Caption Style</source>
+        <translation>粘贴字幕样式</translation>
+    </message>
+    <message>
+        <source>Tick All</source>
+        <translation>全部勾选</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>全部取消勾选</translation>
+    </message>
+    <message>
+        <source>Duplicate picture</source>
+        <translation>复制图片</translation>
+    </message>
+    <message>
+        <source>Paste caption style</source>
+        <translation>粘贴字幕样式</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>粘贴图片</translation>
     </message>
 </context>
 <context>
@@ -419,6 +544,26 @@
         <source>Apply current style</source>
         <translation>应用当前样式</translation>
     </message>
+    <message>
+        <source>Give every picture the caption style of the one being edited</source>
+        <translation>将正在编辑图片的字幕样式应用到所有图片</translation>
+    </message>
+    <message>
+        <source>Show the pictures large, to export each of them</source>
+        <translation>放大显示图片，以便逐张导出</translation>
+    </message>
+    <message>
+        <source>Remove every picture; Undo brings them back</source>
+        <translation>移除所有图片；撤销可恢复</translation>
+    </message>
+    <message>
+        <source>Use as first</source>
+        <translation>用作第一张</translation>
+    </message>
+    <message>
+        <source>Move picture</source>
+        <translation>移动图片</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -468,6 +613,10 @@
     <message>
         <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
         <translation>输出文件夹“%1”不是完整路径；导出将保存到 %2。</translation>
+    </message>
+    <message>
+        <source>Import pictures or open a project</source>
+        <translation>导入图片或打开项目</translation>
     </message>
 </context>
 <context>
@@ -618,6 +767,46 @@
         <source>Change layout</source>
         <translation>更改布局</translation>
     </message>
+    <message>
+        <source>Band</source>
+        <translation>条带</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>条带</translation>
+    </message>
+    <message>
+        <source>Set the band of every still at once</source>
+        <translation>一次设置所有静帧的条带</translation>
+    </message>
+    <message>
+        <source>Open the merged picture in a window of its own</source>
+        <translation>在单独窗口中打开合并后的图片</translation>
+    </message>
+    <message>
+        <source>Output size in percent of the merged picture</source>
+        <translation>输出大小占合并图片的百分比</translation>
+    </message>
+    <message>
+        <source>Output width in pixels; the height follows</source>
+        <translation>输出宽度（像素），高度随之调整</translation>
+    </message>
+    <message>
+        <source>Output height in pixels; the width follows</source>
+        <translation>输出高度（像素），宽度随之调整</translation>
+    </message>
+    <message>
+        <source>Pictures in each row of the grid</source>
+        <translation>网格每行的图片数</translation>
+    </message>
+    <message>
+        <source>Pixels between the pictures; negative keeps only a band of each following one</source>
+        <translation>图片之间的像素；负值时后续每张图片只保留一条条带</translation>
+    </message>
+    <message>
+        <source>Pixels of each following picture the strip shows, counted from its far edge</source>
+        <translation>条带显示的后续每张图片的像素，从其远端边缘算起</translation>
+    </message>
 </context>
 <context>
     <name>ProcessThread</name>
@@ -678,6 +867,57 @@
     </message>
 </context>
 <context>
+    <name>SheetActions</name>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Export Each Ticked Picture</source>
+        <translation>逐张导出勾选的图片</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>适合窗口</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>实际大小</translation>
+    </message>
+    <message>
+        <source>Export the merged picture</source>
+        <translation>导出合并后的图片</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Fit the picture to the panel</source>
+        <translation>使图片适合面板</translation>
+    </message>
+    <message>
+        <source>Show the picture at its actual size</source>
+        <translation>以实际大小显示图片</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -705,6 +945,14 @@
     <message>
         <source>Reset style</source>
         <translation>重置样式</translation>
+    </message>
+    <message>
+        <source>Drag band</source>
+        <translation>拖动条带</translation>
+    </message>
+    <message>
+        <source>Give the caption the default style back</source>
+        <translation>将字幕恢复为默认样式</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,64 @@
     </message>
 </context>
 <context>
+    <name>BandCommands</name>
+    <message>
+        <source>Fit Bands to Captions</source>
+        <translation>Streifen an Untertitel anpassen</translation>
+    </message>
+    <message>
+        <source>Use Shared Band Everywhere</source>
+        <translation>Überall den gemeinsamen Streifen verwenden</translation>
+    </message>
+    <message>
+        <source>No picture has a caption to fit a band to.</source>
+        <translation>Kein Bild hat einen Untertitel, an den ein Streifen angepasst werden kann.</translation>
+    </message>
+    <message>
+        <source>Fit bands to captions</source>
+        <translation>Streifen an Untertitel anpassen</translation>
+    </message>
+    <message>
+        <source>Use shared band everywhere</source>
+        <translation>Überall den gemeinsamen Streifen verwenden</translation>
+    </message>
+    <message>
+        <source>Bands fitted to captions: %1.</source>
+        <translation>An Untertitel angepasste Streifen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BandEditor</name>
+    <message>
+        <source>Band</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Use shared band</source>
+        <translation>Gemeinsamen Streifen verwenden</translation>
+    </message>
+    <message>
+        <source>Show the rows the whole sheet uses, set by its Band</source>
+        <translation>Die Zeilen zeigen, die das ganze Blatt nutzt, gesetzt durch seinen Streifen</translation>
+    </message>
+    <message>
+        <source>The first picture of the sheet is always shown whole</source>
+        <translation>Das erste Bild des Blattes wird immer ganz gezeigt</translation>
+    </message>
+    <message>
+        <source>Change band</source>
+        <translation>Streifen ändern</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -167,6 +225,73 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Untertitel (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CardActions</name>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Bild löschen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>Move to Front</source>
+        <translation>An den Anfang</translation>
+    </message>
+    <message>
+        <source>Use as First</source>
+        <translation>Als erstes verwenden</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Caption</source>
+        <translation>Untertitel kopieren</translation>
+    </message>
+    <message>
+        <source>Paste Caption Style</source>
+        <translation>Untertitelstil einfügen</translation>
+    </message>
+    <message>
+        <source>Tick All</source>
+        <translation>Alle markieren</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>Alle abwählen</translation>
+    </message>
+    <message>
+        <source>Duplicate picture</source>
+        <translation>Bild duplizieren</translation>
+    </message>
+    <message>
+        <source>Paste caption style</source>
+        <translation>Untertitelstil einfügen</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Bild einfügen</translation>
     </message>
 </context>
 <context>
@@ -419,6 +544,26 @@
         <source>Apply current style</source>
         <translation>Aktuellen Stil anwenden</translation>
     </message>
+    <message>
+        <source>Give every picture the caption style of the one being edited</source>
+        <translation>Allen Bildern den Untertitelstil des bearbeiteten geben</translation>
+    </message>
+    <message>
+        <source>Show the pictures large, to export each of them</source>
+        <translation>Die Bilder groß zeigen, um jedes einzeln zu exportieren</translation>
+    </message>
+    <message>
+        <source>Remove every picture; Undo brings them back</source>
+        <translation>Alle Bilder entfernen; Rückgängig holt sie zurück</translation>
+    </message>
+    <message>
+        <source>Use as first</source>
+        <translation>Als erstes verwenden</translation>
+    </message>
+    <message>
+        <source>Move picture</source>
+        <translation>Bild verschieben</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -468,6 +613,10 @@
     <message>
         <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
         <translation>Der Ausgabeordner „%1“ ist kein vollständiger Pfad; Exporte gehen nach %2.</translation>
+    </message>
+    <message>
+        <source>Import pictures or open a project</source>
+        <translation>Bilder importieren oder ein Projekt öffnen</translation>
     </message>
 </context>
 <context>
@@ -618,6 +767,46 @@
         <source>Change layout</source>
         <translation>Layout ändern</translation>
     </message>
+    <message>
+        <source>Band</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>Set the band of every still at once</source>
+        <translation>Den Streifen aller Standbilder auf einmal setzen</translation>
+    </message>
+    <message>
+        <source>Open the merged picture in a window of its own</source>
+        <translation>Das zusammengefügte Bild in einem eigenen Fenster öffnen</translation>
+    </message>
+    <message>
+        <source>Output size in percent of the merged picture</source>
+        <translation>Ausgabegröße in Prozent des zusammengefügten Bildes</translation>
+    </message>
+    <message>
+        <source>Output width in pixels; the height follows</source>
+        <translation>Ausgabebreite in Pixeln; die Höhe folgt</translation>
+    </message>
+    <message>
+        <source>Output height in pixels; the width follows</source>
+        <translation>Ausgabehöhe in Pixeln; die Breite folgt</translation>
+    </message>
+    <message>
+        <source>Pictures in each row of the grid</source>
+        <translation>Bilder in jeder Zeile des Rasters</translation>
+    </message>
+    <message>
+        <source>Pixels between the pictures; negative keeps only a band of each following one</source>
+        <translation>Pixel zwischen den Bildern; negativ behält von jedem folgenden nur einen Streifen</translation>
+    </message>
+    <message>
+        <source>Pixels of each following picture the strip shows, counted from its far edge</source>
+        <translation>Pixel jedes folgenden Bildes, die der Streifen zeigt, vom fernen Rand gezählt</translation>
+    </message>
 </context>
 <context>
     <name>ProcessThread</name>
@@ -678,6 +867,57 @@
     </message>
 </context>
 <context>
+    <name>SheetActions</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Export Each Ticked Picture</source>
+        <translation>Jedes markierte Bild exportieren</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>An Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Export the merged picture</source>
+        <translation>Das zusammengefügte Bild exportieren</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Fit the picture to the panel</source>
+        <translation>Bild an den Bereich anpassen</translation>
+    </message>
+    <message>
+        <source>Show the picture at its actual size</source>
+        <translation>Bild in Originalgröße zeigen</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -705,6 +945,14 @@
     <message>
         <source>Reset style</source>
         <translation>Stil zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Drag band</source>
+        <translation>Streifen ziehen</translation>
+    </message>
+    <message>
+        <source>Give the caption the default style back</source>
+        <translation>Dem Untertitel den Standardstil zurückgeben</translation>
     </message>
 </context>
 </TS>

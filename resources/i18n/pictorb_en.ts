@@ -21,6 +21,64 @@
     </message>
 </context>
 <context>
+    <name>BandCommands</name>
+    <message>
+        <source>Fit Bands to Captions</source>
+        <translation>Fit Bands to Captions</translation>
+    </message>
+    <message>
+        <source>Use Shared Band Everywhere</source>
+        <translation>Use Shared Band Everywhere</translation>
+    </message>
+    <message>
+        <source>No picture has a caption to fit a band to.</source>
+        <translation>No picture has a caption to fit a band to.</translation>
+    </message>
+    <message>
+        <source>Fit bands to captions</source>
+        <translation>Fit bands to captions</translation>
+    </message>
+    <message>
+        <source>Use shared band everywhere</source>
+        <translation>Use shared band everywhere</translation>
+    </message>
+    <message>
+        <source>Bands fitted to captions: %1.</source>
+        <translation>Bands fitted to captions: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BandEditor</name>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Use shared band</source>
+        <translation>Use shared band</translation>
+    </message>
+    <message>
+        <source>Show the rows the whole sheet uses, set by its Band</source>
+        <translation>Show the rows the whole sheet uses, set by its Band</translation>
+    </message>
+    <message>
+        <source>The first picture of the sheet is always shown whole</source>
+        <translation>The first picture of the sheet is always shown whole</translation>
+    </message>
+    <message>
+        <source>Change band</source>
+        <translation>Change band</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -167,6 +225,73 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Captions (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CardActions</name>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Delete Picture</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Move Left</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Move Right</translation>
+    </message>
+    <message>
+        <source>Move to Front</source>
+        <translation>Move to Front</translation>
+    </message>
+    <message>
+        <source>Use as First</source>
+        <translation>Use as First</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copy Picture</translation>
+    </message>
+    <message>
+        <source>Copy Caption</source>
+        <translation>Copy Caption</translation>
+    </message>
+    <message>
+        <source>Paste Caption Style</source>
+        <translation>Paste Caption Style</translation>
+    </message>
+    <message>
+        <source>Tick All</source>
+        <translation>Tick All</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>Untick All</translation>
+    </message>
+    <message>
+        <source>Duplicate picture</source>
+        <translation>Duplicate picture</translation>
+    </message>
+    <message>
+        <source>Paste caption style</source>
+        <translation>Paste caption style</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Paste picture</translation>
     </message>
 </context>
 <context>
@@ -419,6 +544,26 @@
         <source>Apply current style</source>
         <translation>Apply current style</translation>
     </message>
+    <message>
+        <source>Give every picture the caption style of the one being edited</source>
+        <translation>Give every picture the caption style of the one being edited</translation>
+    </message>
+    <message>
+        <source>Show the pictures large, to export each of them</source>
+        <translation>Show the pictures large, to export each of them</translation>
+    </message>
+    <message>
+        <source>Remove every picture; Undo brings them back</source>
+        <translation>Remove every picture; Undo brings them back</translation>
+    </message>
+    <message>
+        <source>Use as first</source>
+        <translation>Use as first</translation>
+    </message>
+    <message>
+        <source>Move picture</source>
+        <translation>Move picture</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -468,6 +613,10 @@
     <message>
         <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
         <translation>The output folder &quot;%1&quot; is not a full path; exports go to %2.</translation>
+    </message>
+    <message>
+        <source>Import pictures or open a project</source>
+        <translation>Import pictures or open a project</translation>
     </message>
 </context>
 <context>
@@ -618,6 +767,46 @@
         <source>Change layout</source>
         <translation>Change layout</translation>
     </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Bands</translation>
+    </message>
+    <message>
+        <source>Set the band of every still at once</source>
+        <translation>Set the band of every still at once</translation>
+    </message>
+    <message>
+        <source>Open the merged picture in a window of its own</source>
+        <translation>Open the merged picture in a window of its own</translation>
+    </message>
+    <message>
+        <source>Output size in percent of the merged picture</source>
+        <translation>Output size in percent of the merged picture</translation>
+    </message>
+    <message>
+        <source>Output width in pixels; the height follows</source>
+        <translation>Output width in pixels; the height follows</translation>
+    </message>
+    <message>
+        <source>Output height in pixels; the width follows</source>
+        <translation>Output height in pixels; the width follows</translation>
+    </message>
+    <message>
+        <source>Pictures in each row of the grid</source>
+        <translation>Pictures in each row of the grid</translation>
+    </message>
+    <message>
+        <source>Pixels between the pictures; negative keeps only a band of each following one</source>
+        <translation>Pixels between the pictures; negative keeps only a band of each following one</translation>
+    </message>
+    <message>
+        <source>Pixels of each following picture the strip shows, counted from its far edge</source>
+        <translation>Pixels of each following picture the strip shows, counted from its far edge</translation>
+    </message>
 </context>
 <context>
     <name>ProcessThread</name>
@@ -678,6 +867,57 @@
     </message>
 </context>
 <context>
+    <name>SheetActions</name>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Export Each Ticked Picture</source>
+        <translation>Export Each Ticked Picture</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>Fit to Window</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Export the merged picture</source>
+        <translation>Export the merged picture</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Fit the picture to the panel</source>
+        <translation>Fit the picture to the panel</translation>
+    </message>
+    <message>
+        <source>Show the picture at its actual size</source>
+        <translation>Show the picture at its actual size</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -705,6 +945,14 @@
     <message>
         <source>Reset style</source>
         <translation>Reset style</translation>
+    </message>
+    <message>
+        <source>Drag band</source>
+        <translation>Drag band</translation>
+    </message>
+    <message>
+        <source>Give the caption the default style back</source>
+        <translation>Give the caption the default style back</translation>
     </message>
 </context>
 </TS>

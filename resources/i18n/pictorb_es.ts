@@ -21,6 +21,64 @@
     </message>
 </context>
 <context>
+    <name>BandCommands</name>
+    <message>
+        <source>Fit Bands to Captions</source>
+        <translation>Ajustar franjas a los subtítulos</translation>
+    </message>
+    <message>
+        <source>Use Shared Band Everywhere</source>
+        <translation>Usar la franja común en todas</translation>
+    </message>
+    <message>
+        <source>No picture has a caption to fit a band to.</source>
+        <translation>Ninguna imagen tiene un subtítulo al que ajustar una franja.</translation>
+    </message>
+    <message>
+        <source>Fit bands to captions</source>
+        <translation>Ajustar franjas a los subtítulos</translation>
+    </message>
+    <message>
+        <source>Use shared band everywhere</source>
+        <translation>Usar la franja común en todas</translation>
+    </message>
+    <message>
+        <source>Bands fitted to captions: %1.</source>
+        <translation>Franjas ajustadas a los subtítulos: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BandEditor</name>
+    <message>
+        <source>Band</source>
+        <translation>Franja</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Use shared band</source>
+        <translation>Usar la franja común</translation>
+    </message>
+    <message>
+        <source>Show the rows the whole sheet uses, set by its Band</source>
+        <translation>Mostrar las filas que usa toda la hoja, fijadas por su franja</translation>
+    </message>
+    <message>
+        <source>The first picture of the sheet is always shown whole</source>
+        <translation>La primera imagen de la hoja se muestra siempre entera</translation>
+    </message>
+    <message>
+        <source>Change band</source>
+        <translation>Cambiar franja</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -167,6 +225,73 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Subtítulos (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CardActions</name>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Eliminar imagen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Mover a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Mover a la derecha</translation>
+    </message>
+    <message>
+        <source>Move to Front</source>
+        <translation>Mover al principio</translation>
+    </message>
+    <message>
+        <source>Use as First</source>
+        <translation>Usar como primera</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Copy Caption</source>
+        <translation>Copiar subtítulo</translation>
+    </message>
+    <message>
+        <source>Paste Caption Style</source>
+        <translation>Pegar estilo de subtítulo</translation>
+    </message>
+    <message>
+        <source>Tick All</source>
+        <translation>Marcar todas</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>Desmarcar todas</translation>
+    </message>
+    <message>
+        <source>Duplicate picture</source>
+        <translation>Duplicar imagen</translation>
+    </message>
+    <message>
+        <source>Paste caption style</source>
+        <translation>Pegar estilo de subtítulo</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Pegar imagen</translation>
     </message>
 </context>
 <context>
@@ -419,6 +544,26 @@
         <source>Apply current style</source>
         <translation>Aplicar estilo actual</translation>
     </message>
+    <message>
+        <source>Give every picture the caption style of the one being edited</source>
+        <translation>Dar a todas las imágenes el estilo de subtítulo de la que se edita</translation>
+    </message>
+    <message>
+        <source>Show the pictures large, to export each of them</source>
+        <translation>Mostrar las imágenes grandes, para exportar cada una</translation>
+    </message>
+    <message>
+        <source>Remove every picture; Undo brings them back</source>
+        <translation>Quitar todas las imágenes; Deshacer las recupera</translation>
+    </message>
+    <message>
+        <source>Use as first</source>
+        <translation>Usar como primera</translation>
+    </message>
+    <message>
+        <source>Move picture</source>
+        <translation>Mover imagen</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -468,6 +613,10 @@
     <message>
         <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
         <translation>La carpeta de salida &quot;%1&quot; no es una ruta completa; las exportaciones van a %2.</translation>
+    </message>
+    <message>
+        <source>Import pictures or open a project</source>
+        <translation>Importar imágenes o abrir un proyecto</translation>
     </message>
 </context>
 <context>
@@ -618,6 +767,46 @@
         <source>Change layout</source>
         <translation>Cambiar diseño</translation>
     </message>
+    <message>
+        <source>Band</source>
+        <translation>Franja</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Franjas</translation>
+    </message>
+    <message>
+        <source>Set the band of every still at once</source>
+        <translation>Ajustar la franja de todos los fotogramas a la vez</translation>
+    </message>
+    <message>
+        <source>Open the merged picture in a window of its own</source>
+        <translation>Abrir la imagen combinada en su propia ventana</translation>
+    </message>
+    <message>
+        <source>Output size in percent of the merged picture</source>
+        <translation>Tamaño de salida en porcentaje de la imagen combinada</translation>
+    </message>
+    <message>
+        <source>Output width in pixels; the height follows</source>
+        <translation>Ancho de salida en píxeles; la altura se ajusta</translation>
+    </message>
+    <message>
+        <source>Output height in pixels; the width follows</source>
+        <translation>Altura de salida en píxeles; el ancho se ajusta</translation>
+    </message>
+    <message>
+        <source>Pictures in each row of the grid</source>
+        <translation>Imágenes en cada fila de la cuadrícula</translation>
+    </message>
+    <message>
+        <source>Pixels between the pictures; negative keeps only a band of each following one</source>
+        <translation>Píxeles entre las imágenes; un valor negativo conserva solo una franja de cada siguiente</translation>
+    </message>
+    <message>
+        <source>Pixels of each following picture the strip shows, counted from its far edge</source>
+        <translation>Píxeles de cada imagen siguiente que muestra la tira, contados desde su borde lejano</translation>
+    </message>
 </context>
 <context>
     <name>ProcessThread</name>
@@ -678,6 +867,57 @@
     </message>
 </context>
 <context>
+    <name>SheetActions</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Export Each Ticked Picture</source>
+        <translation>Exportar cada imagen marcada</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>Ajustar a la ventana</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Export the merged picture</source>
+        <translation>Exportar la imagen combinada</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Fit the picture to the panel</source>
+        <translation>Ajustar la imagen al panel</translation>
+    </message>
+    <message>
+        <source>Show the picture at its actual size</source>
+        <translation>Mostrar la imagen a tamaño real</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -705,6 +945,14 @@
     <message>
         <source>Reset style</source>
         <translation>Restablecer estilo</translation>
+    </message>
+    <message>
+        <source>Drag band</source>
+        <translation>Arrastrar franja</translation>
+    </message>
+    <message>
+        <source>Give the caption the default style back</source>
+        <translation>Devolver al subtítulo el estilo predeterminado</translation>
     </message>
 </context>
 </TS>

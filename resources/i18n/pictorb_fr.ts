@@ -21,6 +21,64 @@
     </message>
 </context>
 <context>
+    <name>BandCommands</name>
+    <message>
+        <source>Fit Bands to Captions</source>
+        <translation>Ajuster les bandes aux légendes</translation>
+    </message>
+    <message>
+        <source>Use Shared Band Everywhere</source>
+        <translation>Utiliser partout la bande commune</translation>
+    </message>
+    <message>
+        <source>No picture has a caption to fit a band to.</source>
+        <translation>Aucune image n’a de légende à laquelle ajuster une bande.</translation>
+    </message>
+    <message>
+        <source>Fit bands to captions</source>
+        <translation>Ajuster les bandes aux légendes</translation>
+    </message>
+    <message>
+        <source>Use shared band everywhere</source>
+        <translation>Utiliser partout la bande commune</translation>
+    </message>
+    <message>
+        <source>Bands fitted to captions: %1.</source>
+        <translation>Bandes ajustées aux légendes : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BandEditor</name>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Use shared band</source>
+        <translation>Utiliser la bande commune</translation>
+    </message>
+    <message>
+        <source>Show the rows the whole sheet uses, set by its Band</source>
+        <translation>Montrer les lignes qu’utilise toute la planche, fixées par sa bande</translation>
+    </message>
+    <message>
+        <source>The first picture of the sheet is always shown whole</source>
+        <translation>La première image de la planche est toujours montrée entière</translation>
+    </message>
+    <message>
+        <source>Change band</source>
+        <translation>Modifier la bande</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -167,6 +225,73 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Sous-titres (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CardActions</name>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Supprimer l’image</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Déplacer à gauche</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Déplacer à droite</translation>
+    </message>
+    <message>
+        <source>Move to Front</source>
+        <translation>Placer en premier</translation>
+    </message>
+    <message>
+        <source>Use as First</source>
+        <translation>Utiliser en premier</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copier l’image</translation>
+    </message>
+    <message>
+        <source>Copy Caption</source>
+        <translation>Copier la légende</translation>
+    </message>
+    <message>
+        <source>Paste Caption Style</source>
+        <translation>Coller le style de légende</translation>
+    </message>
+    <message>
+        <source>Tick All</source>
+        <translation>Tout cocher</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>Tout décocher</translation>
+    </message>
+    <message>
+        <source>Duplicate picture</source>
+        <translation>Dupliquer l’image</translation>
+    </message>
+    <message>
+        <source>Paste caption style</source>
+        <translation>Coller le style de légende</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Coller l’image</translation>
     </message>
 </context>
 <context>
@@ -419,6 +544,26 @@
         <source>Apply current style</source>
         <translation>Appliquer le style actuel</translation>
     </message>
+    <message>
+        <source>Give every picture the caption style of the one being edited</source>
+        <translation>Donner à toutes les images le style de légende de celle en cours</translation>
+    </message>
+    <message>
+        <source>Show the pictures large, to export each of them</source>
+        <translation>Afficher les images en grand, pour exporter chacune</translation>
+    </message>
+    <message>
+        <source>Remove every picture; Undo brings them back</source>
+        <translation>Retirer toutes les images ; Annuler les rétablit</translation>
+    </message>
+    <message>
+        <source>Use as first</source>
+        <translation>Utiliser en premier</translation>
+    </message>
+    <message>
+        <source>Move picture</source>
+        <translation>Déplacer l’image</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -468,6 +613,10 @@
     <message>
         <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
         <translation>Le dossier de sortie « %1 » n’est pas un chemin complet ; les exports vont dans %2.</translation>
+    </message>
+    <message>
+        <source>Import pictures or open a project</source>
+        <translation>Importer des images ou ouvrir un projet</translation>
     </message>
 </context>
 <context>
@@ -618,6 +767,46 @@
         <source>Change layout</source>
         <translation>Modifier la disposition</translation>
     </message>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Bandes</translation>
+    </message>
+    <message>
+        <source>Set the band of every still at once</source>
+        <translation>Régler la bande de toutes les images à la fois</translation>
+    </message>
+    <message>
+        <source>Open the merged picture in a window of its own</source>
+        <translation>Ouvrir l’image assemblée dans sa propre fenêtre</translation>
+    </message>
+    <message>
+        <source>Output size in percent of the merged picture</source>
+        <translation>Taille de sortie en pourcentage de l’image assemblée</translation>
+    </message>
+    <message>
+        <source>Output width in pixels; the height follows</source>
+        <translation>Largeur de sortie en pixels ; la hauteur suit</translation>
+    </message>
+    <message>
+        <source>Output height in pixels; the width follows</source>
+        <translation>Hauteur de sortie en pixels ; la largeur suit</translation>
+    </message>
+    <message>
+        <source>Pictures in each row of the grid</source>
+        <translation>Images par rangée de la grille</translation>
+    </message>
+    <message>
+        <source>Pixels between the pictures; negative keeps only a band of each following one</source>
+        <translation>Pixels entre les images ; négatif ne garde qu’une bande de chacune des suivantes</translation>
+    </message>
+    <message>
+        <source>Pixels of each following picture the strip shows, counted from its far edge</source>
+        <translation>Pixels de chaque image suivante que la bande montre, comptés depuis son bord opposé</translation>
+    </message>
 </context>
 <context>
     <name>ProcessThread</name>
@@ -678,6 +867,57 @@
     </message>
 </context>
 <context>
+    <name>SheetActions</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Export Each Ticked Picture</source>
+        <translation>Exporter chaque image cochée</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>Ajuster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Export the merged picture</source>
+        <translation>Exporter l’image assemblée</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Fit the picture to the panel</source>
+        <translation>Ajuster l’image au panneau</translation>
+    </message>
+    <message>
+        <source>Show the picture at its actual size</source>
+        <translation>Afficher l’image à sa taille réelle</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -705,6 +945,14 @@
     <message>
         <source>Reset style</source>
         <translation>Réinitialiser le style</translation>
+    </message>
+    <message>
+        <source>Drag band</source>
+        <translation>Faire glisser la bande</translation>
+    </message>
+    <message>
+        <source>Give the caption the default style back</source>
+        <translation>Rendre à la légende le style par défaut</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,64 @@
     </message>
 </context>
 <context>
+    <name>BandCommands</name>
+    <message>
+        <source>Fit Bands to Captions</source>
+        <translation>按字幕調整條帶</translation>
+    </message>
+    <message>
+        <source>Use Shared Band Everywhere</source>
+        <translation>全部使用共用條帶</translation>
+    </message>
+    <message>
+        <source>No picture has a caption to fit a band to.</source>
+        <translation>沒有圖片帶有可調整條帶的字幕。</translation>
+    </message>
+    <message>
+        <source>Fit bands to captions</source>
+        <translation>按字幕調整條帶</translation>
+    </message>
+    <message>
+        <source>Use shared band everywhere</source>
+        <translation>全部使用共用條帶</translation>
+    </message>
+    <message>
+        <source>Bands fitted to captions: %1.</source>
+        <translation>已按字幕調整的條帶：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>BandEditor</name>
+    <message>
+        <source>Band</source>
+        <translation>條帶</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>頂部</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>Use shared band</source>
+        <translation>使用共用條帶</translation>
+    </message>
+    <message>
+        <source>Show the rows the whole sheet uses, set by its Band</source>
+        <translation>顯示整張拼圖使用的列（由其條帶設定）</translation>
+    </message>
+    <message>
+        <source>The first picture of the sheet is always shown whole</source>
+        <translation>拼圖的第一張圖片總是完整顯示</translation>
+    </message>
+    <message>
+        <source>Change band</source>
+        <translation>更改條帶</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -167,6 +225,73 @@
     <message>
         <source>Captions (%1)</source>
         <translation>字幕（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>CardActions</name>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>刪除圖片</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製一份</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <source>Move to Front</source>
+        <translation>移到最前</translation>
+    </message>
+    <message>
+        <source>Use as First</source>
+        <translation>用作第一張</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>複製圖片</translation>
+    </message>
+    <message>
+        <source>Copy Caption</source>
+        <translation>複製字幕</translation>
+    </message>
+    <message>
+        <source>Paste Caption Style</source>
+        <translation>貼上字幕樣式</translation>
+    </message>
+    <message>
+        <source>Tick All</source>
+        <translation>全部勾選</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>全部取消勾選</translation>
+    </message>
+    <message>
+        <source>Duplicate picture</source>
+        <translation>複製圖片</translation>
+    </message>
+    <message>
+        <source>Paste caption style</source>
+        <translation>貼上字幕樣式</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>貼上圖片</translation>
     </message>
 </context>
 <context>
@@ -419,6 +544,26 @@
         <source>Apply current style</source>
         <translation>套用目前樣式</translation>
     </message>
+    <message>
+        <source>Give every picture the caption style of the one being edited</source>
+        <translation>將正在編輯圖片的字幕樣式套用到所有圖片</translation>
+    </message>
+    <message>
+        <source>Show the pictures large, to export each of them</source>
+        <translation>放大顯示圖片，以便逐張匯出</translation>
+    </message>
+    <message>
+        <source>Remove every picture; Undo brings them back</source>
+        <translation>移除所有圖片；復原可恢復</translation>
+    </message>
+    <message>
+        <source>Use as first</source>
+        <translation>用作第一張</translation>
+    </message>
+    <message>
+        <source>Move picture</source>
+        <translation>移動圖片</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -468,6 +613,10 @@
     <message>
         <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
         <translation>輸出資料夾「%1」不是完整路徑；匯出將儲存到 %2。</translation>
+    </message>
+    <message>
+        <source>Import pictures or open a project</source>
+        <translation>匯入圖片或開啟專案</translation>
     </message>
 </context>
 <context>
@@ -618,6 +767,46 @@
         <source>Change layout</source>
         <translation>更改版面</translation>
     </message>
+    <message>
+        <source>Band</source>
+        <translation>條帶</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>條帶</translation>
+    </message>
+    <message>
+        <source>Set the band of every still at once</source>
+        <translation>一次設定所有靜格的條帶</translation>
+    </message>
+    <message>
+        <source>Open the merged picture in a window of its own</source>
+        <translation>在獨立視窗中開啟合併後的圖片</translation>
+    </message>
+    <message>
+        <source>Output size in percent of the merged picture</source>
+        <translation>輸出大小佔合併圖片的百分比</translation>
+    </message>
+    <message>
+        <source>Output width in pixels; the height follows</source>
+        <translation>輸出寬度（像素），高度隨之調整</translation>
+    </message>
+    <message>
+        <source>Output height in pixels; the width follows</source>
+        <translation>輸出高度（像素），寬度隨之調整</translation>
+    </message>
+    <message>
+        <source>Pictures in each row of the grid</source>
+        <translation>網格每列的圖片數</translation>
+    </message>
+    <message>
+        <source>Pixels between the pictures; negative keeps only a band of each following one</source>
+        <translation>圖片之間的像素；負值時後續每張圖片只保留一條條帶</translation>
+    </message>
+    <message>
+        <source>Pixels of each following picture the strip shows, counted from its far edge</source>
+        <translation>條帶顯示的後續每張圖片的像素，從其遠端邊緣算起</translation>
+    </message>
 </context>
 <context>
     <name>ProcessThread</name>
@@ -678,6 +867,57 @@
     </message>
 </context>
 <context>
+    <name>SheetActions</name>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Export Each Ticked Picture</source>
+        <translation>逐張匯出勾選的圖片</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>適合視窗</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>實際大小</translation>
+    </message>
+    <message>
+        <source>Export the merged picture</source>
+        <translation>匯出合併後的圖片</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Fit the picture to the panel</source>
+        <translation>使圖片適合面板</translation>
+    </message>
+    <message>
+        <source>Show the picture at its actual size</source>
+        <translation>以實際大小顯示圖片</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -705,6 +945,14 @@
     <message>
         <source>Reset style</source>
         <translation>重設樣式</translation>
+    </message>
+    <message>
+        <source>Drag band</source>
+        <translation>拖曳條帶</translation>
+    </message>
+    <message>
+        <source>Give the caption the default style back</source>
+        <translation>將字幕恢復為預設樣式</translation>
     </message>
 </context>
 </TS>

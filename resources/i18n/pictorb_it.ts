@@ -21,6 +21,64 @@
     </message>
 </context>
 <context>
+    <name>BandCommands</name>
+    <message>
+        <source>Fit Bands to Captions</source>
+        <translation>Adatta le fasce alle didascalie</translation>
+    </message>
+    <message>
+        <source>Use Shared Band Everywhere</source>
+        <translation>Usa ovunque la fascia comune</translation>
+    </message>
+    <message>
+        <source>No picture has a caption to fit a band to.</source>
+        <translation>Nessuna immagine ha una didascalia a cui adattare una fascia.</translation>
+    </message>
+    <message>
+        <source>Fit bands to captions</source>
+        <translation>Adattare le fasce alle didascalie</translation>
+    </message>
+    <message>
+        <source>Use shared band everywhere</source>
+        <translation>Usare ovunque la fascia comune</translation>
+    </message>
+    <message>
+        <source>Bands fitted to captions: %1.</source>
+        <translation>Fasce adattate alle didascalie: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BandEditor</name>
+    <message>
+        <source>Band</source>
+        <translation>Fascia</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Use shared band</source>
+        <translation>Usa la fascia comune</translation>
+    </message>
+    <message>
+        <source>Show the rows the whole sheet uses, set by its Band</source>
+        <translation>Mostra le righe usate da tutto il foglio, fissate dalla sua fascia</translation>
+    </message>
+    <message>
+        <source>The first picture of the sheet is always shown whole</source>
+        <translation>La prima immagine del foglio è sempre mostrata intera</translation>
+    </message>
+    <message>
+        <source>Change band</source>
+        <translation>Modificare la fascia</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -167,6 +225,73 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Sottotitoli (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CardActions</name>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Elimina immagine</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Sposta a sinistra</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Sposta a destra</translation>
+    </message>
+    <message>
+        <source>Move to Front</source>
+        <translation>Sposta all’inizio</translation>
+    </message>
+    <message>
+        <source>Use as First</source>
+        <translation>Usa come prima</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copia immagine</translation>
+    </message>
+    <message>
+        <source>Copy Caption</source>
+        <translation>Copia didascalia</translation>
+    </message>
+    <message>
+        <source>Paste Caption Style</source>
+        <translation>Incolla stile didascalia</translation>
+    </message>
+    <message>
+        <source>Tick All</source>
+        <translation>Seleziona tutte</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>Deseleziona tutte</translation>
+    </message>
+    <message>
+        <source>Duplicate picture</source>
+        <translation>Duplicare l’immagine</translation>
+    </message>
+    <message>
+        <source>Paste caption style</source>
+        <translation>Incollare lo stile della didascalia</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Incollare l’immagine</translation>
     </message>
 </context>
 <context>
@@ -419,6 +544,26 @@
         <source>Apply current style</source>
         <translation>Applica stile corrente</translation>
     </message>
+    <message>
+        <source>Give every picture the caption style of the one being edited</source>
+        <translation>Dare a tutte le immagini lo stile della didascalia di quella in modifica</translation>
+    </message>
+    <message>
+        <source>Show the pictures large, to export each of them</source>
+        <translation>Mostra le immagini in grande, per esportarle una per una</translation>
+    </message>
+    <message>
+        <source>Remove every picture; Undo brings them back</source>
+        <translation>Rimuovi tutte le immagini; Annulla le ripristina</translation>
+    </message>
+    <message>
+        <source>Use as first</source>
+        <translation>Usare come prima</translation>
+    </message>
+    <message>
+        <source>Move picture</source>
+        <translation>Spostare l’immagine</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -468,6 +613,10 @@
     <message>
         <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
         <translation>La cartella di output &quot;%1&quot; non è un percorso completo; le esportazioni vanno in %2.</translation>
+    </message>
+    <message>
+        <source>Import pictures or open a project</source>
+        <translation>Importa immagini o apri un progetto</translation>
     </message>
 </context>
 <context>
@@ -618,6 +767,46 @@
         <source>Change layout</source>
         <translation>Modifica layout</translation>
     </message>
+    <message>
+        <source>Band</source>
+        <translation>Fascia</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Fasce</translation>
+    </message>
+    <message>
+        <source>Set the band of every still at once</source>
+        <translation>Impostare la fascia di tutti i fotogrammi insieme</translation>
+    </message>
+    <message>
+        <source>Open the merged picture in a window of its own</source>
+        <translation>Apri l’immagine unita in una finestra a parte</translation>
+    </message>
+    <message>
+        <source>Output size in percent of the merged picture</source>
+        <translation>Dimensione in uscita in percentuale dell’immagine unita</translation>
+    </message>
+    <message>
+        <source>Output width in pixels; the height follows</source>
+        <translation>Larghezza in uscita in pixel; l’altezza segue</translation>
+    </message>
+    <message>
+        <source>Output height in pixels; the width follows</source>
+        <translation>Altezza in uscita in pixel; la larghezza segue</translation>
+    </message>
+    <message>
+        <source>Pictures in each row of the grid</source>
+        <translation>Immagini in ogni riga della griglia</translation>
+    </message>
+    <message>
+        <source>Pixels between the pictures; negative keeps only a band of each following one</source>
+        <translation>Pixel tra le immagini; un valore negativo tiene solo una fascia di ciascuna delle successive</translation>
+    </message>
+    <message>
+        <source>Pixels of each following picture the strip shows, counted from its far edge</source>
+        <translation>Pixel di ogni immagine successiva mostrati dalla striscia, contati dal bordo opposto</translation>
+    </message>
 </context>
 <context>
     <name>ProcessThread</name>
@@ -678,6 +867,57 @@
     </message>
 </context>
 <context>
+    <name>SheetActions</name>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Export Each Ticked Picture</source>
+        <translation>Esporta ogni immagine selezionata</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>Adatta alla finestra</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Dimensioni reali</translation>
+    </message>
+    <message>
+        <source>Export the merged picture</source>
+        <translation>Esporta l’immagine unita</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Fit the picture to the panel</source>
+        <translation>Adatta l’immagine al pannello</translation>
+    </message>
+    <message>
+        <source>Show the picture at its actual size</source>
+        <translation>Mostra l’immagine alle dimensioni reali</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -705,6 +945,14 @@
     <message>
         <source>Reset style</source>
         <translation>Ripristina stile</translation>
+    </message>
+    <message>
+        <source>Drag band</source>
+        <translation>Trascinare la fascia</translation>
+    </message>
+    <message>
+        <source>Give the caption the default style back</source>
+        <translation>Ripristinare lo stile predefinito della didascalia</translation>
     </message>
 </context>
 </TS>

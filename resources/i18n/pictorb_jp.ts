@@ -21,6 +21,64 @@
     </message>
 </context>
 <context>
+    <name>BandCommands</name>
+    <message>
+        <source>Fit Bands to Captions</source>
+        <translation>帯を字幕に合わせる</translation>
+    </message>
+    <message>
+        <source>Use Shared Band Everywhere</source>
+        <translation>すべてに共通の帯を使う</translation>
+    </message>
+    <message>
+        <source>No picture has a caption to fit a band to.</source>
+        <translation>帯を合わせる字幕のある画像がありません。</translation>
+    </message>
+    <message>
+        <source>Fit bands to captions</source>
+        <translation>帯を字幕に合わせる</translation>
+    </message>
+    <message>
+        <source>Use shared band everywhere</source>
+        <translation>すべてに共通の帯を使う</translation>
+    </message>
+    <message>
+        <source>Bands fitted to captions: %1.</source>
+        <translation>字幕に合わせた帯: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>BandEditor</name>
+    <message>
+        <source>Band</source>
+        <translation>帯</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上端</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <source>Use shared band</source>
+        <translation>共通の帯を使う</translation>
+    </message>
+    <message>
+        <source>Show the rows the whole sheet uses, set by its Band</source>
+        <translation>シート全体の帯で決まる行を表示</translation>
+    </message>
+    <message>
+        <source>The first picture of the sheet is always shown whole</source>
+        <translation>シートの最初の画像は常に全体が表示されます</translation>
+    </message>
+    <message>
+        <source>Change band</source>
+        <translation>帯の変更</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -167,6 +225,73 @@
     <message>
         <source>Captions (%1)</source>
         <translation>字幕（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>CardActions</name>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>画像を削除</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>左へ移動</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>右へ移動</translation>
+    </message>
+    <message>
+        <source>Move to Front</source>
+        <translation>先頭へ移動</translation>
+    </message>
+    <message>
+        <source>Use as First</source>
+        <translation>最初の画像にする</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>画像をコピー</translation>
+    </message>
+    <message>
+        <source>Copy Caption</source>
+        <translation>字幕をコピー</translation>
+    </message>
+    <message>
+        <source>Paste Caption Style</source>
+        <translation>字幕スタイルを貼り付け</translation>
+    </message>
+    <message>
+        <source>Tick All</source>
+        <translation>すべてチェック</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>すべてのチェックを外す</translation>
+    </message>
+    <message>
+        <source>Duplicate picture</source>
+        <translation>画像の複製</translation>
+    </message>
+    <message>
+        <source>Paste caption style</source>
+        <translation>字幕スタイルの貼り付け</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>画像の貼り付け</translation>
     </message>
 </context>
 <context>
@@ -419,6 +544,26 @@
         <source>Apply current style</source>
         <translation>現在のスタイルを適用</translation>
     </message>
+    <message>
+        <source>Give every picture the caption style of the one being edited</source>
+        <translation>編集中の画像の字幕スタイルをすべての画像に適用</translation>
+    </message>
+    <message>
+        <source>Show the pictures large, to export each of them</source>
+        <translation>画像を大きく表示し、1枚ずつ書き出す</translation>
+    </message>
+    <message>
+        <source>Remove every picture; Undo brings them back</source>
+        <translation>すべての画像を削除。元に戻すで復元できます</translation>
+    </message>
+    <message>
+        <source>Use as first</source>
+        <translation>最初の画像にする</translation>
+    </message>
+    <message>
+        <source>Move picture</source>
+        <translation>画像の移動</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -468,6 +613,10 @@
     <message>
         <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
         <translation>出力フォルダー「%1」は完全なパスではありません。エクスポート先は %2 です。</translation>
+    </message>
+    <message>
+        <source>Import pictures or open a project</source>
+        <translation>画像を読み込むかプロジェクトを開く</translation>
     </message>
 </context>
 <context>
@@ -618,6 +767,46 @@
         <source>Change layout</source>
         <translation>レイアウトの変更</translation>
     </message>
+    <message>
+        <source>Band</source>
+        <translation>帯</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>帯</translation>
+    </message>
+    <message>
+        <source>Set the band of every still at once</source>
+        <translation>すべての静止画の帯をまとめて設定</translation>
+    </message>
+    <message>
+        <source>Open the merged picture in a window of its own</source>
+        <translation>結合した画像を別のウィンドウで開く</translation>
+    </message>
+    <message>
+        <source>Output size in percent of the merged picture</source>
+        <translation>結合した画像に対する出力サイズ（％）</translation>
+    </message>
+    <message>
+        <source>Output width in pixels; the height follows</source>
+        <translation>出力の幅（ピクセル）。高さは自動で決まります</translation>
+    </message>
+    <message>
+        <source>Output height in pixels; the width follows</source>
+        <translation>出力の高さ（ピクセル）。幅は自動で決まります</translation>
+    </message>
+    <message>
+        <source>Pictures in each row of the grid</source>
+        <translation>グリッドの各行の画像数</translation>
+    </message>
+    <message>
+        <source>Pixels between the pictures; negative keeps only a band of each following one</source>
+        <translation>画像の間隔（ピクセル）。負の値では後続の画像の帯だけを残します</translation>
+    </message>
+    <message>
+        <source>Pixels of each following picture the strip shows, counted from its far edge</source>
+        <translation>帯に表示する後続の各画像のピクセル数（奥の端から数えて）</translation>
+    </message>
 </context>
 <context>
     <name>ProcessThread</name>
@@ -678,6 +867,57 @@
     </message>
 </context>
 <context>
+    <name>SheetActions</name>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Export Each Ticked Picture</source>
+        <translation>チェックした画像を個別に書き出し</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>ウィンドウに合わせる</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>実際のサイズ</translation>
+    </message>
+    <message>
+        <source>Export the merged picture</source>
+        <translation>結合した画像を書き出し</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Fit the picture to the panel</source>
+        <translation>画像をパネルに合わせる</translation>
+    </message>
+    <message>
+        <source>Show the picture at its actual size</source>
+        <translation>画像を実際のサイズで表示</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -705,6 +945,14 @@
     <message>
         <source>Reset style</source>
         <translation>スタイルをリセット</translation>
+    </message>
+    <message>
+        <source>Drag band</source>
+        <translation>帯のドラッグ</translation>
+    </message>
+    <message>
+        <source>Give the caption the default style back</source>
+        <translation>字幕を既定のスタイルに戻す</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,64 @@
     </message>
 </context>
 <context>
+    <name>BandCommands</name>
+    <message>
+        <source>Fit Bands to Captions</source>
+        <translation>Ajustar faixas às legendas</translation>
+    </message>
+    <message>
+        <source>Use Shared Band Everywhere</source>
+        <translation>Usar a faixa comum em todas</translation>
+    </message>
+    <message>
+        <source>No picture has a caption to fit a band to.</source>
+        <translation>Nenhuma imagem tem uma legenda à qual ajustar uma faixa.</translation>
+    </message>
+    <message>
+        <source>Fit bands to captions</source>
+        <translation>Ajustar faixas às legendas</translation>
+    </message>
+    <message>
+        <source>Use shared band everywhere</source>
+        <translation>Usar a faixa comum em todas</translation>
+    </message>
+    <message>
+        <source>Bands fitted to captions: %1.</source>
+        <translation>Faixas ajustadas às legendas: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BandEditor</name>
+    <message>
+        <source>Band</source>
+        <translation>Faixa</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Topo</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Use shared band</source>
+        <translation>Usar a faixa comum</translation>
+    </message>
+    <message>
+        <source>Show the rows the whole sheet uses, set by its Band</source>
+        <translation>Mostrar as linhas que toda a folha usa, definidas pela sua faixa</translation>
+    </message>
+    <message>
+        <source>The first picture of the sheet is always shown whole</source>
+        <translation>A primeira imagem da folha é sempre mostrada inteira</translation>
+    </message>
+    <message>
+        <source>Change band</source>
+        <translation>Alterar faixa</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -167,6 +225,73 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Legendas (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CardActions</name>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Eliminar imagem</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Mover para a esquerda</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Mover para a direita</translation>
+    </message>
+    <message>
+        <source>Move to Front</source>
+        <translation>Mover para o início</translation>
+    </message>
+    <message>
+        <source>Use as First</source>
+        <translation>Usar como primeira</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagem</translation>
+    </message>
+    <message>
+        <source>Copy Caption</source>
+        <translation>Copiar legenda</translation>
+    </message>
+    <message>
+        <source>Paste Caption Style</source>
+        <translation>Colar estilo de legenda</translation>
+    </message>
+    <message>
+        <source>Tick All</source>
+        <translation>Marcar todas</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>Desmarcar todas</translation>
+    </message>
+    <message>
+        <source>Duplicate picture</source>
+        <translation>Duplicar imagem</translation>
+    </message>
+    <message>
+        <source>Paste caption style</source>
+        <translation>Colar estilo de legenda</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Colar imagem</translation>
     </message>
 </context>
 <context>
@@ -419,6 +544,26 @@
         <source>Apply current style</source>
         <translation>Aplicar estilo atual</translation>
     </message>
+    <message>
+        <source>Give every picture the caption style of the one being edited</source>
+        <translation>Dar a todas as imagens o estilo de legenda da que está a ser editada</translation>
+    </message>
+    <message>
+        <source>Show the pictures large, to export each of them</source>
+        <translation>Mostrar as imagens em grande, para exportar cada uma</translation>
+    </message>
+    <message>
+        <source>Remove every picture; Undo brings them back</source>
+        <translation>Remover todas as imagens; Desfazer recupera-as</translation>
+    </message>
+    <message>
+        <source>Use as first</source>
+        <translation>Usar como primeira</translation>
+    </message>
+    <message>
+        <source>Move picture</source>
+        <translation>Mover imagem</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -468,6 +613,10 @@
     <message>
         <source>The output folder &quot;%1&quot; is not a full path; exports go to %2.</source>
         <translation>A pasta de saída &quot;%1&quot; não é um caminho completo; as exportações vão para %2.</translation>
+    </message>
+    <message>
+        <source>Import pictures or open a project</source>
+        <translation>Importar imagens ou abrir um projeto</translation>
     </message>
 </context>
 <context>
@@ -618,6 +767,46 @@
         <source>Change layout</source>
         <translation>Alterar layout</translation>
     </message>
+    <message>
+        <source>Band</source>
+        <translation>Faixa</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Faixas</translation>
+    </message>
+    <message>
+        <source>Set the band of every still at once</source>
+        <translation>Definir a faixa de todas as imagens de uma vez</translation>
+    </message>
+    <message>
+        <source>Open the merged picture in a window of its own</source>
+        <translation>Abrir a imagem combinada numa janela própria</translation>
+    </message>
+    <message>
+        <source>Output size in percent of the merged picture</source>
+        <translation>Tamanho de saída em percentagem da imagem combinada</translation>
+    </message>
+    <message>
+        <source>Output width in pixels; the height follows</source>
+        <translation>Largura de saída em píxeis; a altura acompanha</translation>
+    </message>
+    <message>
+        <source>Output height in pixels; the width follows</source>
+        <translation>Altura de saída em píxeis; a largura acompanha</translation>
+    </message>
+    <message>
+        <source>Pictures in each row of the grid</source>
+        <translation>Imagens em cada linha da grelha</translation>
+    </message>
+    <message>
+        <source>Pixels between the pictures; negative keeps only a band of each following one</source>
+        <translation>Píxeis entre as imagens; um valor negativo mantém só uma faixa de cada seguinte</translation>
+    </message>
+    <message>
+        <source>Pixels of each following picture the strip shows, counted from its far edge</source>
+        <translation>Píxeis de cada imagem seguinte que a tira mostra, contados a partir da margem oposta</translation>
+    </message>
 </context>
 <context>
     <name>ProcessThread</name>
@@ -678,6 +867,57 @@
     </message>
 </context>
 <context>
+    <name>SheetActions</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Export Each Ticked Picture</source>
+        <translation>Exportar cada imagem marcada</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>Ajustar à janela</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamanho real</translation>
+    </message>
+    <message>
+        <source>Export the merged picture</source>
+        <translation>Exportar a imagem combinada</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Fit the picture to the panel</source>
+        <translation>Ajustar a imagem ao painel</translation>
+    </message>
+    <message>
+        <source>Show the picture at its actual size</source>
+        <translation>Mostrar a imagem no tamanho real</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -705,6 +945,14 @@
     <message>
         <source>Reset style</source>
         <translation>Repor estilo</translation>
+    </message>
+    <message>
+        <source>Drag band</source>
+        <translation>Arrastar faixa</translation>
+    </message>
+    <message>
+        <source>Give the caption the default style back</source>
+        <translation>Repor o estilo predefinido da legenda</translation>
     </message>
 </context>
 </TS>

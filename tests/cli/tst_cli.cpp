@@ -170,6 +170,8 @@ private slots:
     void refusals();
     void damagedStillIsNamed();
     void projectsGoBothWays();
+    void stillsInNameOrder_data();
+    void stillsInNameOrder();
     void helpListsTheOptions();
     void runsWithoutADisplay();
 
@@ -389,6 +391,14 @@ void TestCli::refusals_data()
     row("a caption longer than a subtitle", "{still} --subtitles {dir}/long.txt -o {out}", 1,
         "\"{dir}/long.txt\": caption 1 is longer than 1000 characters");
     // 17 stills of 1000 rows stack to 17000 rows; a WEBP side holds at most 16383.
+    row("a band in a grid", "{still} --band 20 --layout grid -o {out}", 2,
+        "--band needs --layout vertical or horizontal");
+    row("a band and a spacing", "{still} --band 20 --y-space -5 -o {out}", 2,
+        "--band and --y-space both set the band");
+    row("width and height", "{still} --width 10 --height 10 -o {out}", 2,
+        "give one of --scale, --width and --height");
+    row("a pattern matching nothing", "{dir}/*.tiff -o {out}", 2,
+        "\"{dir}/*.tiff\" gives no picture");
     row("too large for WEBP", QString("{tall} ").repeated(17) + "-o {dir}/sheet.webp", 1,
         "a sheet of 1000 x 17000 is too large for WEBP");
 }
@@ -437,18 +447,40 @@ void TestCli::projectsGoBothWays()
 {
     const QString dir = m_dir.filePath("projects");
     const QStringList stills = writeStills("320x180 320x180 640x480", dir, "png");
-    QVERIFY(writeBytes(dir + "/lines.txt", "First|line\n\nThird\n"));
-    const QStringList style = {
-        "--subtitles", dir + "/lines.txt", "--y-space", "-100",    "--font-size",
-        "24",          "--border",         "2",         "--scale", "50"};
+    QVERIFY(writeBytes(dir + "/lines.txt", "First\nSecond|line\n\n"));
+    // Bands fitted to the captions: the two-line one is taller than the shared band the
+    // bare still takes.
+    const QStringList style = {"--subtitles",
+                               dir + "/lines.txt",
+                               "--fit-captions",
+                               "--font-size",
+                               "24",
+                               "--border",
+                               "2",
+                               "--scale",
+                               "50",
+                               "--print-bands"};
     const QString project = dir + "/made.pictorb";
     Run run = runSheet(stills + style +
                        QStringList{"--save-project", project, "-o", dir + "/direct.png"});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QStringList bands = run.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(bands.size(), 3);
+    int rows = 0;
+    for (int i = 0; i < bands.size(); ++i) {
+        const QStringList fields = bands.at(i).split('\t');
+        QCOMPARE(fields.value(0), stills.at(i));
+        rows += fields.value(2).toInt();
+    }
+    const auto band = [&bands](int i, int field) {
+        return bands.at(i).section('\t', field, field).toInt();
+    };
+    QVERIFY2(band(1, 2) > 0 && band(2, 2) == band(1, 2) && band(2, 1) + band(2, 2) == 180,
+             qPrintable(run.out));
     run = runSheet({project, "-o", dir + "/rendered.png"});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QImage direct(dir + "/direct.png");
-    QCOMPARE(direct.size(), QSize(160, 170)); // 180 + 80 + 80 rows, at half size
+    QCOMPARE(direct.size(), SheetExport::outputSize({320, rows}, SheetExport::ByScale, 50));
     QString difference = firstDifference(QImage(dir + "/rendered.png"), direct);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 
@@ -475,6 +507,43 @@ void TestCli::projectsGoBothWays()
         firstDifference(QImage(dir + "/saved.png"),
                         SheetExport::scaled(exported, window.previewWidget()->outputSize()));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+// A folder or a pattern gives its stills as a person reads their names; fewer subtitle lines
+// than stills leave the last ones bare, which is said; a typed width is the output's.
+void TestCli::stillsInNameOrder_data()
+{
+    QTest::addColumn<QString>("stills");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("a folder, a band") << "" << QStringList{"--band", "60"} << QSize(320, 360);
+    QTest::newRow("a pattern, a width")
+        << "frame_*.png" << QStringList{"--band", "60", "--width", "160"} << QSize(160, 180);
+    QTest::newRow("a horizontal band")
+        << "" << QStringList{"--layout", "horizontal", "--band", "100"} << QSize(620, 180);
+}
+
+void TestCli::stillsInNameOrder()
+{
+    QFETCH(QString, stills);
+    QFETCH(QStringList, options);
+    QTemporaryDir dir;
+    for (int frame : {10, 2, 1, 3})
+        QVERIFY(
+            pattern(frame, 320, 180).save(dir.filePath(QStringLiteral("frame_%1.png").arg(frame))));
+    QVERIFY(writeBytes(dir.filePath("lines.txt"), "one\ntwo\n"));
+    const QString source = stills.isEmpty() ? dir.path() : dir.filePath(stills);
+    const Run run = runSheet(QStringList{source, "--print-bands", "--subtitles",
+                                         dir.filePath("lines.txt"), "-o", dir.filePath("out.png")} +
+                             options);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains("has 2 lines for 4 stills; the last 2 get no caption"),
+             qPrintable(run.err));
+    QStringList order;
+    for (const QString& line : run.out.split('\n', Qt::SkipEmptyParts))
+        order << QFileInfo(line.section('\t', 0, 0)).fileName();
+    QCOMPARE(order, QStringList({"frame_1.png", "frame_2.png", "frame_3.png", "frame_10.png"}));
+    QTEST(QImage(dir.filePath("out.png")).size(), "size");
 }
 
 // A damaged still is used as far as it can be read, and named.

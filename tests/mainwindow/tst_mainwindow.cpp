@@ -63,10 +63,11 @@ bool previewIsFreshMerge(MainWindow& window)
             pictures << card->composedImage();
     }
     const auto value = [preview](int id) { return preview->property(id)->value(); };
-    return preview->mergedImage() ==
-           MergeLayout::merge(pictures,
-                              {preview->layoutType(), value(PreviewWidget::XSpace),
-                               value(PreviewWidget::YSpace), value(PreviewWidget::Column)});
+    return preview->mergedImage() == MergeLayout::merge(pictures, {preview->layoutType(),
+                                                                   value(PreviewWidget::XSpace),
+                                                                   value(PreviewWidget::YSpace),
+                                                                   value(PreviewWidget::Column),
+                                                                   {}});
 }
 
 // Every text a panel shows on a label or a button.
@@ -415,7 +416,8 @@ void TestMainWindow::languages()
     for (const QAction* action : window.settingMenu()->actions())
         menu << action->text();
     translated << table.translate("DocumentActions", "File")
-               << table.translate("DocumentActions", "Edit");
+               << table.translate("DocumentActions", "Edit")
+               << table.translate("SheetActions", "View");
     for (const char* source :
          {"Language", "Support", "User Guide", "View Log", "Check for Updates", "About"})
         translated << table.translate("MainWindow", source);
