@@ -11,9 +11,9 @@
 
 PreviewNavigator::PreviewNavigator(QScrollArea* area, QWidget* picture, ScaleViewBar* zoom,
                                    QObject* parent)
-    : QObject(parent), m_area(area), m_picture(picture), m_zoom(zoom)
+    : QObject(parent), m_area(area), m_viewport(area->viewport()), m_picture(picture), m_zoom(zoom)
 {
-    area->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     picture->installEventFilter(this);
 }
 
@@ -25,7 +25,9 @@ bool PreviewNavigator::canPan() const
 
 bool PreviewNavigator::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_area->viewport() && event->type() == QEvent::Wheel) {
+    // Compared by the pointer kept from the start: the area may be half destroyed when its
+    // viewport sends its last events.
+    if (watched == m_viewport && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier)
             return zoomAround(wheel->position().toPoint(), wheel->angleDelta().y());
@@ -69,15 +71,15 @@ bool PreviewNavigator::zoomAround(const QPoint& pointer, int wheelDelta)
 {
     if (wheelDelta == 0 || m_picture->width() <= 0 || m_picture->height() <= 0)
         return true;
-    QWidget* viewport = m_area->viewport();
-    const QPointF at = m_picture->mapFrom(viewport, pointer);
+    const QPointF at = m_picture->mapFrom(m_viewport, pointer);
     const QPointF share(at.x() / m_picture->width(), at.y() / m_picture->height());
     wheelDelta > 0 ? m_zoom->zoomIn() : m_zoom->zoomOut();
     // The new size is laid out now, so the point can be put back under the pointer at once.
     if (QLayout* layout = m_area->widget()->layout())
         layout->activate();
-    const QPoint now = m_picture->mapTo(viewport, QPoint(qRound(share.x() * m_picture->width()),
-                                                         qRound(share.y() * m_picture->height())));
+    const QPoint now =
+        m_picture->mapTo(m_viewport, QPoint(qRound(share.x() * m_picture->width()),
+                                            qRound(share.y() * m_picture->height())));
     m_area->horizontalScrollBar()->setValue(m_area->horizontalScrollBar()->value() + now.x() -
                                             pointer.x());
     m_area->verticalScrollBar()->setValue(m_area->verticalScrollBar()->value() + now.y() -

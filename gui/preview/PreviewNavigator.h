@@ -25,6 +25,7 @@ private:
     bool canPan() const;
 
     QScrollArea* m_area;
+    QWidget* m_viewport;
     QWidget* m_picture;
     ScaleViewBar* m_zoom;
     QPoint m_last;
