@@ -522,7 +522,6 @@ Quality judge(const QVector<Still>& set, const QVector<StillBand>& bands)
         int top = still.lines.first().top;
         int bottom = still.lines.first().bottom;
         for (const TextLine& line : still.lines) {
-            if (!inside(line, band)) std::printf("MISS %s scene %d band %d..%d line %d..%d\n", qPrintable(still.name), still.scene, band.top, band.top+band.height-1, line.top, line.bottom);
             ++q.lines;
             q.linesInside += inside(line, band);
             holdsOne = holdsOne || inside(line, band);
