@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds a Release tree and runs every benchmark:
 #   scripts/bench.sh [build-dir]        (default build-bench)
-# Settings, pictures and logs go to a throw-away home folder; the windows are offscreen.
+# Settings, pictures and logs go to a throw-away home folder; windows are offscreen, except in
+# the typing, memory and import benchmarks, which start an X server of their own (Xvfb).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="${1:-$root/build-bench}"
