@@ -12,6 +12,11 @@ packages=(
     ffmpeg xvfb xauth x11-apps xdotool
     fonts-dejavu-core fonts-noto-cjk
     imagemagick libvips-tools librsvg2-bin time
+    # Icons and man pages made at build time; the validators of the installed tree and the
+    # .deb's computed dependencies; the Windows resource compiler that checks the .rc here.
+    icoutils help2man gzip
+    desktop-file-utils appstream shared-mime-info man-db libxml2-utils dpkg-dev
+    binutils-mingw-w64-x86-64
 )
 
 missing=()
