@@ -229,8 +229,7 @@ private slots:
     void windowsResourcesCompile_data();
     void windowsResourcesCompile();
     void windowsManifest();
-    void windowsIcons_data();
-    void windowsIcons();
+    void windowsInstallerScriptBuilds();
 
 private:
     QString installed(const QString& relative) const { return m_prefix + '/' + relative; }
@@ -532,11 +531,22 @@ void InstallTest::windowsResourcesCompile()
     QCOMPARE(qFromLittleEndian<quint32>(version.constData() + fixed + 12),
              quint32(parts.at(2).toUInt() << 16));
 
-    // Qt's window icon and the project icon, each with its seven sizes.
+    // Qt's window icon and the project icon, each with its seven sizes (0 stands for 256).
     const QList<Resource> groups = resourcesOfType(resources, kGroupIconType);
     QCOMPARE(groups.size(), 2);
     QCOMPARE(groups.first().name, QVariant(QStringLiteral("IDI_ICON1")));
-    QCOMPARE(qFromLittleEndian<quint16>(groups.first().data.constData() + 4), quint16(7));
+    for (const Resource& group : groups) {
+        QList<int> sizes;
+        const int count = qFromLittleEndian<quint16>(group.data.constData() + 4);
+        for (int i = 0; i < count; ++i) {
+            const int entry = 6 + i * 14;
+            QCOMPARE(group.data.at(entry), group.data.at(entry + 1)); // square
+            QCOMPARE(qFromLittleEndian<quint16>(group.data.constData() + entry + 6),
+                     quint16(32)); // bits per pixel
+            sizes << (quint8(group.data.at(entry)) == 0 ? 256 : quint8(group.data.at(entry)));
+        }
+        QCOMPARE(sizes, (QList<int>{16, 24, 32, 48, 64, 128, 256}));
+    }
     QCOMPARE(resourcesOfType(resources, kIconType).size(), 14);
 
     const QList<Resource> manifests = resourcesOfType(resources, kManifestType);
@@ -558,27 +568,27 @@ void InstallTest::windowsManifest()
     QCOMPARE(xmlText(bytes, settings2016, "longPathAware"), QStringLiteral("true"));
 }
 
-void InstallTest::windowsIcons_data()
+void InstallTest::windowsInstallerScriptBuilds()
 {
-    QTest::addColumn<QString>("icon");
-    QTest::newRow("application") << "pictorb.ico";
-    QTest::newRow("project") << "pictorb-project.ico";
-}
+    // NSIS makes an installer of this build's files here too: what is checked is the script
+    // CPack writes, with the file associations, Start menu entry and uninstaller.
+    const QString out = m_root.filePath("nsis");
+    const Run pack =
+        run(PICTORB_CPACK_COMMAND, {"-G", "NSIS", "-B", out, "-D", "CPACK_NSIS_COMPRESSOR=zlib",
+                                    "--config", kBuildDir + "/CPackConfig.cmake"});
+    QVERIFY2(pack.exitCode == 0, pack.describe());
+    const QStringList installers = QDir(out).entryList({"pictorb-*.exe"}, QDir::Files);
+    QCOMPARE(installers.size(), 1);
+    QVERIFY(readBytes(out + '/' + installers.first()).startsWith("MZ"));
 
-void InstallTest::windowsIcons()
-{
-    QFETCH(QString, icon);
-    const Run list = run("icotool", {"--list", kBuildDir + "/packaging/icons/" + icon});
-    QVERIFY2(list.exitCode == 0, list.describe());
-    QList<int> sizes;
-    QRegularExpressionMatchIterator it =
-        QRegularExpression("--width=(\\d+) --height=(\\d+) --bit-depth=32").globalMatch(list.out);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
-        QCOMPARE(match.captured(1), match.captured(2));
-        sizes << match.captured(1).toInt();
-    }
-    QCOMPARE(sizes, (QList<int>{16, 24, 32, 48, 64, 128, 256}));
+    QDirIterator scripts(out, {"project.nsi"}, QDir::Files, QDirIterator::Subdirectories);
+    QVERIFY(scripts.hasNext());
+    const QByteArray script = readBytes(scripts.next());
+    QVERIFY(script.contains("!insertmacro PictorbAssociate"));
+    QVERIFY(script.contains("!insertmacro PictorbDissociate"));
+    QVERIFY(script.contains(
+        R"(CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\Pictorb.lnk" "$INSTDIR\bin\pictorb.exe")"));
+    QVERIFY(script.contains(R"(WriteUninstaller "$INSTDIR\Uninstall.exe")"));
 }
 
 PICTORB_TEST_MAIN(InstallTest)
