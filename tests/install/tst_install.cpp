@@ -226,6 +226,7 @@ private slots:
     void installedSheetToolMakesSheet();
     void installedWindowStartsAndTakesFiles();
     void debianPackageHoldsTheTree();
+    void sourceTarballHoldsTheSources();
     void windowsResourcesCompile_data();
     void windowsResourcesCompile();
     void windowsManifest();
@@ -442,20 +443,22 @@ void InstallTest::installedWindowStartsAndTakesFiles()
     window.start(installed("bin/pictorb"), {still});
     // A start has come far when it logs the network library it found.
     const QString logs = qEnvironmentVariable("XDG_DATA_HOME");
-    const auto logged = [&logs] {
+    const auto logged = [&logs](const QByteArray& text) {
         QDirIterator it(logs, {"*.log"}, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
-            if (readBytes(it.next()).contains("sslLibraryVersionString"))
+            if (readBytes(it.next()).contains(text))
                 return true;
         }
         return false;
     };
-    QTRY_VERIFY_WITH_TIMEOUT(logged() || window.state() == QProcess::NotRunning, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        logged("sslLibraryVersionString") || window.state() == QProcess::NotRunning, 60000);
     QVERIFY2(window.state() == QProcess::Running, window.readAllStandardError().right(2000));
 
     // What a file manager does with a second file: the running window takes it.
     const Run handOver = run(installed("bin/pictorb"), {still});
     QCOMPARE(handOver.exitCode, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(logged("a later start asks for the window with 1 files"), 30000);
     QVERIFY(window.state() == QProcess::Running);
     window.terminate();
     if (!window.waitForFinished(10000)) {
@@ -491,6 +494,29 @@ void InstallTest::debianPackageHoldsTheTree()
     QCOMPARE(filesBelow(root + "/usr"), filesBelow(m_prefix));
     const Run version = run(root + "/usr/bin/pictorb-sheet", {"--version"});
     QCOMPARE(version.out, "pictorb-sheet " + projectVersion() + "\n");
+}
+
+void InstallTest::sourceTarballHoldsTheSources()
+{
+    const QString out = m_root.filePath("source");
+    const Run pack =
+        run(PICTORB_CPACK_COMMAND, {"-B", out, "--config", kBuildDir + "/CPackSourceConfig.cmake"});
+    QVERIFY2(pack.exitCode == 0, pack.describe());
+    const QString top = "pictorb-" + projectVersion() + "/";
+    const Run list =
+        run("tar", {"--list", "--gzip", "--file", out + '/' + top.chopped(1) + ".tar.gz"});
+    QVERIFY2(list.exitCode == 0, list.describe());
+    const QStringList entries = list.out.split('\n', Qt::SkipEmptyParts);
+    for (const char* file :
+         {"CMakeLists.txt", "CHANGELOG.md", "LICENSE", "packaging/CMakeLists.txt",
+          "resources/icons/pictorb.svg", "tests/install/tst_install.cpp"})
+        QVERIFY2(entries.contains(top + file), file);
+    // Only the sources, in one folder named after the release: no build trees, no history.
+    for (const QString& entry : entries) {
+        QVERIFY2(entry.startsWith(top), qPrintable(entry));
+        QVERIFY2(!entry.contains(QRegularExpression("^[^/]+/(build|\\.git/|dist/)")),
+                 qPrintable(entry));
+    }
 }
 
 void InstallTest::windowsResourcesCompile_data()
