@@ -12,9 +12,12 @@
 #include <QCursor>
 #include <QDebug>
 #include <QFile>
+#include <QIcon>
 #include <QScreen>
 #include <QSslSocket>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 static QScreen* screenUnderCursor()
@@ -33,6 +36,33 @@ static QString applicationStyleSheet()
     return css;
 }
 
+static const char kUsage[] =
+    "Usage: pictorb [file...]\n"
+    "Opens the pictures (JPG, PNG, WEBP, BMP, SVG) or the Pictorb project (.pictorb) named\n"
+    "here in the window; when Pictorb runs already, its window takes them instead.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     Displays help on commandline options.\n"
+    "  -v, --version  Displays version information.\n";
+
+// Answers --help and --version before anything starts, so packagers and scripts can ask
+// without a display and without disturbing a running window. Returns false for other lines.
+static bool printInformation(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-v") == 0) {
+            std::printf("pictorb %s\n", PICTORB_VERSION);
+            return true;
+        }
+        if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
 // The files named on the command line (a file manager's "Open with" passes them so).
 static QStringList fileArguments(int argc, char* argv[])
 {
@@ -47,6 +77,8 @@ static QStringList fileArguments(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (printInformation(argc, argv))
+        return 0;
     const QStringList files = fileArguments(argc, argv);
     InstanceGuard guard(AppConfig::kProductName);
     if (!guard.acquire()) {
@@ -57,6 +89,9 @@ int main(int argc, char* argv[])
 
     registerMetaTypes();
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its entry (launcher, task bar and Wayland icon).
+    QGuiApplication::setDesktopFileName(AppConfig::kDesktopId);
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/images/pictorb.svg")));
     // Listening from the start: a later start's request waits in the socket until the window
     // is there to take it.
     InstanceChannel channel;

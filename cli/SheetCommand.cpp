@@ -10,6 +10,7 @@
 #include <QImageWriter>
 #include <QRegularExpression>
 
+#include "core/base/AppConfig.h"
 #include "core/images/CaptionLayout.h"
 #include "core/images/ImageComposer.h"
 #include "core/images/ImageFileWriter.h"
@@ -270,6 +271,10 @@ int SheetCommand::run(const QStringList& arguments)
         print(stdout, parser.helpText());
         return Success;
     }
+    if (parser.isSet(QStringLiteral("version"))) {
+        print(stdout, QStringLiteral("%1 %2\n").arg(kProgram, AppConfig::kVersion));
+        return Success;
+    }
     if (!readOptions(parser))
         return fail(UsageError);
 
@@ -330,6 +335,7 @@ void SheetCommand::describe(QCommandLineParser& parser)
                        "Export does.\nA subtitle-strip sheet of 1080-pixel stills: --layout "
                        "vertical --y-space -980"));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("stills"),
                                  QStringLiteral("The pictures, in sheet order (a folder or a "
                                                 "pattern such as \"shots/*.png\" gives its "

@@ -12,6 +12,12 @@ packages=(
     ffmpeg xvfb xauth x11-apps xdotool libxtst-dev
     fonts-dejavu-core fonts-noto-cjk
     imagemagick libvips-tools librsvg2-bin time
+    # Icons and man pages made at build time; the validators of the installed tree and the
+    # .deb's computed dependencies; the Windows resource compiler and NSIS that check the
+    # Windows resources and installer script here.
+    icoutils help2man gzip
+    desktop-file-utils appstream shared-mime-info man-db libxml2-utils dpkg-dev
+    binutils-mingw-w64-x86-64 nsis
 )
 
 missing=()

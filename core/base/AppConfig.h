@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/base/BuildInfo.h"
+
 // Every settings key, temporary-value key and global event name lives here, spelled
 // exactly once: stored settings, peers on the event bus and the log depend on them.
 namespace AppConfig {
@@ -66,7 +68,9 @@ inline const QString kProductPagePath = QStringLiteral("/pictorb/");
 // Product and file-name constants.
 inline const QString kProductName = QStringLiteral("Pictorb");
 inline const QString kCompanyName = QStringLiteral("Quellony");
-inline const QString kVersion = QStringLiteral("1.0.0");
+inline const QString kVersion = QStringLiteral(PICTORB_VERSION);
+// The reverse-DNS id of the desktop entry, the metainfo and the icon.
+inline const QString kDesktopId = QStringLiteral(PICTORB_APP_ID);
 // The formats the format boxes offer, and the one a fresh profile starts with.
 inline const QStringList kExportFormats = {QStringLiteral("JPG"), QStringLiteral("PNG"),
                                            QStringLiteral("WEBP")};
