@@ -8,6 +8,9 @@
 #include "core/images/ImageLoader.h"
 #include "core/preview/MergeLayout.h"
 #include "core/project/ProjectData.h"
+#ifdef PICTORB_VIDEO
+#include "cli/VideoSheetSource.h"
+#endif
 
 class QCommandLineParser;
 
@@ -60,4 +63,8 @@ private:
     bool m_strict = false;
     QString m_projectOutput;
     QString m_error;
+#ifdef PICTORB_VIDEO
+    bool readVideo(const QCommandLineParser& parser, QImage& sheet, int& code);
+    VideoSheetSource m_video;
+#endif
 };
