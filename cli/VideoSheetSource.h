@@ -7,9 +7,9 @@
 
 #include <functional>
 
+#include "core/captions/SubtitleFile.h"
 #include "core/images/ImageCaption.h"
 #include "core/preview/MergeLayout.h"
-#include "core/video/SubtitleFile.h"
 
 class QCommandLineOption;
 class QCommandLineParser;

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QObject>
 
-#include "core/video/SubtitleFile.h"
+#include "core/captions/SubtitleFile.h"
 
 class QTimer;
 class VideoEngine;

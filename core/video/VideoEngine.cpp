@@ -313,7 +313,9 @@ void VideoEngine::handleEvent(mpv_event* event)
         const auto* property = static_cast<mpv_event_property*>(event->data);
         if (event->reply_userdata == m_trackCheck && m_loading &&
             property->format == MPV_FORMAT_NODE) {
-            readTracks(static_cast<const mpv_node*>(property->data));
+            // Only this answer speaks for the file just loaded; a change noticed earlier may
+            // still describe the state before it.
+            m_videoTracks = readTracks(static_cast<const mpv_node*>(property->data));
             finishOpening();
         }
         break;
@@ -379,10 +381,10 @@ void VideoEngine::handleProperty(const char* name, const mpv_node* value)
     emit propertyChanged(QString::fromLatin1(name), number);
 }
 
-void VideoEngine::readTracks(const mpv_node* list)
+int VideoEngine::readTracks(const mpv_node* list)
 {
     if (!list || list->format != MPV_FORMAT_NODE_ARRAY)
-        return;
+        return 0;
     QList<Track> subtitles;
     int videos = 0;
     for (int i = 0; i < list->u.list->num; ++i) {
@@ -399,11 +401,12 @@ void VideoEngine::readTracks(const mpv_node* list)
         track.language = stringValue(entry, "lang");
         track.external = flagValue(entry, "external");
         track.selected = flagValue(entry, "selected");
+        track.externalFile = stringValue(entry, "external-filename");
+        track.streamIndex = mapValue(entry, "ff-index") ? int(intValue(entry, "ff-index")) : -1;
         if (track.external && track.title.isEmpty())
-            track.title = QFileInfo(stringValue(entry, "external-filename")).fileName();
+            track.title = QFileInfo(track.externalFile).fileName();
         subtitles << track;
     }
-    m_videoTracks = videos;
     const bool changed =
         subtitles.size() != m_subtitleTracks.size() ||
         !std::equal(subtitles.cbegin(), subtitles.cend(), m_subtitleTracks.cbegin(),
@@ -413,6 +416,7 @@ void VideoEngine::readTracks(const mpv_node* list)
     m_subtitleTracks = subtitles;
     if (changed)
         emit subtitleTracksChanged();
+    return videos;
 }
 
 void VideoEngine::finishOpening()

@@ -37,6 +37,8 @@ public:
         QString language;
         bool external = false;
         bool selected = false;
+        QString externalFile;
+        int streamIndex = -1; // in the film's container, for tools that read it directly
     };
 
     explicit VideoEngine(Output output, QObject* parent = nullptr);
@@ -103,7 +105,8 @@ private:
     void drainEvents();
     void handleEvent(mpv_event* event);
     void handleProperty(const char* name, const mpv_node* value);
-    void readTracks(const mpv_node* list);
+    // Takes the subtitle tracks; returns the number of moving-picture tracks.
+    int readTracks(const mpv_node* list);
     void endFile(int reason, int error);
     void finishOpening();
     void commandReplied(quint64 request, int error, const mpv_node* result);

@@ -50,6 +50,10 @@ public:
     bool isImporting() const;
     // A picture captured from the video panel (a QVariant holding AppConfig::CaptureData).
     void addImage(const QVariant& capture);
+    // The stills of one capture of every subtitle line arrive between these two and become
+    // one step; the preview merges once, at the end (importFinished()).
+    void beginCaptureBatch();
+    void endCaptureBatch();
     // Card k gets picture k; with fewer pictures than cards the remaining cards keep
     // theirs, and pictures beyond the last card are ignored.
     void updateImages(const QList<QPixmap>& pictures);
@@ -143,6 +147,8 @@ private:
     // The cards of the running import, recorded as one step when it ends.
     QList<QPointer<ImageItem>> m_importedCards;
     bool m_batchImport = false;
+    QList<QPointer<ImageItem>> m_capturedCards;
+    bool m_captureBatch = false;
     // The files of the running import that were damaged or left out, by outcome.
     QMap<int, QStringList> m_importProblems;
     ImportQueue* m_importQueue = nullptr;

@@ -24,6 +24,8 @@ constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
 // False with the reason when the file cannot be read or holds no timed line.
 bool read(const QString& path, QList<SubtitleLine>* lines, QString* error);
 QList<SubtitleLine> parse(const QString& text);
+// Whether the file's name is that of a subtitle file (.srt, .vtt, .ass, .ssa).
+bool isSubtitleFile(const QString& path);
 
 // The lines whose middle lies from `from` to `to` seconds (a negative `to`: to the end).
 QList<int> linesBetween(const QList<SubtitleLine>& lines, double from, double to);

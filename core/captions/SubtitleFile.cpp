@@ -1,8 +1,9 @@
-#include "core/video/SubtitleFile.h"
+#include "core/captions/SubtitleFile.h"
 
 #include <algorithm>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTextCodec>
@@ -161,6 +162,13 @@ bool read(const QString& path, QList<SubtitleLine>* lines, QString* error)
         return false;
     }
     return true;
+}
+
+bool isSubtitleFile(const QString& path)
+{
+    static const QStringList suffixes = {QStringLiteral("srt"), QStringLiteral("vtt"),
+                                         QStringLiteral("ass"), QStringLiteral("ssa")};
+    return suffixes.contains(QFileInfo(path).suffix().toLower());
 }
 
 QList<int> linesBetween(const QList<SubtitleLine>& lines, double from, double to)
