@@ -10,6 +10,8 @@
 
 #include <mpv/client.h>
 
+#include "core/video/VideoTime.h"
+
 namespace {
 
 // The engine properties the player follows, each announced on every change.
@@ -201,13 +203,22 @@ void VideoEngine::setPaused(bool paused)
 
 void VideoEngine::seek(double seconds, bool exact)
 {
-    command({QStringLiteral("seek"), QString::number(seconds, 'f', 6),
-             exact ? QStringLiteral("absolute+exact") : QStringLiteral("absolute+keyframes")});
+    m_seekTarget = std::max(0.0, seconds);
+    if (command({QStringLiteral("seek"), QString::number(m_seekTarget, 'f', 6),
+                 exact ? QStringLiteral("absolute+exact") : QStringLiteral("absolute+keyframes")}))
+        m_seeking = true;
 }
 
+// Stepping by exact seeks lands on the frame itself whatever the sound does, and reports its
+// arrival like any seek. A target half a frame before a frame's time shows that frame.
 void VideoEngine::stepFrame(bool forward)
 {
-    command({forward ? QStringLiteral("frame-step") : QStringLiteral("frame-back-step")});
+    if (!(m_fps > 0)) {
+        command({forward ? QStringLiteral("frame-step") : QStringLiteral("frame-back-step")});
+        return;
+    }
+    const double shown = m_seeking ? m_seekTarget : m_position - 0.5 / m_fps;
+    seek(shown + (forward ? 1.0 : -1.0) / m_fps, true);
 }
 
 void VideoEngine::setVolume(int percent)
@@ -250,6 +261,11 @@ void VideoEngine::removeSubtitles()
     selectSubtitleTrack(0);
 }
 
+qint64 VideoEngine::frameNumber() const
+{
+    return VideoTime::frameAt(m_position, m_fps);
+}
+
 int VideoEngine::selectedSubtitleTrack() const
 {
     for (const Track& track : m_subtitleTracks) {
@@ -265,13 +281,18 @@ quint64 VideoEngine::grabFrame(bool withSubtitles)
         command({QStringLiteral("screenshot-raw"),
                  withSubtitles ? QStringLiteral("subtitles") : QStringLiteral("video")});
     if (request != 0) {
-        m_pendingGrabs.insert(request);
+        // Asked right after the picture, so the engine answers it in the same state.
+        const quint64 time = ++m_lastRequest;
+        m_pendingGrabs.insert(request, Grab());
+        m_grabTimes.insert(time, request);
+        mpv_get_property_async(m_mpv, time, "time-pos", MPV_FORMAT_DOUBLE);
         return request;
     }
     // Refused at once: still answered, and after the caller has the number.
     request = ++m_lastRequest;
     QMetaObject::invokeMethod(
-        this, [this, request] { emit frameGrabbed(request, QImage()); }, Qt::QueuedConnection);
+        this, [this, request] { emit frameGrabbed(request, QImage(), m_position); },
+        Qt::QueuedConnection);
     return request;
 }
 
@@ -311,6 +332,22 @@ void VideoEngine::handleEvent(mpv_event* event)
         break;
     case MPV_EVENT_GET_PROPERTY_REPLY: {
         const auto* property = static_cast<mpv_event_property*>(event->data);
+        if (event->reply_userdata == m_restartTime) {
+            if (property->format == MPV_FORMAT_DOUBLE)
+                handleTime(*static_cast<const double*>(property->data));
+            restartDone();
+            break;
+        }
+        if (m_grabTimes.contains(event->reply_userdata)) {
+            const quint64 request = m_grabTimes.take(event->reply_userdata);
+            Grab& grab = m_pendingGrabs[request];
+            grab.seconds = property->format == MPV_FORMAT_DOUBLE
+                               ? *static_cast<const double*>(property->data)
+                               : m_position;
+            grab.timed = true;
+            grabAnswered(request);
+            break;
+        }
         if (event->reply_userdata == m_trackCheck && m_loading &&
             property->format == MPV_FORMAT_NODE) {
             // Only this answer speaks for the file just loaded; a change noticed earlier may
@@ -321,11 +358,10 @@ void VideoEngine::handleEvent(mpv_event* event)
         break;
     }
     case MPV_EVENT_PLAYBACK_RESTART:
-        if (m_loading) {
-            m_firstFrame = true;
-            finishOpening();
-        } else {
-            emit restarted();
+        // The time of the frame now shown: a paused engine does not always announce it.
+        if (m_mpv) {
+            m_restartTime = ++m_lastRequest;
+            mpv_get_property_async(m_mpv, m_restartTime, "time-pos", MPV_FORMAT_DOUBLE);
         }
         break;
     case MPV_EVENT_END_FILE: {
@@ -360,14 +396,11 @@ void VideoEngine::handleProperty(const char* name, const mpv_node* value)
     if (!numberOf(value, &number))
         return;
     if (std::strcmp(name, "time-pos") == 0) {
-        m_position = number;
-        emit positionChanged(number);
+        handleTime(number);
     } else if (std::strcmp(name, "duration") == 0) {
         m_duration = number;
     } else if (std::strcmp(name, "container-fps") == 0) {
         m_fps = number;
-    } else if (std::strcmp(name, "estimated-frame-number") == 0) {
-        m_frameNumber = qint64(number);
     } else if (std::strcmp(name, "dwidth") == 0) {
         m_videoSize.setWidth(int(number));
     } else if (std::strcmp(name, "dheight") == 0) {
@@ -379,6 +412,23 @@ void VideoEngine::handleProperty(const char* name, const mpv_node* value)
         emit endReached();
     }
     emit propertyChanged(QString::fromLatin1(name), number);
+}
+
+void VideoEngine::handleTime(double seconds)
+{
+    m_position = seconds;
+    emit positionChanged(seconds);
+}
+
+void VideoEngine::restartDone()
+{
+    m_seeking = false;
+    if (m_loading) {
+        m_firstFrame = true;
+        finishOpening();
+    } else {
+        emit restarted();
+    }
 }
 
 int VideoEngine::readTracks(const mpv_node* list)
@@ -454,10 +504,13 @@ void VideoEngine::endFile(int reason, int error)
 
 void VideoEngine::commandReplied(quint64 request, int error, const mpv_node* result)
 {
-    if (m_pendingGrabs.remove(request)) {
+    if (m_pendingGrabs.contains(request)) {
         if (error < 0)
             qWarning() << "VideoEngine: no frame to take:" << mpv_error_string(error);
-        emit frameGrabbed(request, error < 0 ? QImage() : frameFrom(result));
+        Grab& grab = m_pendingGrabs[request];
+        grab.frame = error < 0 ? QImage() : frameFrom(result);
+        grab.framed = true;
+        grabAnswered(request);
         return;
     }
     if (m_pendingSubtitles.contains(request)) {
@@ -470,6 +523,15 @@ void VideoEngine::commandReplied(quint64 request, int error, const mpv_node* res
     }
     if (error < 0)
         qDebug() << "VideoEngine: command" << request << "failed:" << mpv_error_string(error);
+}
+
+void VideoEngine::grabAnswered(quint64 request)
+{
+    const Grab grab = m_pendingGrabs.value(request);
+    if (!grab.framed || !grab.timed)
+        return;
+    m_pendingGrabs.remove(request);
+    emit frameGrabbed(request, grab.frame, grab.seconds);
 }
 
 // screenshot-raw hands over rows of "bgr0" pixels, which are RGB32 once the unused byte says

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
-#include <QSet>
 #include <QSize>
 #include <QString>
 
@@ -54,13 +53,18 @@ public:
 
     void setPaused(bool paused);
     bool isPaused() const { return m_paused; }
-    // An exact seek lands on the frame shown at that time; a fast one on a nearby key frame.
+    // An exact seek shows the first frame from that time on; a fast one a nearby key frame.
+    // Answered by restarted().
     void seek(double seconds, bool exact);
+    // One frame on or back, exactly, as a seek; steps taken before the last one has arrived
+    // count from where it goes.
     void stepFrame(bool forward);
+    bool isSeeking() const { return m_seeking; }
     double position() const { return m_position; }
     double duration() const { return m_duration; }
     double fps() const { return m_fps; }
-    qint64 frameNumber() const { return m_frameNumber; }
+    // The frame shown, counted from 0 at the film's frame rate.
+    qint64 frameNumber() const;
     QSize videoSize() const { return m_videoSize; }
 
     void setVolume(int percent);
@@ -76,7 +80,7 @@ public:
     int selectedSubtitleTrack() const;
 
     // Takes the frame on screen at the film's own size; answered by frameGrabbed() with the
-    // returned number (a null picture when no frame could be taken).
+    // returned number, the picture (null when no frame could be taken) and its time.
     quint64 grabFrame(bool withSubtitles);
 
 signals:
@@ -93,7 +97,7 @@ signals:
     // A seek (or the opening) has put a new frame in place.
     void restarted();
     void endReached();
-    void frameGrabbed(quint64 request, const QImage& frame);
+    void frameGrabbed(quint64 request, const QImage& frame, double seconds);
     void subtitleAdded(const QString& path);
     void subtitleFailed(const QString& path, const QString& reason);
 
@@ -109,6 +113,8 @@ private:
     int readTracks(const mpv_node* list);
     void endFile(int reason, int error);
     void finishOpening();
+    void handleTime(double seconds);
+    void restartDone();
     void commandReplied(quint64 request, int error, const mpv_node* result);
     static QImage frameFrom(const mpv_node* result);
 
@@ -119,17 +125,29 @@ private:
     bool m_loading = false;
     bool m_started = false;
     quint64 m_trackCheck = 0;
+    quint64 m_restartTime = 0;
     int m_videoTracks = -1;
     bool m_firstFrame = false;
     bool m_open = false;
     bool m_paused = true;
     double m_position = 0;
+    bool m_seeking = false;
+    double m_seekTarget = 0;
     double m_duration = 0;
     double m_fps = 0;
-    qint64 m_frameNumber = 0;
     QSize m_videoSize;
     QList<Track> m_subtitleTracks;
     quint64 m_lastRequest = 0;
     QHash<quint64, QString> m_pendingSubtitles;
-    QSet<quint64> m_pendingGrabs;
+    // A grab is answered once both its picture and the time it was taken at have come.
+    struct Grab
+    {
+        QImage frame;
+        bool framed = false;
+        double seconds = 0;
+        bool timed = false;
+    };
+    void grabAnswered(quint64 request);
+    QHash<quint64, Grab> m_pendingGrabs;
+    QHash<quint64, quint64> m_grabTimes; // time request -> grab request
 };

@@ -7,14 +7,26 @@
 
 namespace VideoTime {
 
+qint64 frameAt(double seconds, double fps)
+{
+    if (!std::isfinite(seconds) || seconds < 0 || !(fps > 0))
+        return 0;
+    return qint64(std::floor(seconds * fps + 0.05));
+}
+
 QString text(double seconds, double fps)
 {
     if (!std::isfinite(seconds) || seconds < 0)
         seconds = 0;
-    // A time read back from the player lies a hair before the frame it names.
-    const double time = seconds + 1e-6;
-    const qint64 whole = qint64(std::floor(time));
-    const int frame = fps > 0 ? int(std::floor((time - double(whole)) * fps)) : 0;
+    qint64 whole = qint64(std::floor(seconds + 1e-6));
+    int frame = 0;
+    if (fps > 0) {
+        // The second a frame belongs to is the one its middle lies in; it is counted among the
+        // frames that begin in that second.
+        const qint64 number = frameAt(seconds, fps);
+        whole = qint64(std::floor((double(number) + 0.5) / fps));
+        frame = int(number - qint64(std::ceil(double(whole) * fps - 1e-9)));
+    }
     return QStringLiteral("%1:%2:%3:%4")
         .arg(whole / 3600, 2, 10, QLatin1Char('0'))
         .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))

@@ -102,6 +102,10 @@ void VideoPlayer::connectEngine()
                            .arg(QFileInfo(path).fileName(), reason));
             });
     connect(m_engine, &VideoEngine::frameGrabbed, this, &VideoPlayer::frameGrabbed);
+    connect(m_engine, &VideoEngine::restarted, this, [this] {
+        for (int i = std::exchange(m_capturesAfterSeek, 0); i > 0; --i)
+            capture();
+    });
 }
 
 void VideoPlayer::notify(const QString& text)
@@ -301,25 +305,28 @@ void VideoPlayer::capture()
 {
     if (!isOpen())
         return;
+    // During a seek the frame on screen is about to change: the one asked for is the one the
+    // seek brings.
+    if (m_engine->isSeeking()) {
+        ++m_capturesAfterSeek;
+        return;
+    }
     const quint64 request = m_engine->grabFrame(m_bar->subtitlesBox()->isChecked());
-    m_captures.insert(request, {m_engine->position(), int(m_engine->frameNumber())});
+    m_captures.insert(request);
 }
 
-void VideoPlayer::frameGrabbed(quint64 request, const QImage& frame)
+void VideoPlayer::frameGrabbed(quint64 request, const QImage& frame, double seconds)
 {
-    const auto pending = m_captures.constFind(request);
-    if (pending == m_captures.constEnd())
+    if (!m_captures.remove(request))
         return;
-    const PendingCapture taken = *pending;
-    m_captures.erase(pending);
     if (frame.isNull()) {
         notify(tr("There is no frame to capture yet."));
         return;
     }
     AppConfig::CaptureData data;
     data.image = QPixmap::fromImage(frame);
-    data.position = taken.position;
-    data.index = taken.frame;
+    data.position = seconds;
+    data.index = int(VideoTime::frameAt(seconds, m_engine->fps()));
     emit captured(data, false);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -82,7 +82,7 @@ private:
     void seekFromSlider(bool exact);
     void subtitleAdded(const QString& path);
     void setLines(const QList<SubtitleLine>& lines, int track);
-    void frameGrabbed(quint64 request, const QImage& frame);
+    void frameGrabbed(quint64 request, const QImage& frame, double seconds);
     void startLineCapture(VideoEngine* engine, const QList<int>& chosen, bool drawSubtitles);
     static void notify(const QString& text);
 
@@ -100,12 +100,8 @@ private:
     QList<SubtitleLine> m_fileLines;
     bool m_muted = false;
     bool m_dragging = false;
-    struct PendingCapture
-    {
-        double position;
-        int frame;
-    };
-    QHash<quint64, PendingCapture> m_captures;
+    QSet<quint64> m_captures;
+    int m_capturesAfterSeek = 0;
     QPointer<VideoEngine> m_lineEngine;
     QPointer<LineCapture> m_lineCapture;
 };

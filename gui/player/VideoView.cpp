@@ -10,6 +10,8 @@
 VideoView::VideoView(VideoEngine* engine, QWidget* parent) : QOpenGLWidget(parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("video_view"));
+    // A click on the film takes the keys from a text field, so Space plays again.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 VideoView::~VideoView()

@@ -281,7 +281,8 @@ void TestMainWindow::globalEventsReachThePanels_data()
         QTest::newRow(name) << event << value << QString(look) << QString(seen);
     };
     row("a capture adds a card, and the preview shows it", AppConfig::kEventCaptureImage,
-        QVariant::fromValue(AppConfig::CaptureData{capture, 1.5, 1}), "strip", "1 card, 320x180");
+        QVariant::fromValue(AppConfig::CaptureData{capture, 1.5, 1, {}}), "strip",
+        "1 card, 320x180");
     row("a loaded video names the window", AppConfig::kEventLoadFileComplete,
         QStringLiteral("/videos/holiday.mp4"), "title", "Pictorb - holiday.mp4");
     row("a stored folder shows in the preview", AppConfig::kFileSavePath,
