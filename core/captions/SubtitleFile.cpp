@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -150,7 +151,8 @@ bool read(const QString& path, QList<SubtitleLine>* lines, QString* error)
         return false;
     }
     if (file.size() > kMaxBytes) {
-        *error = QStringLiteral("larger than %1 MiB").arg(kMaxBytes / (1024 * 1024));
+        *error = QCoreApplication::translate("SubtitleFile", "larger than %1 MiB")
+                     .arg(kMaxBytes / (1024 * 1024));
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -158,7 +160,7 @@ bool read(const QString& path, QList<SubtitleLine>* lines, QString* error)
     QTextCodec* codec = QTextCodec::codecForUtfText(bytes, QTextCodec::codecForName("UTF-8"));
     *lines = parse(codec->toUnicode(bytes));
     if (lines->isEmpty()) {
-        *error = QStringLiteral("no timed subtitle line");
+        *error = QCoreApplication::translate("SubtitleFile", "no timed subtitle line");
         return false;
     }
     return true;

@@ -25,7 +25,7 @@ void SubtitleTrackReader::read(const QString& film, int streamIndex)
                 const QList<SubtitleLine> lines = SubtitleFile::parse(QString::fromUtf8(text));
                 if (lines.isEmpty())
                     emit finished({}, status == QProcess::NormalExit && code == 0
-                                          ? QStringLiteral("the track holds no text lines")
+                                          ? tr("the track holds no text lines")
                                           : problem.section(QLatin1Char('\n'), -1));
                 else
                     emit finished(lines, QString());
@@ -35,7 +35,7 @@ void SubtitleTrackReader::read(const QString& film, int streamIndex)
             return;
         process->deleteLater();
         m_process = nullptr;
-        emit finished({}, QStringLiteral("the ffmpeg program could not be started"));
+        emit finished({}, tr("the ffmpeg program could not be started"));
     });
     // "file:" keeps ffmpeg from reading a name as an option or another protocol.
     process->start(QStringLiteral("ffmpeg"),

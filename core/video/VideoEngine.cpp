@@ -182,7 +182,7 @@ void VideoEngine::setFlag(const char* name, bool value)
 void VideoEngine::open(const QString& path)
 {
     if (!m_mpv) {
-        emit openFailed(QStringLiteral("the video engine could not be started"));
+        emit openFailed(tr("the video engine could not be started"));
         return;
     }
     m_path = path;
@@ -240,7 +240,7 @@ void VideoEngine::addSubtitleFile(const QString& path)
     if (request != 0)
         m_pendingSubtitles.insert(request, path);
     else
-        emit subtitleFailed(path, QStringLiteral("the video engine refused it"));
+        emit subtitleFailed(path, tr("the video engine refused it"));
 }
 
 void VideoEngine::selectSubtitleTrack(int id)
@@ -476,7 +476,7 @@ void VideoEngine::finishOpening()
     if (m_videoTracks == 0) {
         m_loading = false;
         command({QStringLiteral("stop")});
-        emit openFailed(QStringLiteral("no video in it"));
+        emit openFailed(tr("no video in it"));
         return;
     }
     if (!m_firstFrame)
@@ -493,7 +493,7 @@ void VideoEngine::endFile(int reason, int error)
         m_loading = false;
         emit openFailed(reason == MPV_END_FILE_REASON_ERROR
                             ? QString::fromUtf8(mpv_error_string(error))
-                            : QStringLiteral("it could not be opened"));
+                            : tr("it could not be opened"));
         return;
     }
     if (m_open && !m_loading) {

@@ -355,7 +355,8 @@ void ImagesWidget::endCaptureBatch()
         if (card)
             cards << card;
     }
-    recordAdded(cards, tr("Capture %n line(s)", nullptr, int(cards.size())));
+    recordAdded(cards,
+                cards.size() == 1 ? tr("Capture") : tr("Capture %1 lines").arg(cards.size()));
     emit importFinished();
 }
 

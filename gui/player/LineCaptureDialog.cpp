@@ -15,10 +15,10 @@
 LineCaptureDialog::LineCaptureDialog(const QList<SubtitleLine>& lines, const QList<int>& selected,
                                      QWidget* parent)
     : QDialog(parent), m_lines(lines), m_selectedLines(selected),
-      m_every(new QRadioButton(tr("Every line of the film (%n)", nullptr, int(lines.size())))),
+      m_every(new QRadioButton(tr("Every line of the film (%1)").arg(lines.size()))),
       m_range(new QRadioButton(tr("The lines from"))),
-      m_selected(new QRadioButton(
-          tr("The lines selected in the caption list (%n)", nullptr, int(selected.size())))),
+      m_selected(
+          new QRadioButton(tr("The lines selected in the caption list (%1)").arg(selected.size()))),
       m_from(new QLineEdit), m_to(new QLineEdit),
       m_asCaption(new QRadioButton(tr("As the still's caption, edited and styled in Pictorb "
                                       "(recommended: the band fits the caption)"))),
@@ -99,7 +99,6 @@ bool LineCaptureDialog::drawSubtitles() const
 void LineCaptureDialog::updateCount()
 {
     const int count = int(chosenLines().size());
-    m_count->setText(
-        tr("%n still(s) will be captured, one at the middle of each line.", nullptr, count));
+    m_count->setText(tr("Stills to capture: %1, one at the middle of each line.").arg(count));
     m_ok->setEnabled(count > 0);
 }

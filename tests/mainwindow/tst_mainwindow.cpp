@@ -417,6 +417,9 @@ void TestMainWindow::languages()
         menu << action->text();
     translated << table.translate("DocumentActions", "File")
                << table.translate("DocumentActions", "Edit");
+#ifdef PICTORB_VIDEO
+    translated << table.translate("VideoActions", "Video");
+#endif
     for (const char* source :
          {"Language", "Support", "User Guide", "View Log", "Check for Updates", "About"})
         translated << table.translate("MainWindow", source);
