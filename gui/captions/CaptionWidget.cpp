@@ -60,6 +60,8 @@ void CaptionWidget::initUI()
     m_list = new QListWidget(contentWidget());
     // Rows chosen with Ctrl and Shift are the lines a capture of every line can be kept to.
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A long line ends at the panel's edge; its whole text is in the caption editor.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->hide();
     connect(m_list, &QListWidget::itemClicked, this, &CaptionWidget::captionListItemClicked);
     connect(m_list, &QListWidget::itemDoubleClicked, this,

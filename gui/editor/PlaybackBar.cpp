@@ -70,7 +70,8 @@ QWidget* PlaybackBar::buildControlRow()
 
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
-    layout->setSpacing(scaled(16));
+    // Closer than the time labels below: the row also holds the subtitle toggle.
+    layout->setSpacing(scaled(10));
     for (IconButton* button : {back, forward, m_play, stop})
         layout->addWidget(button);
     layout->addLayout(volume);

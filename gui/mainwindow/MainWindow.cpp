@@ -439,10 +439,15 @@ void MainWindow::setCaptionPanelVisible(bool visible)
     m_captionWidget->setVisible(visible);
     if (visible) {
         setMinimumWidth(scaled(kMinimumSize.width()) + m_captionWidget->width());
-        // The panel takes room of its own rather than the film's or the preview's, as far as
-        // the screen allows.
+        // The panel takes room of its own, as narrow as it can be, rather than the film's or
+        // the preview's, as far as the screen allows.
+        if (auto* splitter = qobject_cast<QSplitter*>(m_captionWidget->parentWidget())) {
+            QList<int> sizes = splitter->sizes();
+            sizes[splitter->indexOf(m_captionWidget)] = m_captionWidget->minimumWidth();
+            splitter->setSizes(sizes);
+        }
         if (!isMaximized()) {
-            resize(width() + m_captionWidget->width(), height());
+            resize(width() + m_captionWidget->minimumWidth(), height());
             keepInsideScreen();
         }
         return;

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
+
 #include "core/base/ScreenManager.h"
 #include "core/video/VideoTime.h"
 
@@ -28,7 +30,8 @@ LineCaptureDialog::LineCaptureDialog(const QList<SubtitleLine>& lines, const QLi
     setObjectName(QStringLiteral("line_capture_dialog"));
     // The range starts as the whole film, in the h:mm:ss the fields read.
     m_from->setText(QStringLiteral("00:00:00"));
-    const double end = lines.isEmpty() ? 0.0 : double(lines.constLast().endMs) / 1000.0;
+    // Rounded up, so the last line stays in the range as long as the field is not changed.
+    const double end = lines.isEmpty() ? 0.0 : std::ceil(double(lines.constLast().endMs) / 1000.0);
     m_to->setText(VideoTime::text(end, 0).left(8));
     for (QLineEdit* field : {m_from, m_to}) {
         field->setFixedWidth(scaled(90));
