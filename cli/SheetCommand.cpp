@@ -281,7 +281,14 @@ int SheetCommand::run(const QStringList& arguments)
     QImage sheet;
     SheetExport::Fit fit = m_fit;
     qint64 fitValue = m_fitValue;
-    if (isProject(m_stills.first())) {
+#ifdef PICTORB_VIDEO
+    if (VideoSheetSource::isRequested(parser)) {
+        int code = Success;
+        if (!readVideo(parser, sheet, code))
+            return fail(code);
+    } else
+#endif
+        if (isProject(m_stills.first())) {
         ProjectData project;
         if (!ProjectFile::read(m_stills.first(), &project, &m_error)) {
             m_error = QStringLiteral("\"%1\": %2").arg(m_stills.first(), m_error);
@@ -349,13 +356,13 @@ void SheetCommand::describe(QCommandLineParser& parser)
          kWidth,     kHeight,  kFontSize, kTextColor, kTextOpacity, kBorderColor, kBorderOpacity,
          kBorder,    kBold,    kItalic,   kUnderline, kStrikeOut,   kHAlign,      kVAlign,
          kSubtitles, kSrt,     kOutput,   kQuality,   kStrict,      kSaveProject, kPrintBands});
+#ifdef PICTORB_VIDEO
+    parser.addOptions(VideoSheetSource::options());
+#endif
 }
 
-bool SheetCommand::readOptions(const QCommandLineParser& parser)
+bool SheetCommand::readStills(const QCommandLineParser& parser)
 {
-    m_strict = parser.isSet(kStrict);
-    m_projectOutput = parser.value(kSaveProject);
-    m_printBands = parser.isSet(kPrintBands);
     if (parser.positionalArguments().isEmpty()) {
         m_error = QStringLiteral("no stills given (see --help)");
         return false;
@@ -368,6 +375,21 @@ bool SheetCommand::readOptions(const QCommandLineParser& parser)
                                  "--save-project");
         return false;
     }
+    return true;
+}
+
+bool SheetCommand::readOptions(const QCommandLineParser& parser)
+{
+    m_strict = parser.isSet(kStrict);
+    m_projectOutput = parser.value(kSaveProject);
+    m_printBands = parser.isSet(kPrintBands);
+    bool film = false;
+#ifdef PICTORB_VIDEO
+    // A film brings its own stills.
+    film = VideoSheetSource::isRequested(parser);
+#endif
+    if (!film && !readStills(parser))
+        return false;
     if (parser.isSet(kSubtitles) && parser.isSet(kSrt)) {
         m_error = QStringLiteral("--subtitles and --srt cannot be used together");
         return false;
@@ -742,6 +764,29 @@ QImage SheetCommand::renderProject(const ProjectData& project) const
     }
     return sheet;
 }
+
+#ifdef PICTORB_VIDEO
+// The sheet of a film: its stills, and their captions from the subtitle lines.
+bool SheetCommand::readVideo(const QCommandLineParser& parser, QImage& sheet, int& code)
+{
+    bool usage = false;
+    if (!m_projectOutput.isEmpty()) {
+        m_error = QStringLiteral("--save-project is not made from --video; open the film in "
+                                 "Pictorb instead");
+        code = UsageError;
+        return false;
+    }
+    if (!m_video.read(parser, kSubtitles, &usage, &m_error)) {
+        code = usage ? UsageError : Failure;
+        return false;
+    }
+    m_subtitles = m_video.captions();
+    code = Failure;
+    return m_video.makeSheet(
+        m_params, [this](int position, const QSize& canvas) { return caption(position, canvas); },
+        &sheet, &m_error);
+}
+#endif
 
 int SheetCommand::fail(int code) const
 {

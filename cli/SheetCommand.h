@@ -9,6 +9,9 @@
 #include "core/preview/MergeLayout.h"
 #include "core/preview/SheetExport.h"
 #include "core/project/ProjectData.h"
+#ifdef PICTORB_VIDEO
+#include "cli/VideoSheetSource.h"
+#endif
 
 class QCommandLineParser;
 
@@ -36,6 +39,7 @@ public:
 private:
     static void describe(QCommandLineParser& parser);
     bool readOptions(const QCommandLineParser& parser);
+    bool readStills(const QCommandLineParser& parser);
     bool readBands(const QCommandLineParser& parser);
     bool readSize(const QCommandLineParser& parser);
     bool readStyle(const QCommandLineParser& parser);
@@ -74,4 +78,8 @@ private:
     bool m_strict = false;
     QString m_projectOutput;
     QString m_error;
+#ifdef PICTORB_VIDEO
+    bool readVideo(const QCommandLineParser& parser, QImage& sheet, int& code);
+    VideoSheetSource m_video;
+#endif
 };

@@ -9,7 +9,7 @@ packages=(
     libdeflate-dev libjpeg-dev libwebp-dev zlib1g-dev
     libbenchmark-dev libkf5archive-dev
     clang libclang-rt-dev clang-format
-    ffmpeg xvfb xauth x11-apps xdotool libxtst-dev
+    libmpv-dev ffmpeg xvfb xauth x11-apps xdotool libxtst-dev
     fonts-dejavu-core fonts-noto-cjk
     imagemagick libvips-tools librsvg2-bin time
     # Icons and man pages made at build time; the validators of the installed tree and the

@@ -17,6 +17,8 @@ inline const QString kOpenFilePath = QStringLiteral("open_file_path");
 inline const QString kFirstOpenApp = QStringLiteral("first_open_app");
 inline const QString kAppLang = QStringLiteral("app_lang");
 inline const QString kPlayerVolume = QStringLiteral("player_volume");
+// Whether a capture of the film's frame draws the subtitle shown into it.
+inline const QString kCaptureWithSubtitles = QStringLiteral("capture_with_subtitles");
 // The caption style last used in the editor (JSON), which new collections start with.
 inline const QString kCaptionStyle = QStringLiteral("caption_style");
 // Pictures with more megapixels than this are refused at import (default 100).

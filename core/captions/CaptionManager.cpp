@@ -1,6 +1,7 @@
 #include "core/captions/CaptionManager.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -222,6 +223,26 @@ void CaptionManager::createCaptions(const QByteArray& result, bool save)
     const QString path = getAssPath();
     if (AssScriptWriter::write(path, captions(), AssScriptWriter::Kind::Create))
         emit captionsCreated(path);
+}
+
+void CaptionManager::loadLines(const QList<SubtitleLine>& lines)
+{
+    clearCaptions();
+    const int count = std::min(int(lines.size()), kMaxCaptions);
+    m_captions.reserve(size_t(count));
+    for (int i = 0; i < count; ++i) {
+        const SubtitleLine& line = lines.at(i);
+        auto caption = std::make_unique<CaptionInfo>();
+        caption->style->fromStyleLine(AssStyle::defaultStyleLine());
+        caption->index = i + 1;
+        caption->setText(line.text);
+        caption->sourceText = caption->text;
+        caption->startTime = CaptionInfo::timeText(int(std::min<qint64>(line.startMs, INT_MAX)));
+        caption->endTime = CaptionInfo::timeText(int(std::min<qint64>(line.endMs, INT_MAX)));
+        caption->styleName = caption->style->Name;
+        m_captions.push_back(std::move(caption));
+    }
+    emit captionsLoaded();
 }
 
 void CaptionManager::updateCaption(CaptionInfo* caption, bool isAll)

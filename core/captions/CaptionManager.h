@@ -11,6 +11,7 @@
 
 #include "core/captions/CaptionInfo.h"
 #include "core/captions/CaptionLanguage.h"
+#include "core/captions/SubtitleFile.h"
 
 // The captions of the current video, the recognition languages and the work files of one
 // video and language: the extracted audio, the raw recognition result and the ASS script.
@@ -44,6 +45,9 @@ public:
     // Replaces the captions with one per utterance of a recognition result, writes the script
     // and announces it with captionsCreated(); with save the raw result is kept as well.
     void createCaptions(const QByteArray& result, bool save);
+    // Replaces the captions with the lines of a subtitle file the player shows itself, so no
+    // script is written; announced with captionsLoaded().
+    void loadLines(const QList<SubtitleLine>& lines);
     // Applies the caption's edit values (to every caption when isAll), rewrites the script and
     // announces it with captionsUpdated(). Only captions of this store that have an edit are
     // accepted.
@@ -61,6 +65,7 @@ signals:
     // The script at path was written for new captions, or rewritten after an edit.
     void captionsCreated(const QString& path);
     void captionsUpdated(const QString& path);
+    void captionsLoaded();
     // Emitted before the records are freed, so holders of caption pointers can let go.
     void captionsAboutToBeCleared();
 

@@ -11,6 +11,8 @@ struct CaptureData
     QPixmap image;
     double position = 0.0;
     int index = 0;
+    // The caption the card starts with (a subtitle line's text); empty for none.
+    QString text;
 };
 
 } // namespace AppConfig

@@ -23,6 +23,8 @@ CaptionWidget::CaptionWidget(QWidget* parent) : BaseWidget(parent, 2)
     setLanguageCallback([this] { retranslate(); });
     connect(CaptionManager::instance(), &CaptionManager::captionsAboutToBeCleared, this,
             &CaptionWidget::dropRows);
+    connect(CaptionManager::instance(), &CaptionManager::captionsLoaded, this,
+            &CaptionWidget::reload);
 }
 
 void CaptionWidget::initUI()
@@ -56,7 +58,10 @@ void CaptionWidget::initUI()
     placeholderLayout->addStretch();
 
     m_list = new QListWidget(contentWidget());
-    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    // Rows chosen with Ctrl and Shift are the lines a capture of every line can be kept to.
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A long line ends at the panel's edge; its whole text is in the caption editor.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->hide();
     connect(m_list, &QListWidget::itemClicked, this, &CaptionWidget::captionListItemClicked);
     connect(m_list, &QListWidget::itemDoubleClicked, this,
@@ -64,6 +69,7 @@ void CaptionWidget::initUI()
     connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &CaptionWidget::scrollValueChanged);
 
+    setMinimumWidth(scaled(280));
     innerLayout()->setSpacing(0);
     innerLayout()->addLayout(header);
     innerLayout()->addWidget(m_placeholder, 1);
@@ -97,6 +103,7 @@ void CaptionWidget::removeRows()
     m_rows.clear();
     m_currentRow.clear();
     m_selectedRow.clear();
+    m_playing = nullptr;
     m_pageIndex = 0;
 }
 
@@ -168,12 +175,63 @@ void CaptionWidget::captionListItemClicked(QListWidgetItem* item)
     auto* row = qobject_cast<CaptionItem*>(m_list->itemWidget(item));
     if (!row)
         return;
-    if (m_selectedRow)
-        m_selectedRow->setSelected(false);
-    row->setSelected(true);
-    m_selectedRow = row;
+    highlight(row);
     row->editField()->setFixedWidth(std::max(0, width() - scaled(35)));
     m_currentRow = row;
+}
+
+void CaptionWidget::highlight(CaptionItem* row)
+{
+    if (m_selectedRow == row)
+        return;
+    if (m_selectedRow)
+        m_selectedRow->setSelected(false);
+    if (row)
+        row->setSelected(true);
+    m_selectedRow = row;
+}
+
+void CaptionWidget::followTime(double seconds)
+{
+    const int ms = int(seconds * 1000.0);
+    CaptionInfo* playing = nullptr;
+    for (CaptionInfo* caption : CaptionManager::instance()->captions()) {
+        if (CaptionInfo::timeMs(caption->startTime) > ms)
+            break;
+        if (ms < CaptionInfo::timeMs(caption->endTime))
+            playing = caption;
+    }
+    if (playing == m_playing)
+        return;
+    m_playing = playing;
+    if (!playing) {
+        highlight(nullptr);
+        return;
+    }
+    const int position = int(getCaptionInfoBySearch().indexOf(playing));
+    if (position < 0)
+        return;
+    // Rows are built a page at a time; the playing one may lie pages ahead.
+    while (position >= m_list->count() && m_list->count() < m_count) {
+        loadItems(m_list->count(), m_list->count() + kPageSize - 1);
+        m_pageIndex = (m_list->count() - 1) / kPageSize;
+    }
+    QListWidgetItem* item = m_list->item(position);
+    highlight(qobject_cast<CaptionItem*>(m_list->itemWidget(item)));
+    m_list->scrollToItem(item);
+}
+
+QList<int> CaptionWidget::chosenLines() const
+{
+    const QList<CaptionInfo*> store = CaptionManager::instance()->captions();
+    QList<int> chosen;
+    for (QListWidgetItem* item : m_list->selectedItems()) {
+        const int position = int(store.indexOf(item->data(Qt::UserRole).value<CaptionInfo*>()));
+        if (position >= 0)
+            chosen << position;
+    }
+    std::sort(chosen.begin(), chosen.end());
+    return chosen;
 }
 
 void CaptionWidget::captionListItemDoubleClicked(QListWidgetItem*)

@@ -30,6 +30,11 @@ public:
     void loadItems(int from, int to);
     void addItem(int position, CaptionInfo* caption);
     void setCount(int n);
+    // Highlights the row of the caption shown at this time of the film and scrolls it into
+    // view; no row when none is shown.
+    void followTime(double seconds);
+    // The positions in the store of the captions whose rows are selected, in store order.
+    QList<int> chosenLines() const;
 
     QListWidget* listWidget() const { return m_list; }
     QLineEdit* searchField() const { return m_searchField; }
@@ -54,6 +59,9 @@ private:
     void removeRows();
     // The store is about to free its captions: no row may keep pointing at them.
     void dropRows();
+    void highlight(CaptionItem* row);
+
+    CaptionInfo* m_playing = nullptr;
 
     QListWidget* m_list = nullptr;
     QWidget* m_placeholder = nullptr;

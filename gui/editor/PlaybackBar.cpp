@@ -6,12 +6,18 @@
 #include "gui/widgets/TinySlider.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QLabel>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace {
 const QString kPlayIcon = QStringLiteral(":/images/videoplay/play.svg");
-}
+const QString kPauseIcon = QStringLiteral(":/images/videoplay/pause.svg");
+const QString kSoundIcon = QStringLiteral(":/images/videoplay/sound.svg");
+const QString kMuteIcon = QStringLiteral(":/images/videoplay/mute.svg");
+} // namespace
 
 PlaybackBar::PlaybackBar(QWidget* parent) : QWidget(parent)
 {
@@ -50,7 +56,7 @@ QWidget* PlaybackBar::buildControlRow()
     m_controls.append(m_capture);
 
     m_volumeButton = new IconButton;
-    m_volumeButton->setIcon(QStringLiteral(":/images/videoplay/sound.svg"));
+    m_volumeButton->setIcon(kSoundIcon);
     m_volumeButton->setIconSize(scaledSize(QSize(20, 20)));
     m_volumeSlider = new TinySlider(Qt::Horizontal);
     m_volumeSlider->setObjectName(QStringLiteral("sound_slider"));
@@ -64,11 +70,15 @@ QWidget* PlaybackBar::buildControlRow()
 
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
-    layout->setSpacing(scaled(16));
+    // Closer than the time labels below: the row also holds the subtitle toggle.
+    layout->setSpacing(scaled(10));
     for (IconButton* button : {back, forward, m_play, stop})
         layout->addWidget(button);
     layout->addLayout(volume);
     layout->addStretch();
+    m_subtitlesBox = new QCheckBox;
+    m_subtitlesBox->setObjectName(QStringLiteral("capture_subtitles"));
+    layout->addWidget(m_subtitlesBox);
     layout->addWidget(m_capture);
     return row;
 }
@@ -80,16 +90,20 @@ QWidget* PlaybackBar::buildProgressRow()
 
     auto* currentBox = new QWidget;
     currentBox->setObjectName(QStringLiteral("current_time_label"));
-    currentBox->setFixedWidth(scaled(80));
+    // Wide enough for the whole "hh:mm:ss:ff" in the font the labels are drawn with.
+    currentBox->setFixedWidth(std::max(
+        scaled(80), fontMetrics().horizontalAdvance(QStringLiteral("00:00:00:00")) + scaled(14)));
     auto* currentLayout = new QHBoxLayout(currentBox);
     currentLayout->setContentsMargins(scaledRect(5, 2, 5, 2));
-    currentLayout->addWidget(new QLabel(QStringLiteral("00:00:00:00")));
+    m_currentTime = new QLabel(QStringLiteral("00:00:00:00"));
+    currentLayout->addWidget(m_currentTime);
+    m_totalTime = new QLabel(QStringLiteral("00:00:00:00"));
 
     auto* times = new QHBoxLayout;
     times->setSpacing(scaled(16));
     times->addWidget(currentBox);
     times->addWidget(new QLabel(QStringLiteral("/")));
-    times->addWidget(new QLabel(QStringLiteral("00:00:00:00")));
+    times->addWidget(m_totalTime);
 
     auto* row = new QWidget;
     row->setObjectName(QStringLiteral("progress_widget"));
@@ -108,9 +122,29 @@ void PlaybackBar::retranslate()
     m_controls[Stop]->setToolTip(tr("Stop [Ctrl+/]"));
     m_capture->setToolTip(tr("Capture [Ctrl+Alt+S]"));
     m_capture->setText(QStringLiteral(" ") + tr("Capture"));
+    m_subtitlesBox->setText(tr("Capture with subtitles"));
+    m_subtitlesBox->setToolTip(tr("Draw the subtitle shown into the captured picture"));
+    m_volumeButton->setToolTip(tr("Mute"));
 }
 
 void PlaybackBar::resetPlayButton()
 {
-    m_play->setIcon(kPlayIcon);
+    setPlaying(false);
+}
+
+void PlaybackBar::setPlaying(bool playing)
+{
+    m_play->setIcon(playing ? kPauseIcon : kPlayIcon);
+    m_controls[Play]->setToolTip(playing ? tr("Pause [Space]") : tr("Play [Space]"));
+}
+
+void PlaybackBar::setMuted(bool muted)
+{
+    m_volumeButton->setIcon(muted ? kMuteIcon : kSoundIcon);
+}
+
+void PlaybackBar::setTimes(const QString& current, const QString& total)
+{
+    m_currentTime->setText(current);
+    m_totalTime->setText(total);
 }

@@ -5,13 +5,13 @@
 
 class IconButton;
 class NormalButton;
+class QCheckBox;
 class QLabel;
 class TinySlider;
 class BaseButton;
 
-// The controls a playback engine would drive: frame back and forward, play, stop, capture,
-// volume, progress and time. The editing panel keeps them ready for such an engine; with
-// none in the application they are built but never shown.
+// The player's controls: frame back and forward, play, stop, capture (with or without the
+// subtitles), volume, progress and time. The editing panel shows them while a film is open.
 class PlaybackBar : public QWidget
 {
     Q_OBJECT
@@ -30,11 +30,17 @@ public:
 
     void retranslate();
     void resetPlayButton();
+    void setPlaying(bool playing);
+    void setMuted(bool muted);
+    void setTimes(const QString& current, const QString& total);
 
     IconButton* playButton() const { return m_play; }
     IconButton* volumeButton() const { return m_volumeButton; }
     TinySlider* volumeSlider() const { return m_volumeSlider; }
     TinySlider* progressSlider() const { return m_progressSlider; }
+    QCheckBox* subtitlesBox() const { return m_subtitlesBox; }
+    QLabel* currentTimeLabel() const { return m_currentTime; }
+    QLabel* totalTimeLabel() const { return m_totalTime; }
     // Frame back, frame forward, play, stop and capture, by id.
     const QList<BaseButton*>& controlButtons() const { return m_controls; }
 
@@ -46,6 +52,9 @@ private:
     QList<BaseButton*> m_controls;
     IconButton* m_play = nullptr;
     NormalButton* m_capture = nullptr;
+    QCheckBox* m_subtitlesBox = nullptr;
+    QLabel* m_currentTime = nullptr;
+    QLabel* m_totalTime = nullptr;
     IconButton* m_volumeButton = nullptr;
     TinySlider* m_volumeSlider = nullptr;
     TinySlider* m_progressSlider = nullptr;

@@ -11,16 +11,31 @@
 #include "gui/widgets/IconButton.h"
 #include "gui/widgets/SvgPixmap.h"
 #include "gui/widgets/TinySlider.h"
+#ifdef PICTORB_VIDEO
+#include "core/images/CaptureData.h"
+#include "core/video/VideoEngine.h"
+#include "gui/player/VideoPlayer.h"
+
+#include <mpv/client.h>
+#endif
 
 #include <QBoxLayout>
 #include <QDebug>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyleOption>
 #include <QTextEdit>
+#include <QUrl>
+
+#include <algorithm>
+
+#include "core/captions/SubtitleFile.h"
 
 VideoPlayWidget::VideoPlayWidget(QWidget* parent) : BaseWidget(parent, 2)
 {
@@ -34,6 +49,9 @@ void VideoPlayWidget::initUI()
     setMinimumSize(scaledSize(QSize(470, 450)));
     QBoxLayout* layout = innerLayout();
     layout->setSpacing(0);
+    // The player built with the picture area drives the bar.
+    m_playbackBar = new PlaybackBar(this);
+    m_playbackBar->hide();
     layout->addWidget(buildTitle());
     layout->addWidget(buildPictureArea(), 1);
     m_editor = new CaptionStyleEditor;
@@ -52,10 +70,12 @@ void VideoPlayWidget::initUI()
     // Resetting, like editing, needs a card.
     m_resetButton->setEnabled(false);
 
-    // Kept for a playback engine; never placed, so never shown.
-    m_playbackBar = new PlaybackBar(this);
-    m_playbackBar->hide();
     connectPlaybackBar();
+#ifdef PICTORB_VIDEO
+    // Under the picture, shown while a film is open.
+    layout->insertWidget(2, m_playbackBar);
+    connectPlayer();
+#endif
 }
 
 QWidget* VideoPlayWidget::buildTitle()
@@ -72,6 +92,13 @@ QWidget* VideoPlayWidget::buildTitle()
     m_resetButton->setCursor(Qt::PointingHandCursor);
     layout->addWidget(m_titleLabel);
     layout->addStretch();
+    m_viewButton = new QPushButton;
+    m_viewButton->setObjectName(QStringLiteral("show"));
+    m_viewButton->setCursor(Qt::PointingHandCursor);
+    m_viewButton->hide();
+    connect(m_viewButton, &QPushButton::clicked, this,
+            [this] { isShowingFilm() ? showPicture() : showFilm(); });
+    layout->addWidget(m_viewButton);
     layout->addWidget(m_resetButton);
     return title;
 }
@@ -111,13 +138,22 @@ QWidget* VideoPlayWidget::buildPictureArea()
     iconRow->addWidget(icon);
     iconRow->addStretch();
     placeholderLayout->addLayout(iconRow);
-    // Importing a video from here needs a playback engine, so the link stays hidden.
     m_linkLabel = new QLabel;
     m_linkLabel->setObjectName(QStringLiteral("logo_tip"));
     m_linkLabel->setTextFormat(Qt::RichText);
-    m_linkLabel->hide();
+    m_linkLabel->setAlignment(Qt::AlignCenter);
+    connect(m_linkLabel, &QLabel::linkActivated, this, &VideoPlayWidget::loadVideoSignal);
     placeholderLayout->addWidget(m_linkLabel);
     layout->addWidget(m_placeholder, 1);
+#ifdef PICTORB_VIDEO
+    m_player = new VideoPlayer(m_playbackBar);
+    m_player->hide();
+    layout->addWidget(m_player, 1);
+    setAcceptDrops(true);
+#else
+    // Without the player there is no film to import.
+    m_linkLabel->hide();
+#endif
     return area;
 }
 
@@ -139,6 +175,56 @@ void VideoPlayWidget::connectPlaybackBar()
             [this] { m_editor->textEdit()->clearFocus(); });
 }
 
+#ifdef PICTORB_VIDEO
+void VideoPlayWidget::connectPlayer()
+{
+    connect(m_player, &VideoPlayer::showRequested, this, &VideoPlayWidget::showFilm);
+    connect(m_player, &VideoPlayer::opened, this, [this] {
+        m_playbackBar->show();
+        showFilm();
+    });
+    connect(m_player, &VideoPlayer::positionChanged, this, &VideoPlayWidget::playerTimePos);
+    connect(m_player, &VideoPlayer::captured, this,
+            [this](const AppConfig::CaptureData& capture, bool line) {
+                emit captureEventSignal(line ? 1 : 0, QVariant::fromValue(capture));
+            });
+    connect(m_player->engine(), &VideoEngine::propertyChanged, this,
+            &VideoPlayWidget::mpvPropertyHandle);
+    connect(m_player->engine(), &VideoEngine::eventReceived, this,
+            &VideoPlayWidget::mpvEventHandle);
+}
+#endif
+
+void VideoPlayWidget::showFilm()
+{
+    if (!m_player)
+        return;
+    m_placeholder->hide();
+    m_pictureContainer->hide();
+    m_player->show();
+    updateViewButton();
+}
+
+void VideoPlayWidget::showPicture()
+{
+    if (m_player)
+        m_player->hide();
+    m_placeholder->setVisible(!m_item);
+    m_pictureContainer->setVisible(m_item);
+    updateViewButton();
+}
+
+bool VideoPlayWidget::isShowingFilm() const
+{
+    return m_player && !m_player->isHidden();
+}
+
+void VideoPlayWidget::updateViewButton()
+{
+    m_viewButton->setVisible(m_player && m_player->isOpen() && m_item);
+    m_viewButton->setText(isShowingFilm() ? tr("Show picture") : tr("Show film"));
+}
+
 void VideoPlayWidget::retranslate()
 {
     m_titleLabel->setText(tr("Edit"));
@@ -150,15 +236,15 @@ void VideoPlayWidget::retranslate()
     m_editor->retranslate();
     m_bandEditor->retranslate();
     m_playbackBar->retranslate();
+    updateViewButton();
 }
 
 void VideoPlayWidget::showImageItem(ImageItem* item)
 {
     if (!item)
         return;
-    m_placeholder->hide();
-    m_pictureContainer->show();
     m_item = item;
+    showPicture();
     m_editor->setImageItem(item);
     m_bandEditor->setCard(item);
     m_resetButton->setEnabled(true);
@@ -171,14 +257,16 @@ void VideoPlayWidget::showImageItem(ImageItem* item)
 
 void VideoPlayWidget::clearImageItem()
 {
-    m_placeholder->show();
-    m_pictureContainer->hide();
     m_pictureLabel->clear();
     m_item = nullptr;
     m_editor->setImageItem(nullptr);
     m_bandEditor->setCard(nullptr);
     refreshBand();
     m_resetButton->setEnabled(false);
+    // A film being played stays on screen.
+    if (!isShowingFilm())
+        showPicture();
+    updateViewButton();
 }
 
 void VideoPlayWidget::setPreviewPixmap(const QPixmap& pixmap)
@@ -242,13 +330,79 @@ void VideoPlayWidget::restorePlayerSettings()
     // Restoring is not a change of the user's: nothing is written back or announced.
     const QSignalBlocker blocker(m_playbackBar->volumeSlider());
     m_playbackBar->volumeSlider()->setValue(volume);
+    if (m_player)
+        m_player->restoreSettings();
 }
 
 void VideoPlayWidget::resetPlayButton()
 {
     m_playbackBar->resetPlayButton();
+    // The icon says the film stands still, and so it does.
+    if (m_player)
+        m_player->pause();
 }
 
+#ifdef PICTORB_VIDEO
+void VideoPlayWidget::seekTo(double seconds)
+{
+    showFilm();
+    m_player->seek(seconds);
+}
+
+void VideoPlayWidget::setSubtitleFile(const QString& path)
+{
+    m_player->loadSubtitleFile(path);
+}
+
+void VideoPlayWidget::removeSubtitle()
+{
+    m_player->removeSubtitles();
+}
+
+void VideoPlayWidget::playControlButtonClickHandle(QObject* widget)
+{
+    if (!m_player->isOpen())
+        return;
+    // The controls act on the film, so the film is what the user sees.
+    showFilm();
+    switch (widget->property("button").toInt()) {
+    case PlaybackBar::FrameBack:
+        m_player->stepFrame(false);
+        break;
+    case PlaybackBar::FrameForward:
+        m_player->stepFrame(true);
+        break;
+    case PlaybackBar::Play:
+        m_player->togglePlay();
+        break;
+    case PlaybackBar::Stop:
+        m_player->stop();
+        break;
+    case PlaybackBar::Capture:
+        m_player->capture();
+        break;
+    default:
+        break;
+    }
+}
+
+void VideoPlayWidget::soundButtonClickHandle(QObject*)
+{
+    m_player->toggleMute();
+}
+
+void VideoPlayWidget::mpvPropertyHandle(QString commond, double value)
+{
+    if (commond == QLatin1String("eof-reached") && value != 0)
+        resetPlayButton();
+}
+
+void VideoPlayWidget::mpvEventHandle(mpv_event* event)
+{
+    if (event->event_id == MPV_EVENT_END_FILE)
+        qDebug() << "video play widget: the film ended";
+}
+#else
 void VideoPlayWidget::seekTo(double)
 {
 }
@@ -276,6 +430,7 @@ void VideoPlayWidget::mpvPropertyHandle(QString, double)
 void VideoPlayWidget::mpvEventHandle(mpv_event*)
 {
 }
+#endif
 
 void VideoPlayWidget::captionEditHandle(bool, QString)
 {
@@ -312,4 +467,27 @@ void VideoPlayWidget::keyPressEvent(QKeyEvent* event)
 {
     // Keys stop here so that none reaches the main window while the panel has focus.
     event->accept();
+}
+
+void VideoPlayWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// A film, or a film with its subtitle file beside it: each file is handed on, the film first.
+void VideoPlayWidget::dropEvent(QDropEvent* event)
+{
+    QStringList files;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString filePath = url.toLocalFile();
+        qDebug().noquote() << QStringLiteral("Dropped file path: ") + filePath;
+        if (!filePath.isEmpty())
+            files << filePath;
+    }
+    std::stable_partition(files.begin(), files.end(),
+                          [](const QString& file) { return !SubtitleFile::isSubtitleFile(file); });
+    for (const QString& file : qAsConst(files))
+        emit dragFileSignal(file);
+    event->acceptProposedAction();
 }

@@ -13,13 +13,14 @@ class CaptionStyleEditor;
 class ImageItem;
 class PlaybackBar;
 class QLabel;
+class VideoPlayer;
 class QPushButton;
 struct ImageCaption;
 struct mpv_event;
 
-// The editing panel: the selected card's picture, large and with its caption drawn in,
-// above the caption style editor. It also keeps the hooks and the playback bar of a video
-// engine, which this application does not include; those stay hidden and inert.
+// The editing panel: the selected card's picture, large and with its caption drawn in, or the
+// film being played with its playback bar, above the caption style editor, which always edits
+// the selected card. A film comes in by a drop or the placeholder's link.
 class VideoPlayWidget : public BaseWidget
 {
     Q_OBJECT
@@ -36,7 +37,7 @@ public:
     void restorePlayerSettings();
     void resetPlayButton();
 
-    // Engine operations; without an engine they have nothing to drive.
+    // The film's operations; without the player (built without video) they do nothing.
     void seekTo(double seconds);
     void setSubtitleFile(const QString& path);
     void removeSubtitle();
@@ -54,6 +55,13 @@ public:
     QLabel* pictureLabel() const { return m_pictureLabel; }
     QWidget* placeholder() const { return m_placeholder; }
     QWidget* pictureContainer() const { return m_pictureContainer; }
+    QLabel* linkLabel() const { return m_linkLabel; }
+    // Null when built without video.
+    VideoPlayer* player() const { return m_player; }
+    // Which of the two the picture area shows while a film is open.
+    void showFilm();
+    void showPicture();
+    bool isShowingFilm() const;
 
 public slots:
     void playControlButtonClickHandle(QObject* widget);
@@ -74,6 +82,8 @@ signals:
     void playerSizeChangeSignal(int w, int h);
     // The shown card got a band of its own or gave it back (for the undo history).
     void bandEdited(ImageItem* card, const StillBand& before, int field, const QString& text);
+    // The placeholder's link: the user asks to open a film.
+    void loadVideoSignal();
 
 protected:
     void initUI() override;
@@ -81,6 +91,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QWidget* buildTitle();
@@ -88,6 +100,8 @@ private:
     void retranslate();
     void changeCenter();
     void connectPlaybackBar();
+    void connectPlayer();
+    void updateViewButton();
     QPixmap fitted(const QPixmap& pixmap) const;
 
     ImageItem* m_item = nullptr;
@@ -101,4 +115,6 @@ private:
     QLabel* m_linkLabel = nullptr;
     CaptionStyleEditor* m_editor = nullptr;
     PlaybackBar* m_playbackBar = nullptr;
+    VideoPlayer* m_player = nullptr;
+    QPushButton* m_viewButton = nullptr;
 };

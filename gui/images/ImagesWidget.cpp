@@ -266,7 +266,7 @@ void ImagesWidget::importFiles(const QStringList& paths, int at)
 
 bool ImagesWidget::isImporting() const
 {
-    return m_importQueue->isRunning();
+    return m_importQueue->isRunning() || m_captureBatch;
 }
 
 bool ImagesWidget::importFile(const QString& path)
@@ -350,12 +350,34 @@ void ImagesWidget::addImage(const QVariant& capture)
         picture,
         StillOrigin::fromBytes(ImageFileWriter::encode(picture, QStringLiteral("png"), -1, nullptr),
                                QStringLiteral("png")));
+    still.caption.text = data.text.left(ImageCaption::kMaxTextLength);
     still.captured = true;
     still.position = data.position;
     still.index = data.index;
     insertStill(m_cards.size(), still);
     scrollToEndLater();
-    recordAdded({m_cards.last()}, tr("Capture"));
+    if (m_captureBatch)
+        m_capturedCards << m_cards.last();
+    else
+        recordAdded({m_cards.last()}, tr("Capture"));
+}
+
+void ImagesWidget::beginCaptureBatch()
+{
+    m_captureBatch = true;
+}
+
+void ImagesWidget::endCaptureBatch()
+{
+    m_captureBatch = false;
+    QList<ImageItem*> cards;
+    for (const QPointer<ImageItem>& card : std::exchange(m_capturedCards, {})) {
+        if (card)
+            cards << card;
+    }
+    recordAdded(cards,
+                cards.size() == 1 ? tr("Capture") : tr("Capture %1 lines").arg(cards.size()));
+    emit importFinished();
 }
 
 void ImagesWidget::setHistory(History* history)
@@ -458,11 +480,7 @@ void ImagesWidget::connectCard(ImageItem* card)
     auto* filter = new ClickableWidget(card);
     card->installEventFilter(filter);
     connect(filter, &ClickableWidget::clicked, this, [this, card] {
-        // A captured card is ticked by a click; an imported one becomes the one edited.
-        if (card->isCaptured()) {
-            toggle(card);
-            return;
-        }
+        // Captured or imported, a clicked card is the one edited.
         makeCurrent(card);
         emit selectImageItemSignal(card);
     });
@@ -477,8 +495,7 @@ void ImagesWidget::removeStillAt(int index)
 {
     ImageItem* card = m_cards.takeAt(index);
     m_cardsLayout->removeWidget(card);
-    if (!card->isCaptured())
-        emit deleteImageItem(card);
+    emit deleteImageItem(card);
     // Mirror cards point back at their strip card; none may outlive it on screen.
     refreshDialogIfShown();
     // The request may come from the card's own delete button, still inside its click handler.

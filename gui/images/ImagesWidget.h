@@ -51,6 +51,10 @@ public:
     bool isImporting() const;
     // A picture captured from the video panel (a QVariant holding AppConfig::CaptureData).
     void addImage(const QVariant& capture);
+    // The stills of one capture of every subtitle line arrive between these two and become
+    // one step; the preview merges once, at the end (importFinished()).
+    void beginCaptureBatch();
+    void endCaptureBatch();
     // Card k gets picture k; with fewer pictures than cards the remaining cards keep
     // theirs, and pictures beyond the last card are ignored.
     void updateImages(const QList<QPixmap>& pictures);
@@ -167,6 +171,8 @@ private:
     bool m_batchImport = false;
     // Where the next imported card goes; -1 for the end of the strip.
     int m_importAt = -1;
+    QList<QPointer<ImageItem>> m_capturedCards;
+    bool m_captureBatch = false;
     // The files of the running import that were damaged or left out, by outcome.
     QMap<int, QStringList> m_importProblems;
     ImportQueue* m_importQueue = nullptr;

@@ -6,6 +6,7 @@
 #include "core/base/Settings.h"
 #include "core/base/TranslateManager.h"
 #include "core/captions/CaptionManager.h"
+#include "core/captions/SubtitleFile.h"
 #include "core/images/CaptureData.h"
 #include "core/speech/HttpManager.h"
 #include "core/update/UpdateManifest.h"
@@ -19,6 +20,10 @@
 #include "gui/mainwindow/CollectionDocument.h"
 #include "gui/mainwindow/DocumentActions.h"
 #include "gui/mainwindow/SheetActions.h"
+#ifdef PICTORB_VIDEO
+#include "gui/mainwindow/VideoActions.h"
+#include "gui/player/VideoPlayer.h"
+#endif
 #include "gui/preview/PreviewWidget.h"
 #include "gui/update/CheckUpdateDialog.h"
 #include "gui/widgets/AboutDialog.h"
@@ -42,6 +47,8 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTimer>
+
+#include <algorithm>
 
 MainWindow::MainWindow(QWidget* parent) : BaseWindow(parent, 2)
 {
@@ -93,6 +100,7 @@ void MainWindow::initWindow()
                                  : QFileDialog::getOpenFileNames(parent, title, dir, filter);
         });
     connect(m_document, &CollectionDocument::titleChanged, this, &MainWindow::updateTitle);
+    connectPlayer();
     // Undo and redo are the collection's everywhere in the window, also in a text field, whose
     // own undo would otherwise take the keys.
     qApp->installEventFilter(this);
@@ -153,6 +161,39 @@ void MainWindow::connectImagesWidget()
     connect(m_imagesWidget, &ImagesWidget::importFinished, this, &MainWindow::refreshPreview);
 }
 
+// Captures enter the strip through the bus; the lines of the film's subtitles fill the caption
+// list, which follows the film.
+void MainWindow::connectPlayer()
+{
+    connect(m_videoPlayWidget, &VideoPlayWidget::captureEventSignal, this,
+            [](int, const QVariant& capture) {
+                GlobalManager::instance()->sendGlobalEvent(AppConfig::kEventCaptureImage, capture);
+            });
+#ifdef PICTORB_VIDEO
+    m_captionWidget = new CaptionWidget;
+    m_captionWidget->hide();
+    m_titleBar->buttons().at(1)->show();
+    m_videoActions = new VideoActions(
+        m_videoPlayWidget, m_captionWidget, this,
+        [](QWidget* parent, const QString& title, const QString& dir, const QString& filter) {
+            return fileChooser()
+                       ? fileChooser()(parent, title, dir, filter)
+                       : QStringList(QFileDialog::getOpenFileName(parent, title, dir, filter));
+        });
+    connect(m_videoPlayWidget, &VideoPlayWidget::playerTimePos, m_captionWidget,
+            &CaptionWidget::followTime);
+    VideoPlayer* player = m_videoPlayWidget->player();
+    connect(player, &VideoPlayer::subtitlesChanged, this, [this, player] {
+        if (!player->subtitleLines().isEmpty() && !m_captionWidget->isVisible())
+            setCaptionPanelVisible(true);
+    });
+    connect(player, &VideoPlayer::lineCaptureStarted, m_imagesWidget,
+            &ImagesWidget::beginCaptureBatch);
+    connect(player, &VideoPlayer::lineCaptureFinished, m_imagesWidget,
+            &ImagesWidget::endCaptureBatch);
+#endif
+}
+
 // The editor has written the shown card's caption: redraw that card, and follow it in the
 // panel, the merged preview and its viewer.
 void MainWindow::captionEdited()
@@ -188,9 +229,17 @@ void MainWindow::initLayout()
     columnLayout->addWidget(m_imagesWidget, 0);
     columnLayout->addWidget(m_videoPlayWidget, 2);
     splitter->addWidget(column);
+    if (m_captionWidget) {
+        // The list keeps its own width; the film and the preview share what the window adds.
+        splitter->addWidget(m_captionWidget);
+        splitter->setCollapsible(1, false);
+        splitter->setStretchFactor(1, 0);
+    }
     splitter->addWidget(m_previewWidget);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(splitter->indexOf(m_previewWidget), 1);
     splitter->setCollapsible(0, false);
-    splitter->setCollapsible(1, false);
+    splitter->setCollapsible(splitter->indexOf(m_previewWidget), false);
     m_previewWidget->setMinimumWidth(scaled(520));
     layout->addWidget(splitter, 1);
 
@@ -245,6 +294,8 @@ void MainWindow::initMenu()
     m_settingMenu->addMenu(m_documentActions->fileMenu());
     m_settingMenu->addMenu(m_documentActions->editMenu());
     m_settingMenu->addMenu(m_sheetActions->viewMenu());
+    if (m_videoActions)
+        m_settingMenu->addMenu(m_videoActions->menu());
     m_languageMenu = new QMenu(tr("Language"), this);
     m_settingMenu->addMenu(m_languageMenu);
 
@@ -281,6 +332,8 @@ void MainWindow::initMenu()
                            m_documentActions->editMenu()} +
                  m_sheetActions->menus())
             menu->setStyleSheet(css);
+        if (m_videoActions)
+            m_videoActions->menu()->setStyleSheet(css);
     });
 
     m_retranslateMenu = [this] {
@@ -288,6 +341,8 @@ void MainWindow::initMenu()
         m_sheetActions->retranslate();
         m_titleBar->buttons().at(0)->setToolTip(
             withShortcut(tr("Import pictures or open a project"), m_documentActions->openAction()));
+        if (m_videoActions)
+            m_videoActions->retranslate();
         m_languageMenu->setTitle(tr("Language"));
         const QMap<int, QString> translated = menuTitles();
         for (QAction* action : m_settingMenu->actions()) {
@@ -353,7 +408,20 @@ void MainWindow::keepInsideScreen()
 
 void MainWindow::openFiles(const QStringList& files)
 {
+#ifdef PICTORB_VIDEO
+    QStringList pictures;
+    QStringList films;
+    for (const QString& file : files)
+        (VideoActions::isFilmOrSubtitle(file) ? films : pictures) << file;
+    // A film before the subtitle files that go with it.
+    std::stable_partition(films.begin(), films.end(),
+                          [](const QString& file) { return !SubtitleFile::isSubtitleFile(file); });
+    for (const QString& film : qAsConst(films))
+        m_videoActions->openFile(film);
+    m_documentActions->openFiles(pictures);
+#else
     m_documentActions->openFiles(files);
+#endif
 }
 
 void MainWindow::bringToFront()
@@ -387,6 +455,17 @@ void MainWindow::setCaptionPanelVisible(bool visible)
     m_captionWidget->setVisible(visible);
     if (visible) {
         setMinimumWidth(scaled(kMinimumSize.width()) + m_captionWidget->width());
+        // The panel takes room of its own, as narrow as it can be, rather than the film's or
+        // the preview's, as far as the screen allows.
+        if (auto* splitter = qobject_cast<QSplitter*>(m_captionWidget->parentWidget())) {
+            QList<int> sizes = splitter->sizes();
+            sizes[splitter->indexOf(m_captionWidget)] = m_captionWidget->minimumWidth();
+            splitter->setSizes(sizes);
+        }
+        if (!isMaximized()) {
+            resize(width() + m_captionWidget->minimumWidth(), height());
+            keepInsideScreen();
+        }
         return;
     }
     setMinimumWidth(scaled(kMinimumSize.width()));

@@ -21,6 +21,7 @@ class MessageDialog;
 class NoticeBar;
 class PreviewWidget;
 class QMenu;
+class VideoActions;
 class VideoPlayWidget;
 
 // The single top-level window: builds and wires the panels, owns the translator and the
@@ -40,8 +41,11 @@ public:
     CollectionDocument* document() const { return m_document; }
     DocumentActions* documentActions() const { return m_documentActions; }
     SheetActions* sheetActions() const { return m_sheetActions; }
+    // Null when built without video.
+    VideoActions* videoActions() const { return m_videoActions; }
+    CaptionWidget* captionWidget() const { return m_captionWidget; }
     // Files given from outside (the command line, a second start): pictures are imported as
-    // if chosen, a project is opened.
+    // if chosen, a project is opened, a film is played with the subtitle file given with it.
     void openFiles(const QStringList& files);
     // Shows the window above the others, also when it was minimised.
     void bringToFront();
@@ -88,6 +92,7 @@ private:
     void captionEdited();
     void refreshPreview();
     void connectImagesWidget();
+    void connectPlayer();
     void initEventHandlers();
     void updateTitle();
     void videoLoaded(const QString& path);
@@ -109,6 +114,7 @@ private:
     CollectionDocument* m_document = nullptr;
     DocumentActions* m_documentActions = nullptr;
     SheetActions* m_sheetActions = nullptr;
+    VideoActions* m_videoActions = nullptr;
     QMenu* m_settingMenu = nullptr;
     QMenu* m_languageMenu = nullptr;
     CaptionInfo* m_currentCaption = nullptr;

@@ -72,6 +72,15 @@ void AboutDialog::initUI()
     innerLayout()->addLayout(header);
     innerLayout()->addLayout(body);
     innerLayout()->addSpacing(scaled(10));
+    auto* licence = new QLabel(tr("%1 is free software under the GNU General Public License, "
+                                  "version 3 or later (GPL-3.0-or-later). The libraries it is "
+                                  "built on and their licences are listed in "
+                                  "THIRD_PARTY_NOTICES.md.")
+                                   .arg(AppConfig::kProductName),
+                               content);
+    licence->setObjectName(QStringLiteral("licence"));
+    licence->setWordWrap(true);
+    innerLayout()->addWidget(licence);
     innerLayout()->addWidget(new QLabel(
         tr("Copyright © 2026 %1. All rights reserved.").arg(AppConfig::kCompanyName), content));
 }

@@ -19,6 +19,10 @@
         <source>Copyright © 2026 %1. All rights reserved.</source>
         <translation>版权所有 © 2026 %1。保留所有权利。</translation>
     </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). The libraries it is built on and their licences are listed in THIRD_PARTY_NOTICES.md.</source>
+        <translation>%1 是自由软件，采用 GNU 通用公共许可证第 3 版或更高版本（GPL-3.0-or-later）。其所用的库及其许可证列于 THIRD_PARTY_NOTICES.md。</translation>
+    </message>
 </context>
 <context>
     <name>BandCommands</name>
@@ -564,6 +568,57 @@
         <source>Move picture</source>
         <translation>移动图片</translation>
     </message>
+    <message>
+        <source>Capture %1 lines</source>
+        <translation>截取 %1 行</translation>
+    </message>
+</context>
+<context>
+    <name>LineCaptureDialog</name>
+    <message>
+        <source>Every line of the film (%1)</source>
+        <translation>影片的每一行（%1）</translation>
+    </message>
+    <message>
+        <source>The lines from</source>
+        <translation>从此时间起的行</translation>
+    </message>
+    <message>
+        <source>The lines selected in the caption list (%1)</source>
+        <translation>字幕列表中选中的行（%1）</translation>
+    </message>
+    <message>
+        <source>As the still&apos;s caption, edited and styled in Pictorb (recommended: the band fits the caption)</source>
+        <translation>作为截图的字幕，在 Pictorb 中编辑和设置样式（推荐：字幕条与字幕完全吻合）</translation>
+    </message>
+    <message>
+        <source>Drawn into the picture by the player</source>
+        <translation>由播放器绘制到图片中</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>截取每一行</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>字幕行</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>截取</translation>
+    </message>
+    <message>
+        <source>Stills to capture: %1, one at the middle of each line.</source>
+        <translation>要截取的静帧：%1 张，每行中间一张。</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -659,6 +714,22 @@
     <message>
         <source>Capture</source>
         <translation>截图</translation>
+    </message>
+    <message>
+        <source>Capture with subtitles</source>
+        <translation>带字幕截取</translation>
+    </message>
+    <message>
+        <source>Draw the subtitle shown into the captured picture</source>
+        <translation>将显示的字幕绘制到截取的图片中</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Pause [Space]</source>
+        <translation>暂停 [空格]</translation>
     </message>
 </context>
 <context>
@@ -918,6 +989,28 @@
     </message>
 </context>
 <context>
+    <name>SubtitleFile</name>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>大于 %1 MiB</translation>
+    </message>
+    <message>
+        <source>no timed subtitle line</source>
+        <translation>没有带时间的字幕行</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackReader</name>
+    <message>
+        <source>the track holds no text lines</source>
+        <translation>该轨道没有文字行</translation>
+    </message>
+    <message>
+        <source>the ffmpeg program could not be started</source>
+        <translation>无法启动 ffmpeg 程序</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -930,6 +1023,108 @@
     <message>
         <source>Settings</source>
         <translation>设置</translation>
+    </message>
+</context>
+<context>
+    <name>VideoActions</name>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Open Video...</source>
+        <translation>打开视频...</translation>
+    </message>
+    <message>
+        <source>Load Subtitles...</source>
+        <translation>加载字幕...</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>字幕轨道</translation>
+    </message>
+    <message>
+        <source>Remove Subtitles</source>
+        <translation>移除字幕</translation>
+    </message>
+    <message>
+        <source>Play or Pause</source>
+        <translation>播放或暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>上一帧</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>下一帧</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>截取</translation>
+    </message>
+    <message>
+        <source>Capture Every Line...</source>
+        <translation>截取每一行...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>轨道 %1</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>所有文件</translation>
+    </message>
+    <message>
+        <source>Open Video</source>
+        <translation>打开视频</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Load Subtitles</source>
+        <translation>加载字幕</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>截取每一行</translation>
+    </message>
+    <message>
+        <source>Capturing line %1 of %2</source>
+        <translation>正在截取第 %1 行，共 %2 行</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEngine</name>
+    <message>
+        <source>the video engine could not be started</source>
+        <translation>无法启动视频引擎</translation>
+    </message>
+    <message>
+        <source>the video engine refused it</source>
+        <translation>视频引擎拒绝了它</translation>
+    </message>
+    <message>
+        <source>no video in it</source>
+        <translation>其中没有视频</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>无法打开</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1148,49 @@
     <message>
         <source>Give the caption the default style back</source>
         <translation>将字幕恢复为默认样式</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>显示图片</translation>
+    </message>
+    <message>
+        <source>Show film</source>
+        <translation>显示影片</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>The subtitle track lists no lines: %1.</source>
+        <translation>该字幕轨道没有可列出的行：%1。</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s OpenGL cannot show films</source>
+        <translation>此电脑的 OpenGL 无法显示影片</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be shown: %2.</source>
+        <translation>无法显示字幕“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2.</source>
+        <translation>无法播放“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Open a film before its subtitles.</source>
+        <translation>请先打开影片，再加载其字幕。</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be loaded: %2.</source>
+        <translation>无法加载字幕“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>There is no frame to capture yet.</source>
+        <translation>还没有可截取的画面。</translation>
+    </message>
+    <message>
+        <source>The lines cannot be captured: %1.</source>
+        <translation>无法截取字幕行：%1。</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,10 @@
         <source>Copyright © 2026 %1. All rights reserved.</source>
         <translation>Copyright © 2026 %1. Alle Rechte vorbehalten.</translation>
     </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). The libraries it is built on and their licences are listed in THIRD_PARTY_NOTICES.md.</source>
+        <translation>%1 ist freie Software unter der GNU General Public License, Version 3 oder später (GPL-3.0-or-later). Die Bibliotheken, auf denen es aufbaut, und ihre Lizenzen stehen in THIRD_PARTY_NOTICES.md.</translation>
+    </message>
 </context>
 <context>
     <name>BandCommands</name>
@@ -564,6 +568,57 @@
         <source>Move picture</source>
         <translation>Bild verschieben</translation>
     </message>
+    <message>
+        <source>Capture %1 lines</source>
+        <translation>%1 Zeilen aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>LineCaptureDialog</name>
+    <message>
+        <source>Every line of the film (%1)</source>
+        <translation>Jede Zeile des Films (%1)</translation>
+    </message>
+    <message>
+        <source>The lines from</source>
+        <translation>Die Zeilen von</translation>
+    </message>
+    <message>
+        <source>The lines selected in the caption list (%1)</source>
+        <translation>Die in der Untertitelliste gewählten Zeilen (%1)</translation>
+    </message>
+    <message>
+        <source>As the still&apos;s caption, edited and styled in Pictorb (recommended: the band fits the caption)</source>
+        <translation>Als Untertitel des Standbilds, in Pictorb bearbeitet und gestaltet (empfohlen: der Streifen passt zum Untertitel)</translation>
+    </message>
+    <message>
+        <source>Drawn into the picture by the player</source>
+        <translation>Vom Player ins Bild gezeichnet</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Jede Zeile aufnehmen</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Stills to capture: %1, one at the middle of each line.</source>
+        <translation>Aufzunehmende Standbilder: %1, eines in der Mitte jeder Zeile.</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -659,6 +714,22 @@
     <message>
         <source>Capture</source>
         <translation>Erfassen</translation>
+    </message>
+    <message>
+        <source>Capture with subtitles</source>
+        <translation>Mit Untertiteln aufnehmen</translation>
+    </message>
+    <message>
+        <source>Draw the subtitle shown into the captured picture</source>
+        <translation>Den angezeigten Untertitel in das aufgenommene Bild zeichnen</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Pause [Space]</source>
+        <translation>Pause [Leertaste]</translation>
     </message>
 </context>
 <context>
@@ -918,6 +989,28 @@
     </message>
 </context>
 <context>
+    <name>SubtitleFile</name>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>no timed subtitle line</source>
+        <translation>keine Untertitelzeile mit Zeitangabe</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackReader</name>
+    <message>
+        <source>the track holds no text lines</source>
+        <translation>die Spur enthält keine Textzeilen</translation>
+    </message>
+    <message>
+        <source>the ffmpeg program could not be started</source>
+        <translation>das Programm ffmpeg konnte nicht gestartet werden</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -930,6 +1023,108 @@
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>VideoActions</name>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Open Video...</source>
+        <translation>Video öffnen...</translation>
+    </message>
+    <message>
+        <source>Load Subtitles...</source>
+        <translation>Untertitel laden...</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Untertitelspur</translation>
+    </message>
+    <message>
+        <source>Remove Subtitles</source>
+        <translation>Untertitel entfernen</translation>
+    </message>
+    <message>
+        <source>Play or Pause</source>
+        <translation>Abspielen oder anhalten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>Vorheriges Bild</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>Nächstes Bild</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Capture Every Line...</source>
+        <translation>Jede Zeile aufnehmen...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Spur %1</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Open Video</source>
+        <translation>Video öffnen</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Load Subtitles</source>
+        <translation>Untertitel laden</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Jede Zeile aufnehmen</translation>
+    </message>
+    <message>
+        <source>Capturing line %1 of %2</source>
+        <translation>Zeile %1 von %2 wird aufgenommen</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEngine</name>
+    <message>
+        <source>the video engine could not be started</source>
+        <translation>die Videowiedergabe konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the video engine refused it</source>
+        <translation>die Videowiedergabe hat sie abgelehnt</translation>
+    </message>
+    <message>
+        <source>no video in it</source>
+        <translation>sie enthält kein Video</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>sie konnte nicht geöffnet werden</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1148,49 @@
     <message>
         <source>Give the caption the default style back</source>
         <translation>Dem Untertitel den Standardstil zurückgeben</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>Bild zeigen</translation>
+    </message>
+    <message>
+        <source>Show film</source>
+        <translation>Film zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>The subtitle track lists no lines: %1.</source>
+        <translation>Die Untertitelspur enthält keine Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s OpenGL cannot show films</source>
+        <translation>das OpenGL dieses Computers kann keine Filme zeigen</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be shown: %2.</source>
+        <translation>Die Untertitel „%1“ können nicht angezeigt werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2.</source>
+        <translation>„%1“ kann nicht abgespielt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Open a film before its subtitles.</source>
+        <translation>Öffnen Sie zuerst den Film, dann seine Untertitel.</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be loaded: %2.</source>
+        <translation>Die Untertitel „%1“ können nicht geladen werden: %2.</translation>
+    </message>
+    <message>
+        <source>There is no frame to capture yet.</source>
+        <translation>Es gibt noch kein Bild zum Aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The lines cannot be captured: %1.</source>
+        <translation>Die Zeilen können nicht aufgenommen werden: %1.</translation>
     </message>
 </context>
 </TS>

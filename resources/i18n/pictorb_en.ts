@@ -19,6 +19,10 @@
         <source>Copyright © 2026 %1. All rights reserved.</source>
         <translation>Copyright © 2026 %1. All rights reserved.</translation>
     </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). The libraries it is built on and their licences are listed in THIRD_PARTY_NOTICES.md.</source>
+        <translation>%1 is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). The libraries it is built on and their licences are listed in THIRD_PARTY_NOTICES.md.</translation>
+    </message>
 </context>
 <context>
     <name>BandCommands</name>
@@ -564,6 +568,57 @@
         <source>Move picture</source>
         <translation>Move picture</translation>
     </message>
+    <message>
+        <source>Capture %1 lines</source>
+        <translation>Capture %1 lines</translation>
+    </message>
+</context>
+<context>
+    <name>LineCaptureDialog</name>
+    <message>
+        <source>Every line of the film (%1)</source>
+        <translation>Every line of the film (%1)</translation>
+    </message>
+    <message>
+        <source>The lines from</source>
+        <translation>The lines from</translation>
+    </message>
+    <message>
+        <source>The lines selected in the caption list (%1)</source>
+        <translation>The lines selected in the caption list (%1)</translation>
+    </message>
+    <message>
+        <source>As the still&apos;s caption, edited and styled in Pictorb (recommended: the band fits the caption)</source>
+        <translation>As the still&apos;s caption, edited and styled in Pictorb (recommended: the band fits the caption)</translation>
+    </message>
+    <message>
+        <source>Drawn into the picture by the player</source>
+        <translation>Drawn into the picture by the player</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Capture every line</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Stills to capture: %1, one at the middle of each line.</source>
+        <translation>Stills to capture: %1, one at the middle of each line.</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -659,6 +714,22 @@
     <message>
         <source>Capture</source>
         <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Capture with subtitles</source>
+        <translation>Capture with subtitles</translation>
+    </message>
+    <message>
+        <source>Draw the subtitle shown into the captured picture</source>
+        <translation>Draw the subtitle shown into the captured picture</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Pause [Space]</source>
+        <translation>Pause [Space]</translation>
     </message>
 </context>
 <context>
@@ -918,6 +989,28 @@
     </message>
 </context>
 <context>
+    <name>SubtitleFile</name>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>no timed subtitle line</source>
+        <translation>no timed subtitle line</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackReader</name>
+    <message>
+        <source>the track holds no text lines</source>
+        <translation>the track holds no text lines</translation>
+    </message>
+    <message>
+        <source>the ffmpeg program could not be started</source>
+        <translation>the ffmpeg program could not be started</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -930,6 +1023,108 @@
     <message>
         <source>Settings</source>
         <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>VideoActions</name>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Open Video...</source>
+        <translation>Open Video...</translation>
+    </message>
+    <message>
+        <source>Load Subtitles...</source>
+        <translation>Load Subtitles...</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Subtitle Track</translation>
+    </message>
+    <message>
+        <source>Remove Subtitles</source>
+        <translation>Remove Subtitles</translation>
+    </message>
+    <message>
+        <source>Play or Pause</source>
+        <translation>Play or Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>Previous Frame</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>Next Frame</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Capture Every Line...</source>
+        <translation>Capture Every Line...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Track %1</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>All files</translation>
+    </message>
+    <message>
+        <source>Open Video</source>
+        <translation>Open Video</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Subtitles</translation>
+    </message>
+    <message>
+        <source>Load Subtitles</source>
+        <translation>Load Subtitles</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Capture every line</translation>
+    </message>
+    <message>
+        <source>Capturing line %1 of %2</source>
+        <translation>Capturing line %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEngine</name>
+    <message>
+        <source>the video engine could not be started</source>
+        <translation>the video engine could not be started</translation>
+    </message>
+    <message>
+        <source>the video engine refused it</source>
+        <translation>the video engine refused it</translation>
+    </message>
+    <message>
+        <source>no video in it</source>
+        <translation>no video in it</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>it could not be opened</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1148,49 @@
     <message>
         <source>Give the caption the default style back</source>
         <translation>Give the caption the default style back</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>Show picture</translation>
+    </message>
+    <message>
+        <source>Show film</source>
+        <translation>Show film</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>The subtitle track lists no lines: %1.</source>
+        <translation>The subtitle track lists no lines: %1.</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s OpenGL cannot show films</source>
+        <translation>this computer&apos;s OpenGL cannot show films</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be shown: %2.</source>
+        <translation>The subtitles &quot;%1&quot; cannot be shown: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2.</source>
+        <translation>&quot;%1&quot; cannot be played: %2.</translation>
+    </message>
+    <message>
+        <source>Open a film before its subtitles.</source>
+        <translation>Open a film before its subtitles.</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be loaded: %2.</source>
+        <translation>The subtitles &quot;%1&quot; cannot be loaded: %2.</translation>
+    </message>
+    <message>
+        <source>There is no frame to capture yet.</source>
+        <translation>There is no frame to capture yet.</translation>
+    </message>
+    <message>
+        <source>The lines cannot be captured: %1.</source>
+        <translation>The lines cannot be captured: %1.</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,10 @@
         <source>Copyright © 2026 %1. All rights reserved.</source>
         <translation>Copyright © 2026 %1. Todos los derechos reservados.</translation>
     </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). The libraries it is built on and their licences are listed in THIRD_PARTY_NOTICES.md.</source>
+        <translation>%1 es software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (GPL-3.0-or-later). Las bibliotecas en las que se basa y sus licencias figuran en THIRD_PARTY_NOTICES.md.</translation>
+    </message>
 </context>
 <context>
     <name>BandCommands</name>
@@ -564,6 +568,57 @@
         <source>Move picture</source>
         <translation>Mover imagen</translation>
     </message>
+    <message>
+        <source>Capture %1 lines</source>
+        <translation>Capturar %1 líneas</translation>
+    </message>
+</context>
+<context>
+    <name>LineCaptureDialog</name>
+    <message>
+        <source>Every line of the film (%1)</source>
+        <translation>Cada línea de la película (%1)</translation>
+    </message>
+    <message>
+        <source>The lines from</source>
+        <translation>Las líneas desde</translation>
+    </message>
+    <message>
+        <source>The lines selected in the caption list (%1)</source>
+        <translation>Las líneas seleccionadas en la lista de subtítulos (%1)</translation>
+    </message>
+    <message>
+        <source>As the still&apos;s caption, edited and styled in Pictorb (recommended: the band fits the caption)</source>
+        <translation>Como subtítulo del fotograma, editado y con estilo en Pictorb (recomendado: la franja se ajusta al subtítulo)</translation>
+    </message>
+    <message>
+        <source>Drawn into the picture by the player</source>
+        <translation>Dibujado en la imagen por el reproductor</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Capturar cada línea</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Stills to capture: %1, one at the middle of each line.</source>
+        <translation>Fotogramas que se capturarán: %1, uno en el centro de cada línea.</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -659,6 +714,22 @@
     <message>
         <source>Capture</source>
         <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>Capture with subtitles</source>
+        <translation>Capturar con subtítulos</translation>
+    </message>
+    <message>
+        <source>Draw the subtitle shown into the captured picture</source>
+        <translation>Dibujar el subtítulo mostrado en la imagen capturada</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Pause [Space]</source>
+        <translation>Pausa [Espacio]</translation>
     </message>
 </context>
 <context>
@@ -918,6 +989,28 @@
     </message>
 </context>
 <context>
+    <name>SubtitleFile</name>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>mayor de %1 MiB</translation>
+    </message>
+    <message>
+        <source>no timed subtitle line</source>
+        <translation>ninguna línea de subtítulo con tiempos</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackReader</name>
+    <message>
+        <source>the track holds no text lines</source>
+        <translation>la pista no contiene líneas de texto</translation>
+    </message>
+    <message>
+        <source>the ffmpeg program could not be started</source>
+        <translation>no se pudo iniciar el programa ffmpeg</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -930,6 +1023,108 @@
     <message>
         <source>Settings</source>
         <translation>Configuración</translation>
+    </message>
+</context>
+<context>
+    <name>VideoActions</name>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Open Video...</source>
+        <translation>Abrir vídeo...</translation>
+    </message>
+    <message>
+        <source>Load Subtitles...</source>
+        <translation>Cargar subtítulos...</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Pista de subtítulos</translation>
+    </message>
+    <message>
+        <source>Remove Subtitles</source>
+        <translation>Quitar subtítulos</translation>
+    </message>
+    <message>
+        <source>Play or Pause</source>
+        <translation>Reproducir o pausar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>Fotograma anterior</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>Fotograma siguiente</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Capture Every Line...</source>
+        <translation>Capturar cada línea...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Pista %1</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Open Video</source>
+        <translation>Abrir vídeo</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Load Subtitles</source>
+        <translation>Cargar subtítulos</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Capturar cada línea</translation>
+    </message>
+    <message>
+        <source>Capturing line %1 of %2</source>
+        <translation>Capturando la línea %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEngine</name>
+    <message>
+        <source>the video engine could not be started</source>
+        <translation>no se pudo iniciar el motor de vídeo</translation>
+    </message>
+    <message>
+        <source>the video engine refused it</source>
+        <translation>el motor de vídeo lo rechazó</translation>
+    </message>
+    <message>
+        <source>no video in it</source>
+        <translation>no contiene vídeo</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>no se pudo abrir</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1148,49 @@
     <message>
         <source>Give the caption the default style back</source>
         <translation>Devolver al subtítulo el estilo predeterminado</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>Mostrar imagen</translation>
+    </message>
+    <message>
+        <source>Show film</source>
+        <translation>Mostrar película</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>The subtitle track lists no lines: %1.</source>
+        <translation>La pista de subtítulos no tiene líneas: %1.</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s OpenGL cannot show films</source>
+        <translation>el OpenGL de este equipo no puede mostrar películas</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be shown: %2.</source>
+        <translation>No se pueden mostrar los subtítulos «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2.</source>
+        <translation>No se puede reproducir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Open a film before its subtitles.</source>
+        <translation>Abra la película antes que sus subtítulos.</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be loaded: %2.</source>
+        <translation>No se pueden cargar los subtítulos «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>There is no frame to capture yet.</source>
+        <translation>Todavía no hay ningún fotograma que capturar.</translation>
+    </message>
+    <message>
+        <source>The lines cannot be captured: %1.</source>
+        <translation>No se pueden capturar las líneas: %1.</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,10 @@
         <source>Copyright © 2026 %1. All rights reserved.</source>
         <translation>Copyright © 2026 %1. Tous droits réservés.</translation>
     </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). The libraries it is built on and their licences are listed in THIRD_PARTY_NOTICES.md.</source>
+        <translation>%1 est un logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure (GPL-3.0-or-later). Les bibliothèques sur lesquelles il repose et leurs licences sont listées dans THIRD_PARTY_NOTICES.md.</translation>
+    </message>
 </context>
 <context>
     <name>BandCommands</name>
@@ -564,6 +568,57 @@
         <source>Move picture</source>
         <translation>Déplacer l’image</translation>
     </message>
+    <message>
+        <source>Capture %1 lines</source>
+        <translation>Capturer %1 lignes</translation>
+    </message>
+</context>
+<context>
+    <name>LineCaptureDialog</name>
+    <message>
+        <source>Every line of the film (%1)</source>
+        <translation>Chaque ligne du film (%1)</translation>
+    </message>
+    <message>
+        <source>The lines from</source>
+        <translation>Les lignes de</translation>
+    </message>
+    <message>
+        <source>The lines selected in the caption list (%1)</source>
+        <translation>Les lignes choisies dans la liste des sous-titres (%1)</translation>
+    </message>
+    <message>
+        <source>As the still&apos;s caption, edited and styled in Pictorb (recommended: the band fits the caption)</source>
+        <translation>Comme légende de l’image, modifiée et stylée dans Pictorb (recommandé : la bande s’ajuste à la légende)</translation>
+    </message>
+    <message>
+        <source>Drawn into the picture by the player</source>
+        <translation>Dessiné dans l’image par le lecteur</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Capturer chaque ligne</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Stills to capture: %1, one at the middle of each line.</source>
+        <translation>Images à capturer : %1, une au milieu de chaque ligne.</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -659,6 +714,22 @@
     <message>
         <source>Capture</source>
         <translation>Capturer</translation>
+    </message>
+    <message>
+        <source>Capture with subtitles</source>
+        <translation>Capturer avec les sous-titres</translation>
+    </message>
+    <message>
+        <source>Draw the subtitle shown into the captured picture</source>
+        <translation>Dessiner le sous-titre affiché dans l’image capturée</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Pause [Space]</source>
+        <translation>Pause [Espace]</translation>
     </message>
 </context>
 <context>
@@ -918,6 +989,28 @@
     </message>
 </context>
 <context>
+    <name>SubtitleFile</name>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>plus de %1 Mio</translation>
+    </message>
+    <message>
+        <source>no timed subtitle line</source>
+        <translation>aucune ligne de sous-titre minutée</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackReader</name>
+    <message>
+        <source>the track holds no text lines</source>
+        <translation>la piste ne contient aucune ligne de texte</translation>
+    </message>
+    <message>
+        <source>the ffmpeg program could not be started</source>
+        <translation>le programme ffmpeg n’a pas pu être lancé</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -930,6 +1023,108 @@
     <message>
         <source>Settings</source>
         <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>VideoActions</name>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Open Video...</source>
+        <translation>Ouvrir une vidéo...</translation>
+    </message>
+    <message>
+        <source>Load Subtitles...</source>
+        <translation>Charger des sous-titres...</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Piste de sous-titres</translation>
+    </message>
+    <message>
+        <source>Remove Subtitles</source>
+        <translation>Retirer les sous-titres</translation>
+    </message>
+    <message>
+        <source>Play or Pause</source>
+        <translation>Lecture ou pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>Image précédente</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>Image suivante</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Capture Every Line...</source>
+        <translation>Capturer chaque ligne...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Piste %1</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Open Video</source>
+        <translation>Ouvrir une vidéo</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Load Subtitles</source>
+        <translation>Charger des sous-titres</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Capturer chaque ligne</translation>
+    </message>
+    <message>
+        <source>Capturing line %1 of %2</source>
+        <translation>Capture de la ligne %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEngine</name>
+    <message>
+        <source>the video engine could not be started</source>
+        <translation>le moteur vidéo n’a pas pu être lancé</translation>
+    </message>
+    <message>
+        <source>the video engine refused it</source>
+        <translation>le moteur vidéo l’a refusé</translation>
+    </message>
+    <message>
+        <source>no video in it</source>
+        <translation>il ne contient pas de vidéo</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>il n’a pas pu être ouvert</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1148,49 @@
     <message>
         <source>Give the caption the default style back</source>
         <translation>Rendre à la légende le style par défaut</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>Afficher l’image</translation>
+    </message>
+    <message>
+        <source>Show film</source>
+        <translation>Afficher le film</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>The subtitle track lists no lines: %1.</source>
+        <translation>La piste de sous-titres ne contient aucune ligne : %1.</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s OpenGL cannot show films</source>
+        <translation>l’OpenGL de cet ordinateur ne peut pas afficher de films</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be shown: %2.</source>
+        <translation>Impossible d’afficher les sous-titres « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2.</source>
+        <translation>Impossible de lire « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Open a film before its subtitles.</source>
+        <translation>Ouvrez le film avant ses sous-titres.</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be loaded: %2.</source>
+        <translation>Impossible de charger les sous-titres « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>There is no frame to capture yet.</source>
+        <translation>Il n’y a pas encore d’image à capturer.</translation>
+    </message>
+    <message>
+        <source>The lines cannot be captured: %1.</source>
+        <translation>Impossible de capturer les lignes : %1.</translation>
     </message>
 </context>
 </TS>

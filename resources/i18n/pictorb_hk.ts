@@ -19,6 +19,10 @@
         <source>Copyright © 2026 %1. All rights reserved.</source>
         <translation>版權所有 © 2026 %1。保留所有權利。</translation>
     </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). The libraries it is built on and their licences are listed in THIRD_PARTY_NOTICES.md.</source>
+        <translation>%1 是自由軟體，採用 GNU 通用公共授權條款第 3 版或更新版本（GPL-3.0-or-later）。其所用的函式庫及其授權條款列於 THIRD_PARTY_NOTICES.md。</translation>
+    </message>
 </context>
 <context>
     <name>BandCommands</name>
@@ -564,6 +568,57 @@
         <source>Move picture</source>
         <translation>移動圖片</translation>
     </message>
+    <message>
+        <source>Capture %1 lines</source>
+        <translation>擷取 %1 行</translation>
+    </message>
+</context>
+<context>
+    <name>LineCaptureDialog</name>
+    <message>
+        <source>Every line of the film (%1)</source>
+        <translation>影片的每一行（%1）</translation>
+    </message>
+    <message>
+        <source>The lines from</source>
+        <translation>從此時間起的行</translation>
+    </message>
+    <message>
+        <source>The lines selected in the caption list (%1)</source>
+        <translation>字幕列表中選取的行（%1）</translation>
+    </message>
+    <message>
+        <source>As the still&apos;s caption, edited and styled in Pictorb (recommended: the band fits the caption)</source>
+        <translation>作為截圖的字幕，在 Pictorb 中編輯和設定樣式（建議：字幕條與字幕完全吻合）</translation>
+    </message>
+    <message>
+        <source>Drawn into the picture by the player</source>
+        <translation>由播放器繪製到圖片中</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>擷取每一行</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>字幕行</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>擷取</translation>
+    </message>
+    <message>
+        <source>Stills to capture: %1, one at the middle of each line.</source>
+        <translation>要擷取的靜格：%1 張，每行中間一張。</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -659,6 +714,22 @@
     <message>
         <source>Capture</source>
         <translation>擷取</translation>
+    </message>
+    <message>
+        <source>Capture with subtitles</source>
+        <translation>連字幕擷取</translation>
+    </message>
+    <message>
+        <source>Draw the subtitle shown into the captured picture</source>
+        <translation>將顯示的字幕繪製到擷取的圖片中</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>Pause [Space]</source>
+        <translation>暫停 [空白鍵]</translation>
     </message>
 </context>
 <context>
@@ -918,6 +989,28 @@
     </message>
 </context>
 <context>
+    <name>SubtitleFile</name>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>大於 %1 MiB</translation>
+    </message>
+    <message>
+        <source>no timed subtitle line</source>
+        <translation>沒有帶時間的字幕行</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackReader</name>
+    <message>
+        <source>the track holds no text lines</source>
+        <translation>該軌道沒有文字行</translation>
+    </message>
+    <message>
+        <source>the ffmpeg program could not be started</source>
+        <translation>無法啟動 ffmpeg 程式</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -930,6 +1023,108 @@
     <message>
         <source>Settings</source>
         <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>VideoActions</name>
+    <message>
+        <source>Video</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Open Video...</source>
+        <translation>開啟影片...</translation>
+    </message>
+    <message>
+        <source>Load Subtitles...</source>
+        <translation>載入字幕...</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>字幕軌</translation>
+    </message>
+    <message>
+        <source>Remove Subtitles</source>
+        <translation>移除字幕</translation>
+    </message>
+    <message>
+        <source>Play or Pause</source>
+        <translation>播放或暫停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>上一格</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>下一格</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>擷取</translation>
+    </message>
+    <message>
+        <source>Capture Every Line...</source>
+        <translation>擷取每一行...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>軌道 %1</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>所有檔案</translation>
+    </message>
+    <message>
+        <source>Open Video</source>
+        <translation>開啟影片</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Load Subtitles</source>
+        <translation>載入字幕</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>擷取每一行</translation>
+    </message>
+    <message>
+        <source>Capturing line %1 of %2</source>
+        <translation>正在擷取第 %1 行，共 %2 行</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEngine</name>
+    <message>
+        <source>the video engine could not be started</source>
+        <translation>無法啟動影片引擎</translation>
+    </message>
+    <message>
+        <source>the video engine refused it</source>
+        <translation>影片引擎拒絕了它</translation>
+    </message>
+    <message>
+        <source>no video in it</source>
+        <translation>其中沒有影片</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>無法開啟</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1148,49 @@
     <message>
         <source>Give the caption the default style back</source>
         <translation>將字幕恢復為預設樣式</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>顯示圖片</translation>
+    </message>
+    <message>
+        <source>Show film</source>
+        <translation>顯示影片</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>The subtitle track lists no lines: %1.</source>
+        <translation>該字幕軌沒有可列出的行：%1。</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s OpenGL cannot show films</source>
+        <translation>此電腦的 OpenGL 無法顯示影片</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be shown: %2.</source>
+        <translation>無法顯示字幕「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2.</source>
+        <translation>無法播放「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>Open a film before its subtitles.</source>
+        <translation>請先開啟影片，再載入其字幕。</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be loaded: %2.</source>
+        <translation>無法載入字幕「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>There is no frame to capture yet.</source>
+        <translation>還沒有可擷取的畫面。</translation>
+    </message>
+    <message>
+        <source>The lines cannot be captured: %1.</source>
+        <translation>無法擷取字幕行：%1。</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,10 @@
         <source>Copyright © 2026 %1. All rights reserved.</source>
         <translation>Copyright © 2026 %1. Tutti i diritti riservati.</translation>
     </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). The libraries it is built on and their licences are listed in THIRD_PARTY_NOTICES.md.</source>
+        <translation>%1 è software libero distribuito con la GNU General Public License, versione 3 o successiva (GPL-3.0-or-later). Le librerie su cui si basa e le loro licenze sono elencate in THIRD_PARTY_NOTICES.md.</translation>
+    </message>
 </context>
 <context>
     <name>BandCommands</name>
@@ -564,6 +568,57 @@
         <source>Move picture</source>
         <translation>Spostare l’immagine</translation>
     </message>
+    <message>
+        <source>Capture %1 lines</source>
+        <translation>Cattura %1 righe</translation>
+    </message>
+</context>
+<context>
+    <name>LineCaptureDialog</name>
+    <message>
+        <source>Every line of the film (%1)</source>
+        <translation>Ogni riga del film (%1)</translation>
+    </message>
+    <message>
+        <source>The lines from</source>
+        <translation>Le righe da</translation>
+    </message>
+    <message>
+        <source>The lines selected in the caption list (%1)</source>
+        <translation>Le righe selezionate nell’elenco dei sottotitoli (%1)</translation>
+    </message>
+    <message>
+        <source>As the still&apos;s caption, edited and styled in Pictorb (recommended: the band fits the caption)</source>
+        <translation>Come didascalia del fotogramma, modificata e formattata in Pictorb (consigliato: la fascia si adatta alla didascalia)</translation>
+    </message>
+    <message>
+        <source>Drawn into the picture by the player</source>
+        <translation>Disegnato nell’immagine dal lettore</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Cattura ogni riga</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Cattura</translation>
+    </message>
+    <message>
+        <source>Stills to capture: %1, one at the middle of each line.</source>
+        <translation>Fotogrammi da catturare: %1, uno a metà di ogni riga.</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -659,6 +714,22 @@
     <message>
         <source>Capture</source>
         <translation>Cattura</translation>
+    </message>
+    <message>
+        <source>Capture with subtitles</source>
+        <translation>Cattura con sottotitoli</translation>
+    </message>
+    <message>
+        <source>Draw the subtitle shown into the captured picture</source>
+        <translation>Disegna il sottotitolo mostrato nell’immagine catturata</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Pause [Space]</source>
+        <translation>Pausa [Spazio]</translation>
     </message>
 </context>
 <context>
@@ -918,6 +989,28 @@
     </message>
 </context>
 <context>
+    <name>SubtitleFile</name>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>più grande di %1 MiB</translation>
+    </message>
+    <message>
+        <source>no timed subtitle line</source>
+        <translation>nessuna riga di sottotitolo con tempi</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackReader</name>
+    <message>
+        <source>the track holds no text lines</source>
+        <translation>la traccia non contiene righe di testo</translation>
+    </message>
+    <message>
+        <source>the ffmpeg program could not be started</source>
+        <translation>non è stato possibile avviare il programma ffmpeg</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -930,6 +1023,108 @@
     <message>
         <source>Settings</source>
         <translation>Impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>VideoActions</name>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Open Video...</source>
+        <translation>Apri video...</translation>
+    </message>
+    <message>
+        <source>Load Subtitles...</source>
+        <translation>Carica sottotitoli...</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Traccia sottotitoli</translation>
+    </message>
+    <message>
+        <source>Remove Subtitles</source>
+        <translation>Rimuovi sottotitoli</translation>
+    </message>
+    <message>
+        <source>Play or Pause</source>
+        <translation>Riproduci o metti in pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>Fotogramma precedente</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>Fotogramma successivo</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Cattura</translation>
+    </message>
+    <message>
+        <source>Capture Every Line...</source>
+        <translation>Cattura ogni riga...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Traccia %1</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>Open Video</source>
+        <translation>Apri video</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Load Subtitles</source>
+        <translation>Carica sottotitoli</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Cattura ogni riga</translation>
+    </message>
+    <message>
+        <source>Capturing line %1 of %2</source>
+        <translation>Cattura della riga %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEngine</name>
+    <message>
+        <source>the video engine could not be started</source>
+        <translation>non è stato possibile avviare il motore video</translation>
+    </message>
+    <message>
+        <source>the video engine refused it</source>
+        <translation>il motore video l’ha rifiutato</translation>
+    </message>
+    <message>
+        <source>no video in it</source>
+        <translation>non contiene video</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>non è stato possibile aprirlo</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1148,49 @@
     <message>
         <source>Give the caption the default style back</source>
         <translation>Ripristinare lo stile predefinito della didascalia</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>Mostra l’immagine</translation>
+    </message>
+    <message>
+        <source>Show film</source>
+        <translation>Mostra il film</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>The subtitle track lists no lines: %1.</source>
+        <translation>La traccia dei sottotitoli non contiene righe: %1.</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s OpenGL cannot show films</source>
+        <translation>l’OpenGL di questo computer non può mostrare film</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be shown: %2.</source>
+        <translation>Impossibile mostrare i sottotitoli «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2.</source>
+        <translation>Impossibile riprodurre «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Open a film before its subtitles.</source>
+        <translation>Apri il film prima dei suoi sottotitoli.</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be loaded: %2.</source>
+        <translation>Impossibile caricare i sottotitoli «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>There is no frame to capture yet.</source>
+        <translation>Non c’è ancora nessun fotogramma da catturare.</translation>
+    </message>
+    <message>
+        <source>The lines cannot be captured: %1.</source>
+        <translation>Impossibile catturare le righe: %1.</translation>
     </message>
 </context>
 </TS>

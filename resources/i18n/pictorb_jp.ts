@@ -19,6 +19,10 @@
         <source>Copyright © 2026 %1. All rights reserved.</source>
         <translation>Copyright © 2026 %1. 無断複写・転載を禁じます。</translation>
     </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). The libraries it is built on and their licences are listed in THIRD_PARTY_NOTICES.md.</source>
+        <translation>%1 は GNU 一般公衆利用許諾書 バージョン 3 以降（GPL-3.0-or-later）のもとで配布されるフリーソフトウェアです。使用しているライブラリとそのライセンスは THIRD_PARTY_NOTICES.md に記載されています。</translation>
+    </message>
 </context>
 <context>
     <name>BandCommands</name>
@@ -564,6 +568,57 @@
         <source>Move picture</source>
         <translation>画像の移動</translation>
     </message>
+    <message>
+        <source>Capture %1 lines</source>
+        <translation>%1 行をキャプチャ</translation>
+    </message>
+</context>
+<context>
+    <name>LineCaptureDialog</name>
+    <message>
+        <source>Every line of the film (%1)</source>
+        <translation>映像のすべての行（%1）</translation>
+    </message>
+    <message>
+        <source>The lines from</source>
+        <translation>次の範囲の行</translation>
+    </message>
+    <message>
+        <source>The lines selected in the caption list (%1)</source>
+        <translation>字幕リストで選択した行（%1）</translation>
+    </message>
+    <message>
+        <source>As the still&apos;s caption, edited and styled in Pictorb (recommended: the band fits the caption)</source>
+        <translation>静止画の字幕として Pictorb で編集・装飾する（推奨: 帯が字幕にぴったり合います）</translation>
+    </message>
+    <message>
+        <source>Drawn into the picture by the player</source>
+        <translation>プレーヤーが画像に描き込む</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>各行をキャプチャ</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>から</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>キャプチャ</translation>
+    </message>
+    <message>
+        <source>Stills to capture: %1, one at the middle of each line.</source>
+        <translation>キャプチャする静止画: %1 枚（各行の中央で 1 枚）。</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -659,6 +714,22 @@
     <message>
         <source>Capture</source>
         <translation>キャプチャ</translation>
+    </message>
+    <message>
+        <source>Capture with subtitles</source>
+        <translation>字幕付きでキャプチャ</translation>
+    </message>
+    <message>
+        <source>Draw the subtitle shown into the captured picture</source>
+        <translation>表示中の字幕をキャプチャ画像に描き込む</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Pause [Space]</source>
+        <translation>一時停止 [Space]</translation>
     </message>
 </context>
 <context>
@@ -918,6 +989,28 @@
     </message>
 </context>
 <context>
+    <name>SubtitleFile</name>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>%1 MiB を超えています</translation>
+    </message>
+    <message>
+        <source>no timed subtitle line</source>
+        <translation>時刻付きの字幕行がありません</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackReader</name>
+    <message>
+        <source>the track holds no text lines</source>
+        <translation>トラックにテキスト行がありません</translation>
+    </message>
+    <message>
+        <source>the ffmpeg program could not be started</source>
+        <translation>ffmpeg プログラムを起動できませんでした</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -930,6 +1023,108 @@
     <message>
         <source>Settings</source>
         <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>VideoActions</name>
+    <message>
+        <source>Video</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>Open Video...</source>
+        <translation>動画を開く...</translation>
+    </message>
+    <message>
+        <source>Load Subtitles...</source>
+        <translation>字幕を読み込む...</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>字幕トラック</translation>
+    </message>
+    <message>
+        <source>Remove Subtitles</source>
+        <translation>字幕を削除</translation>
+    </message>
+    <message>
+        <source>Play or Pause</source>
+        <translation>再生／一時停止</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>前のフレーム</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>次のフレーム</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>キャプチャ</translation>
+    </message>
+    <message>
+        <source>Capture Every Line...</source>
+        <translation>各行をキャプチャ...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>トラック %1</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>Open Video</source>
+        <translation>動画を開く</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Load Subtitles</source>
+        <translation>字幕を読み込む</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>各行をキャプチャ</translation>
+    </message>
+    <message>
+        <source>Capturing line %1 of %2</source>
+        <translation>%2 行中 %1 行目をキャプチャ中</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEngine</name>
+    <message>
+        <source>the video engine could not be started</source>
+        <translation>動画エンジンを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>the video engine refused it</source>
+        <translation>動画エンジンが受け付けませんでした</translation>
+    </message>
+    <message>
+        <source>no video in it</source>
+        <translation>動画が含まれていません</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>開けませんでした</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1148,49 @@
     <message>
         <source>Give the caption the default style back</source>
         <translation>字幕を既定のスタイルに戻す</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>画像を表示</translation>
+    </message>
+    <message>
+        <source>Show film</source>
+        <translation>映像を表示</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>The subtitle track lists no lines: %1.</source>
+        <translation>字幕トラックに行がありません: %1。</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s OpenGL cannot show films</source>
+        <translation>このコンピューターの OpenGL では映像を表示できません</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be shown: %2.</source>
+        <translation>字幕「%1」を表示できません: %2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2.</source>
+        <translation>「%1」を再生できません: %2。</translation>
+    </message>
+    <message>
+        <source>Open a film before its subtitles.</source>
+        <translation>字幕より先に映像を開いてください。</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be loaded: %2.</source>
+        <translation>字幕「%1」を読み込めません: %2。</translation>
+    </message>
+    <message>
+        <source>There is no frame to capture yet.</source>
+        <translation>キャプチャできるフレームがまだありません。</translation>
+    </message>
+    <message>
+        <source>The lines cannot be captured: %1.</source>
+        <translation>行をキャプチャできません: %1。</translation>
     </message>
 </context>
 </TS>

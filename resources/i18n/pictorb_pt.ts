@@ -19,6 +19,10 @@
         <source>Copyright © 2026 %1. All rights reserved.</source>
         <translation>Copyright © 2026 %1. Todos os direitos reservados.</translation>
     </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). The libraries it is built on and their licences are listed in THIRD_PARTY_NOTICES.md.</source>
+        <translation>%1 é software livre sob a Licença Pública Geral GNU, versão 3 ou posterior (GPL-3.0-or-later). As bibliotecas em que se baseia e as respetivas licenças estão listadas em THIRD_PARTY_NOTICES.md.</translation>
+    </message>
 </context>
 <context>
     <name>BandCommands</name>
@@ -564,6 +568,57 @@
         <source>Move picture</source>
         <translation>Mover imagem</translation>
     </message>
+    <message>
+        <source>Capture %1 lines</source>
+        <translation>Capturar %1 linhas</translation>
+    </message>
+</context>
+<context>
+    <name>LineCaptureDialog</name>
+    <message>
+        <source>Every line of the film (%1)</source>
+        <translation>Cada linha do filme (%1)</translation>
+    </message>
+    <message>
+        <source>The lines from</source>
+        <translation>As linhas de</translation>
+    </message>
+    <message>
+        <source>The lines selected in the caption list (%1)</source>
+        <translation>As linhas selecionadas na lista de legendas (%1)</translation>
+    </message>
+    <message>
+        <source>As the still&apos;s caption, edited and styled in Pictorb (recommended: the band fits the caption)</source>
+        <translation>Como legenda da imagem, editada e formatada no Pictorb (recomendado: a faixa ajusta-se à legenda)</translation>
+    </message>
+    <message>
+        <source>Drawn into the picture by the player</source>
+        <translation>Desenhado na imagem pelo leitor</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Capturar cada linha</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linhas</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Legendas</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Stills to capture: %1, one at the middle of each line.</source>
+        <translation>Imagens a capturar: %1, uma a meio de cada linha.</translation>
+    </message>
 </context>
 <context>
     <name>LoadingDialog</name>
@@ -659,6 +714,22 @@
     <message>
         <source>Capture</source>
         <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>Capture with subtitles</source>
+        <translation>Capturar com legendas</translation>
+    </message>
+    <message>
+        <source>Draw the subtitle shown into the captured picture</source>
+        <translation>Desenhar a legenda mostrada na imagem capturada</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Sem som</translation>
+    </message>
+    <message>
+        <source>Pause [Space]</source>
+        <translation>Pausa [Espaço]</translation>
     </message>
 </context>
 <context>
@@ -918,6 +989,28 @@
     </message>
 </context>
 <context>
+    <name>SubtitleFile</name>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>maior do que %1 MiB</translation>
+    </message>
+    <message>
+        <source>no timed subtitle line</source>
+        <translation>nenhuma linha de legenda com tempos</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackReader</name>
+    <message>
+        <source>the track holds no text lines</source>
+        <translation>a faixa não contém linhas de texto</translation>
+    </message>
+    <message>
+        <source>the ffmpeg program could not be started</source>
+        <translation>não foi possível iniciar o programa ffmpeg</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -930,6 +1023,108 @@
     <message>
         <source>Settings</source>
         <translation>Definições</translation>
+    </message>
+</context>
+<context>
+    <name>VideoActions</name>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Open Video...</source>
+        <translation>Abrir vídeo...</translation>
+    </message>
+    <message>
+        <source>Load Subtitles...</source>
+        <translation>Carregar legendas...</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Faixa de legendas</translation>
+    </message>
+    <message>
+        <source>Remove Subtitles</source>
+        <translation>Remover legendas</translation>
+    </message>
+    <message>
+        <source>Play or Pause</source>
+        <translation>Reproduzir ou pausar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>Fotograma anterior</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>Fotograma seguinte</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Capture Every Line...</source>
+        <translation>Capturar cada linha...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Faixa %1</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos os ficheiros</translation>
+    </message>
+    <message>
+        <source>Open Video</source>
+        <translation>Abrir vídeo</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Legendas</translation>
+    </message>
+    <message>
+        <source>Load Subtitles</source>
+        <translation>Carregar legendas</translation>
+    </message>
+    <message>
+        <source>Capture every line</source>
+        <translation>Capturar cada linha</translation>
+    </message>
+    <message>
+        <source>Capturing line %1 of %2</source>
+        <translation>A capturar a linha %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEngine</name>
+    <message>
+        <source>the video engine could not be started</source>
+        <translation>não foi possível iniciar o motor de vídeo</translation>
+    </message>
+    <message>
+        <source>the video engine refused it</source>
+        <translation>o motor de vídeo recusou-o</translation>
+    </message>
+    <message>
+        <source>no video in it</source>
+        <translation>não contém vídeo</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>não foi possível abri-lo</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1148,49 @@
     <message>
         <source>Give the caption the default style back</source>
         <translation>Repor o estilo predefinido da legenda</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>Mostrar imagem</translation>
+    </message>
+    <message>
+        <source>Show film</source>
+        <translation>Mostrar filme</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>The subtitle track lists no lines: %1.</source>
+        <translation>A faixa de legendas não tem linhas: %1.</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s OpenGL cannot show films</source>
+        <translation>o OpenGL deste computador não consegue mostrar filmes</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be shown: %2.</source>
+        <translation>Não é possível mostrar as legendas «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2.</source>
+        <translation>Não é possível reproduzir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Open a film before its subtitles.</source>
+        <translation>Abra o filme antes das respetivas legendas.</translation>
+    </message>
+    <message>
+        <source>The subtitles &quot;%1&quot; cannot be loaded: %2.</source>
+        <translation>Não é possível carregar as legendas «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>There is no frame to capture yet.</source>
+        <translation>Ainda não há nenhum fotograma para capturar.</translation>
+    </message>
+    <message>
+        <source>The lines cannot be captured: %1.</source>
+        <translation>Não é possível capturar as linhas: %1.</translation>
     </message>
 </context>
 </TS>

@@ -282,7 +282,8 @@ void TestMainWindow::globalEventsReachThePanels_data()
         QTest::newRow(name) << event << value << QString(look) << QString(seen);
     };
     row("a capture adds a card, and the preview shows it", AppConfig::kEventCaptureImage,
-        QVariant::fromValue(AppConfig::CaptureData{capture, 1.5, 1}), "strip", "1 card, 320x180");
+        QVariant::fromValue(AppConfig::CaptureData{capture, 1.5, 1, {}}), "strip",
+        "1 card, 320x180");
     row("a loaded video names the window", AppConfig::kEventLoadFileComplete,
         QStringLiteral("/videos/holiday.mp4"), "title", "Pictorb - holiday.mp4");
     row("a stored folder shows in the preview", AppConfig::kFileSavePath,
@@ -418,6 +419,9 @@ void TestMainWindow::languages()
     translated << table.translate("DocumentActions", "File")
                << table.translate("DocumentActions", "Edit")
                << table.translate("SheetActions", "View");
+#ifdef PICTORB_VIDEO
+    translated << table.translate("VideoActions", "Video");
+#endif
     for (const char* source :
          {"Language", "Support", "User Guide", "View Log", "Check for Updates", "About"})
         translated << table.translate("MainWindow", source);

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+
+class CaptionWidget;
+class QAction;
+class QMenu;
+class QProgressDialog;
+class VideoPlayWidget;
+class VideoPlayer;
+class QWidget;
+
+// The Video commands of the main window: open a film (Ctrl+Shift+O), load its subtitles or
+// choose one of its tracks, play and pause (Space), stop (Ctrl+/), step a frame (Left, Right),
+// capture the frame (Ctrl+Alt+S) and capture every subtitle line, with its progress.
+class VideoActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    using OpenChooser = std::function<QStringList(QWidget* parent, const QString& title,
+                                                  const QString& dir, const QString& filter)>;
+
+    VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWidget* window,
+                 OpenChooser openChooser);
+
+    QMenu* menu() const { return m_menu; }
+    void retranslate();
+
+    // Whether a file given to the window is a film or a subtitle file rather than a picture
+    // or a project.
+    static bool isFilmOrSubtitle(const QString& path);
+    // A film is opened; a subtitle file goes with the film open (or being opened).
+    void openFile(const QString& path);
+    void openVideo();
+    void loadSubtitles();
+    // Asks which lines and how, then captures them with a progress dialog.
+    void captureEveryLine();
+    QProgressDialog* progressDialog() const;
+
+private:
+    QAction* addCommand(const QList<QKeySequence>& keys);
+    void rebuildTracks();
+    void updateEnabled();
+    void showProgress(int total);
+
+    VideoPlayWidget* m_panel;
+    VideoPlayer* m_player;
+    CaptionWidget* m_captions;
+    QWidget* m_window;
+    OpenChooser m_openChooser;
+    QMenu* m_menu;
+    QMenu* m_trackMenu;
+    QAction* m_openVideo;
+    QAction* m_loadSubtitles;
+    QAction* m_removeSubtitles;
+    QAction* m_play;
+    QAction* m_stop;
+    QAction* m_back;
+    QAction* m_forward;
+    QAction* m_capture;
+    QAction* m_captureLines;
+    QPointer<QProgressDialog> m_progress;
+};
