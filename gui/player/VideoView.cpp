@@ -17,6 +17,9 @@ VideoView::VideoView(VideoEngine* engine, QWidget* parent) : QOpenGLWidget(paren
 VideoView::~VideoView()
 {
     releaseRender();
+    // The base class destroys the context after this part of the object is gone.
+    if (QOpenGLContext* gl = context())
+        disconnect(gl, nullptr, this, nullptr);
 }
 
 void* VideoView::procAddress(void*, const char* name)
