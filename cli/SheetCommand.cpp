@@ -1,7 +1,11 @@
 #include "cli/SheetCommand.h"
 
+#include <atomic>
 #include <cstdio>
+#include <cstring>
+#include <thread>
 #include <utility>
+#include <vector>
 
 #include <QColor>
 #include <QCommandLineParser>
@@ -9,14 +13,17 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QRegularExpression>
+#include <QThread>
 
 #include "core/base/AppConfig.h"
 #include "core/images/CaptionLayout.h"
 #include "core/images/ImageComposer.h"
 #include "core/images/ImageFileWriter.h"
 #include "core/images/ImageLoader.h"
+#include "core/images/RepeatedLines.h"
 #include "core/images/StillDecoder.h"
 #include "core/images/StillFiles.h"
+#include "core/images/SubtitleDetector.h"
 #include "core/preview/SheetExport.h"
 #include "core/project/ProjectFile.h"
 
@@ -77,6 +84,10 @@ const QCommandLineOption kBand(QStringLiteral("band"),
 const QCommandLineOption kFitCaptions(QStringLiteral("fit-captions"),
                                       QStringLiteral("Each captioned still's band fits its "
                                                      "caption (vertical sheets)."));
+const QCommandLineOption kDropRepeats(QStringLiteral("drop-repeats"),
+                                      QStringLiteral("Leave out every still whose band shows the "
+                                                     "same subtitle line as the still before "
+                                                     "(vertical strips)."));
 const QCommandLineOption kPrintBands(QStringLiteral("print-bands"),
                                      QStringLiteral("Print one line per still of the sheet: "
                                                     "file, band top and band height (tab "
@@ -298,17 +309,25 @@ int SheetCommand::run(const QStringList& arguments)
         fit = project.fit;
         fitValue = project.fitValue;
     } else {
-        if (!readSubtitles(parser) || !findCanvas())
+        if (!readSubtitles(parser) || !findCanvas() || (m_detectBands && !detectBands()))
             return fail(Failure);
         planBands();
+        if (m_dropRepeats && m_params.ySpace >= 0) {
+            m_error = QStringLiteral("--drop-repeats needs a strip: --band or a negative "
+                                     "--y-space");
+            return fail(UsageError);
+        }
+        // Repeated lines are seen in the pixels, so the sheet comes first then.
+        if ((!m_output.isEmpty() || m_dropRepeats) && !buildSheet(sheet))
+            return fail(Failure);
+        if (m_dropRepeats)
+            dropRepeats(sheet);
         if (!m_projectOutput.isEmpty() && !saveProject())
             return fail(Failure);
         if (m_printBands)
             printBands();
         if (m_output.isEmpty())
             return Success;
-        if (!buildSheet(sheet))
-            return fail(Failure);
     }
     if (sheet.isNull()) {
         m_error = QStringLiteral("nothing to merge");
@@ -351,11 +370,12 @@ void SheetCommand::describe(QCommandLineParser& parser)
                                                 "other one is fitted to. Or one Pictorb "
                                                 "project (.pictorb), rendered as saved."),
                                  QStringLiteral("still..."));
-    parser.addOptions(
-        {kLayout,    kColumns, kXSpace,   kYSpace,    kBand,        kFitCaptions, kScale,
-         kWidth,     kHeight,  kFontSize, kTextColor, kTextOpacity, kBorderColor, kBorderOpacity,
-         kBorder,    kBold,    kItalic,   kUnderline, kStrikeOut,   kHAlign,      kVAlign,
-         kSubtitles, kSrt,     kOutput,   kQuality,   kStrict,      kSaveProject, kPrintBands});
+    parser.addOptions({kLayout,      kColumns,     kXSpace,      kYSpace,        kBand,
+                       kFitCaptions, kScale,       kWidth,       kHeight,        kFontSize,
+                       kTextColor,   kTextOpacity, kBorderColor, kBorderOpacity, kBorder,
+                       kBold,        kItalic,      kUnderline,   kStrikeOut,     kHAlign,
+                       kVAlign,      kSubtitles,   kSrt,         kOutput,        kQuality,
+                       kStrict,      kSaveProject, kPrintBands,  kDropRepeats});
 #ifdef PICTORB_VIDEO
     parser.addOptions(VideoSheetSource::options());
 #endif
@@ -404,10 +424,14 @@ bool SheetCommand::readOptions(const QCommandLineParser& parser)
 bool SheetCommand::readBands(const QCommandLineParser& parser)
 {
     m_fitCaptions = parser.isSet(kFitCaptions);
+    m_dropRepeats = parser.isSet(kDropRepeats);
     const bool vertical = m_params.type == MergeLayout::Vertical;
-    if (m_fitCaptions && !vertical) {
-        m_error = QStringLiteral("--fit-captions needs --layout vertical");
-        return false;
+    for (const QCommandLineOption& option : {kFitCaptions, kDropRepeats}) {
+        if (parser.isSet(option) && !vertical) {
+            m_error =
+                QStringLiteral("--%1 needs --layout vertical").arg(option.names().constLast());
+            return false;
+        }
     }
     if (!parser.isSet(kBand))
         return true;
@@ -561,9 +585,10 @@ bool SheetCommand::findCanvas()
     return true;
 }
 
-// The strip's bands on the canvas: the shared one a --band length stands for, and with
-// --fit-captions each captioned still's own. Stills without a caption then take the shared
-// band, as tall as the tallest fitted one unless a spacing or --band says otherwise.
+// The strip's bands on the canvas: the shared one a --band length stands for, each still's own
+// around the subtitles found in it (--band auto) or around its caption (--fit-captions, which
+// comes first). Stills without one take the shared band, as tall as the tallest own one unless
+// a spacing or --band says otherwise.
 void SheetCommand::planBands()
 {
     const bool vertical = m_params.type == MergeLayout::Vertical;
@@ -571,17 +596,128 @@ void SheetCommand::planBands()
     int& space = vertical ? m_params.ySpace : m_params.xSpace;
     if (m_bandLength > 0)
         space = std::min(m_bandLength, length) - length;
-    m_params.bands.clear();
-    if (!m_fitCaptions)
-        return;
-    int tallest = 0;
-    for (int i = 0; i < m_stills.size(); ++i) {
-        const StillBand band = CaptionLayout(caption(i, m_canvas), m_canvas).band();
-        m_params.bands << band;
-        tallest = std::max(tallest, band.height);
+    m_params.bands = m_detected;
+    if (m_fitCaptions) {
+        m_params.bands.resize(m_stills.size());
+        for (int i = 0; i < m_stills.size(); ++i) {
+            const StillBand fitted = CaptionLayout(caption(i, m_canvas), m_canvas).band();
+            if (fitted.isSet())
+                m_params.bands[i] = fitted;
+        }
     }
+    int tallest = 0;
+    for (const StillBand& band : qAsConst(m_params.bands))
+        tallest = std::max(tallest, band.height);
     if (space >= 0 && tallest > 0)
         space = tallest - length;
+}
+
+// Every still whole, once, on as many threads as there are cores: the detector reads them, and
+// the sheet is then made from them rather than from the files again.
+void SheetCommand::decodeAll()
+{
+    const int count = int(m_stills.size());
+    m_decoded = QVector<QImage>(count);
+    m_outcomes = QVector<ImageLoader::Outcome>(count, ImageLoader::Outcome::Unreadable);
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int i = next++; i < count; i = next++)
+            m_decoded[i] = ImageLoader::load(m_stills.at(i), &m_outcomes[i]);
+    };
+    std::vector<std::thread> threads(size_t(std::max(1, QThread::idealThreadCount() - 1)));
+    for (std::thread& thread : threads)
+        thread = std::thread(work);
+    work();
+    for (std::thread& thread : threads)
+        thread.join();
+}
+
+// --band auto: each still's band around the subtitle lines found in it; the stills where none
+// is found are named, as they take the shared band.
+bool SheetCommand::detectBands()
+{
+    decodeAll();
+    QVector<QImage> canvases;
+    for (int i = 0; i < m_decoded.size(); ++i) {
+        if (m_decoded.at(i).isNull()) {
+            m_error = QStringLiteral("cannot read the still \"%1\"").arg(m_stills.at(i));
+            return false;
+        }
+        canvases << ImageComposer::letterbox(m_decoded.at(i), m_canvas);
+    }
+    m_detected = SubtitleDetector::findAll(canvases);
+    QStringList without;
+    for (int i = 1; i < m_detected.size(); ++i) {
+        if (!m_detected.at(i).isSet())
+            without << m_stills.at(i);
+    }
+    if (!without.isEmpty())
+        print(stderr, QStringLiteral("%1: no subtitle found in %2; the shared band is used\n")
+                          .arg(kProgram, without.join(QStringLiteral(", "))));
+    return true;
+}
+
+// A still's band on the canvas: its own, or the shared one the spacing leaves.
+StillBand SheetCommand::bandOf(int index) const
+{
+    const StillBand own = m_params.bands.value(index);
+    if (own.isSet())
+        return own;
+    const int shared = std::max(m_canvas.height() + m_params.ySpace, 1);
+    return {m_canvas.height() - shared, shared};
+}
+
+// The rows of the sheet each still's band fills, the first still's too (its band rows inside
+// its whole picture): what leaving a still out removes.
+QVector<QRect> SheetCommand::bandRows() const
+{
+    const MergeLayout::Plan plan =
+        MergeLayout::plan(QVector<QSize>(m_stills.size(), m_canvas), m_params);
+    const StillBand first = bandOf(0);
+    QVector<QRect> rows;
+    for (const MergeLayout::Placement& placement : plan.placements)
+        rows << (placement.index == 0 ? QRect(0, first.top, m_canvas.width(), first.height)
+                                      : QRect(placement.target, placement.source.size()));
+    return rows;
+}
+
+// Leaves out every still whose band shows the line of the still kept before it: its rows go
+// from the sheet, which is then what the stills kept make.
+void SheetCommand::dropRepeats(QImage& sheet)
+{
+    QVector<StillBand> bands;
+    for (int i = 0; i < m_stills.size(); ++i)
+        bands << bandOf(i);
+    // Compared whole and captioned, as the sheet shows them; made one at a time.
+    const auto still = [this](int i) {
+        const QImage picture =
+            m_decoded.isEmpty() ? ImageLoader::load(m_stills.at(i)) : m_decoded.at(i);
+        return ImageComposer::compose(ImageComposer::letterbox(picture, m_canvas),
+                                      caption(i, m_canvas));
+    };
+    for (int index : RepeatedLines::repeats(int(m_stills.size()), still, bands))
+        m_dropped.insert(index);
+    if (m_dropped.isEmpty())
+        return;
+    const QVector<QRect> rows = bandRows();
+    int height = sheet.height();
+    for (int index : qAsConst(m_dropped))
+        height -= rows.at(index).height();
+    QImage kept(sheet.width(), height, sheet.format());
+    int y = 0;
+    // The first still is whole: its rows run from the top to the second still's band.
+    for (int i = 0; i < rows.size(); ++i) {
+        if (m_dropped.contains(i))
+            continue;
+        const int top = i == 0 ? 0 : rows.at(i).top();
+        const int bottom = i == 0 ? m_canvas.height() : rows.at(i).bottom() + 1;
+        for (int row = top; row < bottom; ++row, ++y)
+            std::memcpy(kept.scanLine(y), sheet.constScanLine(row), size_t(sheet.bytesPerLine()));
+    }
+    print(stderr, QStringLiteral("%1: left out %2 stills that repeat the line before them\n")
+                      .arg(kProgram)
+                      .arg(m_dropped.size()));
+    sheet = kept;
 }
 
 // One line per still of the sheet, for scripts: its file, and the rows (columns in a row)
@@ -593,6 +729,8 @@ void SheetCommand::printBands() const
     const bool horizontal = m_params.type == MergeLayout::Horizontal;
     QString lines;
     for (const MergeLayout::Placement& placement : plan.placements) {
+        if (m_dropped.contains(placement.index))
+            continue;
         const QRect& band = placement.source;
         lines += QStringLiteral("%1\t%2\t%3\n")
                      .arg(m_stills.at(placement.index))
@@ -632,6 +770,10 @@ bool SheetCommand::buildSheet(QImage& sheet)
             if (placement.index == 0 && !first.isNull()) {
                 job.picture = first;
                 job.outcome = firstOutcome;
+            }
+            if (!m_decoded.isEmpty()) {
+                job.picture = m_decoded.at(placement.index);
+                job.outcome = m_outcomes.at(placement.index);
             }
             jobs.append(job);
         }
@@ -730,6 +872,7 @@ bool SheetCommand::saveProject()
         still.origin = StillOrigin::fromFile(m_stills.at(i));
         still.caption = caption(i, project.canvas);
         still.band = m_params.bands.value(i);
+        still.checked = !m_dropped.contains(i);
         project.stills << still;
     }
     QString error;

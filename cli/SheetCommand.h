@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +48,11 @@ private:
     bool readSubtitles(const QCommandLineParser& parser);
     bool findCanvas();
     void planBands();
+    void decodeAll();
+    bool detectBands();
+    StillBand bandOf(int index) const;
+    QVector<QRect> bandRows() const;
+    void dropRepeats(QImage& sheet);
     void printBands() const;
     bool buildSheet(QImage& sheet);
     ImageCaption caption(int index, const QSize& canvasSize) const;
@@ -66,6 +72,12 @@ private:
     bool m_fitCaptions = false;
     bool m_detectBands = false;
     bool m_printBands = false;
+    bool m_dropRepeats = false;
+    QVector<StillBand> m_detected;
+    // Every still decoded whole, when the detector needed them, with their outcomes.
+    QVector<QImage> m_decoded;
+    QVector<ImageLoader::Outcome> m_outcomes;
+    QSet<int> m_dropped;
     QSize m_canvas;
     QImage m_first;
     ImageLoader::Outcome m_firstOutcome = ImageLoader::Outcome::Unreadable;

@@ -215,18 +215,29 @@ bool RepeatedLines::same(const QImage& bandA, const QImage& bandB)
     return sameLine(Band(bandA), Band(bandB));
 }
 
-QVector<int> RepeatedLines::repeats(const QVector<QImage>& bands)
+QVector<int> RepeatedLines::repeats(int count, const std::function<QImage(int)>& still,
+                                    const QVector<StillBand>& bands)
 {
     QVector<int> dropped;
-    if (bands.isEmpty())
+    if (count <= 0)
         return dropped;
-    Band kept(bands.first());
-    for (int i = 1; i < bands.size(); ++i) {
-        Band band(bands.at(i));
-        if (sameLine(kept, band))
+    QImage kept = still(0);
+    StillBand keptRows = bands.value(0);
+    for (int i = 1; i < count; ++i) {
+        QImage next = still(i);
+        const StillBand rows = bands.value(i);
+        const int top = std::max(std::min(keptRows.top, rows.top), 0);
+        const int bottom =
+            std::min({std::max(keptRows.top + keptRows.height, rows.top + rows.height),
+                      kept.height(), next.height()});
+        if (kept.width() == next.width() && bottom > top &&
+            sameLine(Band(kept.copy(0, top, kept.width(), bottom - top)),
+                     Band(next.copy(0, top, next.width(), bottom - top)))) {
             dropped << i;
-        else
-            kept = std::move(band);
+            continue;
+        }
+        kept = std::move(next);
+        keptRows = rows;
     }
     return dropped;
 }

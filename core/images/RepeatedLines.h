@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/images/StillBand.h"
+
 #include <QImage>
 #include <QVector>
+
+#include <functional>
 
 // "Drop repeated lines": a subtitle line that stays on screen over several consecutive stills
 // is shown once in a subtitle-strip sheet.
@@ -21,9 +25,12 @@ class RepeatedLines final
 public:
     // Whether two bands of the same size show the same subtitle line.
     static bool same(const QImage& bandA, const QImage& bandB);
-    // The indices of the bands to leave out: each band compared with the last one kept before
-    // it. The first band is always kept.
-    static QVector<int> repeats(const QVector<QImage>& bands);
+    // The stills to leave out of a strip: each still compared with the last one kept before
+    // it, over the rows of both their bands (bands fitted to each still's own text lie a few
+    // rows apart). `still(i)` gives the i-th whole still and is asked for each once, in order,
+    // so a caller can make them as they are needed. The first still is always kept.
+    static QVector<int> repeats(int count, const std::function<QImage(int)>& still,
+                                const QVector<StillBand>& bands);
 
 private:
     RepeatedLines() = delete;

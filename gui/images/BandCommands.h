@@ -20,12 +20,23 @@ public:
     QMenu* menu() const { return m_menu; }
     void retranslate();
 
+    // The shared band of the vertical strip (0: the sheet is no such strip), which the cards
+    // without a band of their own show.
+    void setSharedBand(int rows) { m_sharedRows = rows; }
+
     void fitToCaptions();
+    void detectSubtitles();
+    void dropRepeatedLines();
     void useSharedEverywhere();
 
 private:
     ImagesWidget* m_strip;
     QMenu* m_menu;
+    QString cardName(int index) const;
+
     QAction* m_fit;
+    QAction* m_detect;
+    QAction* m_dropRepeats;
     QAction* m_shared;
+    int m_sharedRows = 0;
 };

@@ -574,6 +574,15 @@ void ImagesWidget::setCaptions(const QList<QPair<int, ImageCaption>>& captions, 
         perform(std::make_shared<CaptionStep>(this, changes, CaptionStep::kNoMerge, text));
 }
 
+void ImagesWidget::untick(const QList<int>& indices, const QString& text)
+{
+    QList<QPair<int, bool>> ticks;
+    for (int index : indices)
+        ticks.append({index, false});
+    if (!ticks.isEmpty())
+        perform(std::make_shared<TickStep>(this, ticks, text));
+}
+
 void ImagesWidget::useAsFirst(int index)
 {
     if (index < 0 || index >= m_cards.size())

@@ -86,6 +86,7 @@ public:
     // Steps the user takes on cards, each one undoable step.
     void setBands(const QList<QPair<int, StillBand>>& bands, const QString& text);
     void setCaptions(const QList<QPair<int, ImageCaption>>& captions, const QString& text);
+    void untick(const QList<int>& indices, const QString& text);
     void moveCard(int from, int to);
     // Moves the card to the front and ticks it: the sheet's first picture, shown whole.
     void useAsFirst(int index);

@@ -50,6 +50,46 @@
         <source>Bands fitted to captions: %1.</source>
         <translation>已按字幕调整的条带：%1。</translation>
     </message>
+    <message>
+        <source>Detect Subtitle Bands</source>
+        <translation>检测字幕条</translation>
+    </message>
+    <message>
+        <source>Drop Repeated Lines</source>
+        <translation>去掉重复的台词</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>图片 %1</translation>
+    </message>
+    <message>
+        <source>Detect subtitle bands</source>
+        <translation>检测字幕条</translation>
+    </message>
+    <message>
+        <source>Subtitle bands found in %1 of %2 pictures.</source>
+        <translation>在 %2 张图片中的 %1 张找到字幕条。</translation>
+    </message>
+    <message>
+        <source>None in %1: they keep the shared band.</source>
+        <translation>%1 中没有：它们保留共用字幕条。</translation>
+    </message>
+    <message>
+        <source>Repeated lines are found in the bands of a vertical strip: give it a Band first.</source>
+        <translation>重复的台词要在竖向拼接的字幕条中查找：请先设置字幕条。</translation>
+    </message>
+    <message>
+        <source>Drop repeated lines</source>
+        <translation>去掉重复的台词</translation>
+    </message>
+    <message>
+        <source>No still repeats the line before it.</source>
+        <translation>没有图片重复前一张的台词。</translation>
+    </message>
+    <message>
+        <source>Unticked %1 stills that repeat the line before them.</source>
+        <translation>已取消勾选 %1 张重复前一句台词的图片。</translation>
+    </message>
 </context>
 <context>
     <name>BandEditor</name>

@@ -50,6 +50,46 @@
         <source>Bands fitted to captions: %1.</source>
         <translation>An Untertitel angepasste Streifen: %1.</translation>
     </message>
+    <message>
+        <source>Detect Subtitle Bands</source>
+        <translation>Untertitelstreifen erkennen</translation>
+    </message>
+    <message>
+        <source>Drop Repeated Lines</source>
+        <translation>Wiederholte Zeilen weglassen</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>Detect subtitle bands</source>
+        <translation>Untertitelstreifen erkennen</translation>
+    </message>
+    <message>
+        <source>Subtitle bands found in %1 of %2 pictures.</source>
+        <translation>Untertitelstreifen in %1 von %2 Bildern gefunden.</translation>
+    </message>
+    <message>
+        <source>None in %1: they keep the shared band.</source>
+        <translation>Keiner in %1: Sie behalten den gemeinsamen Streifen.</translation>
+    </message>
+    <message>
+        <source>Repeated lines are found in the bands of a vertical strip: give it a Band first.</source>
+        <translation>Wiederholte Zeilen werden in den Streifen eines senkrechten Bandes gesucht: Geben Sie zuerst einen Streifen an.</translation>
+    </message>
+    <message>
+        <source>Drop repeated lines</source>
+        <translation>Wiederholte Zeilen weglassen</translation>
+    </message>
+    <message>
+        <source>No still repeats the line before it.</source>
+        <translation>Kein Standbild wiederholt die Zeile davor.</translation>
+    </message>
+    <message>
+        <source>Unticked %1 stills that repeat the line before them.</source>
+        <translation>%1 Standbilder abgewählt, die die Zeile davor wiederholen.</translation>
+    </message>
 </context>
 <context>
     <name>BandEditor</name>

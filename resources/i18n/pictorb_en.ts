@@ -50,6 +50,46 @@
         <source>Bands fitted to captions: %1.</source>
         <translation>Bands fitted to captions: %1.</translation>
     </message>
+    <message>
+        <source>Detect Subtitle Bands</source>
+        <translation>Detect Subtitle Bands</translation>
+    </message>
+    <message>
+        <source>Drop Repeated Lines</source>
+        <translation>Drop Repeated Lines</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>picture %1</translation>
+    </message>
+    <message>
+        <source>Detect subtitle bands</source>
+        <translation>Detect subtitle bands</translation>
+    </message>
+    <message>
+        <source>Subtitle bands found in %1 of %2 pictures.</source>
+        <translation>Subtitle bands found in %1 of %2 pictures.</translation>
+    </message>
+    <message>
+        <source>None in %1: they keep the shared band.</source>
+        <translation>None in %1: they keep the shared band.</translation>
+    </message>
+    <message>
+        <source>Repeated lines are found in the bands of a vertical strip: give it a Band first.</source>
+        <translation>Repeated lines are found in the bands of a vertical strip: give it a Band first.</translation>
+    </message>
+    <message>
+        <source>Drop repeated lines</source>
+        <translation>Drop repeated lines</translation>
+    </message>
+    <message>
+        <source>No still repeats the line before it.</source>
+        <translation>No still repeats the line before it.</translation>
+    </message>
+    <message>
+        <source>Unticked %1 stills that repeat the line before them.</source>
+        <translation>Unticked %1 stills that repeat the line before them.</translation>
+    </message>
 </context>
 <context>
     <name>BandEditor</name>

@@ -50,6 +50,46 @@
         <source>Bands fitted to captions: %1.</source>
         <translation>Franjas ajustadas a los subtítulos: %1.</translation>
     </message>
+    <message>
+        <source>Detect Subtitle Bands</source>
+        <translation>Detectar bandas de subtítulos</translation>
+    </message>
+    <message>
+        <source>Drop Repeated Lines</source>
+        <translation>Omitir líneas repetidas</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>imagen %1</translation>
+    </message>
+    <message>
+        <source>Detect subtitle bands</source>
+        <translation>Detectar bandas de subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitle bands found in %1 of %2 pictures.</source>
+        <translation>Bandas de subtítulos encontradas en %1 de %2 imágenes.</translation>
+    </message>
+    <message>
+        <source>None in %1: they keep the shared band.</source>
+        <translation>Ninguna en %1: conservan la banda común.</translation>
+    </message>
+    <message>
+        <source>Repeated lines are found in the bands of a vertical strip: give it a Band first.</source>
+        <translation>Las líneas repetidas se buscan en las bandas de una tira vertical: indique primero una Banda.</translation>
+    </message>
+    <message>
+        <source>Drop repeated lines</source>
+        <translation>Omitir líneas repetidas</translation>
+    </message>
+    <message>
+        <source>No still repeats the line before it.</source>
+        <translation>Ningún fotograma repite la línea anterior.</translation>
+    </message>
+    <message>
+        <source>Unticked %1 stills that repeat the line before them.</source>
+        <translation>Desmarcados %1 fotogramas que repiten la línea anterior.</translation>
+    </message>
 </context>
 <context>
     <name>BandEditor</name>

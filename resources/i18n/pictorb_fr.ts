@@ -50,6 +50,46 @@
         <source>Bands fitted to captions: %1.</source>
         <translation>Bandes ajustées aux légendes : %1.</translation>
     </message>
+    <message>
+        <source>Detect Subtitle Bands</source>
+        <translation>Détecter les bandes de sous-titres</translation>
+    </message>
+    <message>
+        <source>Drop Repeated Lines</source>
+        <translation>Omettre les lignes répétées</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>image %1</translation>
+    </message>
+    <message>
+        <source>Detect subtitle bands</source>
+        <translation>Détecter les bandes de sous-titres</translation>
+    </message>
+    <message>
+        <source>Subtitle bands found in %1 of %2 pictures.</source>
+        <translation>Bandes de sous-titres trouvées dans %1 images sur %2.</translation>
+    </message>
+    <message>
+        <source>None in %1: they keep the shared band.</source>
+        <translation>Aucune dans %1 : elles gardent la bande commune.</translation>
+    </message>
+    <message>
+        <source>Repeated lines are found in the bands of a vertical strip: give it a Band first.</source>
+        <translation>Les lignes répétées se cherchent dans les bandes d’une planche verticale : donnez-lui d’abord une Bande.</translation>
+    </message>
+    <message>
+        <source>Drop repeated lines</source>
+        <translation>Omettre les lignes répétées</translation>
+    </message>
+    <message>
+        <source>No still repeats the line before it.</source>
+        <translation>Aucune image ne répète la ligne précédente.</translation>
+    </message>
+    <message>
+        <source>Unticked %1 stills that repeat the line before them.</source>
+        <translation>%1 images qui répètent la ligne précédente décochées.</translation>
+    </message>
 </context>
 <context>
     <name>BandEditor</name>

@@ -50,6 +50,46 @@
         <source>Bands fitted to captions: %1.</source>
         <translation>已按字幕調整的條帶：%1。</translation>
     </message>
+    <message>
+        <source>Detect Subtitle Bands</source>
+        <translation>偵測字幕條</translation>
+    </message>
+    <message>
+        <source>Drop Repeated Lines</source>
+        <translation>去掉重複的對白</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>圖片 %1</translation>
+    </message>
+    <message>
+        <source>Detect subtitle bands</source>
+        <translation>偵測字幕條</translation>
+    </message>
+    <message>
+        <source>Subtitle bands found in %1 of %2 pictures.</source>
+        <translation>在 %2 張圖片中的 %1 張找到字幕條。</translation>
+    </message>
+    <message>
+        <source>None in %1: they keep the shared band.</source>
+        <translation>%1 中沒有：它們保留共用字幕條。</translation>
+    </message>
+    <message>
+        <source>Repeated lines are found in the bands of a vertical strip: give it a Band first.</source>
+        <translation>重複的對白要在直向拼接的字幕條中尋找：請先設定字幕條。</translation>
+    </message>
+    <message>
+        <source>Drop repeated lines</source>
+        <translation>去掉重複的對白</translation>
+    </message>
+    <message>
+        <source>No still repeats the line before it.</source>
+        <translation>沒有圖片重複前一張的對白。</translation>
+    </message>
+    <message>
+        <source>Unticked %1 stills that repeat the line before them.</source>
+        <translation>已取消勾選 %1 張重複前一句對白的圖片。</translation>
+    </message>
 </context>
 <context>
     <name>BandEditor</name>

@@ -50,6 +50,46 @@
         <source>Bands fitted to captions: %1.</source>
         <translation>Fasce adattate alle didascalie: %1.</translation>
     </message>
+    <message>
+        <source>Detect Subtitle Bands</source>
+        <translation>Rileva bande dei sottotitoli</translation>
+    </message>
+    <message>
+        <source>Drop Repeated Lines</source>
+        <translation>Ometti righe ripetute</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>immagine %1</translation>
+    </message>
+    <message>
+        <source>Detect subtitle bands</source>
+        <translation>Rileva bande dei sottotitoli</translation>
+    </message>
+    <message>
+        <source>Subtitle bands found in %1 of %2 pictures.</source>
+        <translation>Bande dei sottotitoli trovate in %1 immagini su %2.</translation>
+    </message>
+    <message>
+        <source>None in %1: they keep the shared band.</source>
+        <translation>Nessuna in %1: mantengono la banda comune.</translation>
+    </message>
+    <message>
+        <source>Repeated lines are found in the bands of a vertical strip: give it a Band first.</source>
+        <translation>Le righe ripetute si cercano nelle bande di una striscia verticale: indica prima una Banda.</translation>
+    </message>
+    <message>
+        <source>Drop repeated lines</source>
+        <translation>Omettere righe ripetute</translation>
+    </message>
+    <message>
+        <source>No still repeats the line before it.</source>
+        <translation>Nessun fotogramma ripete la riga precedente.</translation>
+    </message>
+    <message>
+        <source>Unticked %1 stills that repeat the line before them.</source>
+        <translation>Deselezionati %1 fotogrammi che ripetono la riga precedente.</translation>
+    </message>
 </context>
 <context>
     <name>BandEditor</name>

@@ -50,6 +50,46 @@
         <source>Bands fitted to captions: %1.</source>
         <translation>字幕に合わせた帯: %1。</translation>
     </message>
+    <message>
+        <source>Detect Subtitle Bands</source>
+        <translation>字幕帯を検出</translation>
+    </message>
+    <message>
+        <source>Drop Repeated Lines</source>
+        <translation>繰り返しの行を除く</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>画像 %1</translation>
+    </message>
+    <message>
+        <source>Detect subtitle bands</source>
+        <translation>字幕帯の検出</translation>
+    </message>
+    <message>
+        <source>Subtitle bands found in %1 of %2 pictures.</source>
+        <translation>%2 枚中 %1 枚の画像で字幕帯が見つかりました。</translation>
+    </message>
+    <message>
+        <source>None in %1: they keep the shared band.</source>
+        <translation>%1 にはありません：共通の帯のままです。</translation>
+    </message>
+    <message>
+        <source>Repeated lines are found in the bands of a vertical strip: give it a Band first.</source>
+        <translation>繰り返しの行は縦の帯の中で探します：先に帯を指定してください。</translation>
+    </message>
+    <message>
+        <source>Drop repeated lines</source>
+        <translation>繰り返しの行を除く</translation>
+    </message>
+    <message>
+        <source>No still repeats the line before it.</source>
+        <translation>前の行を繰り返す画像はありません。</translation>
+    </message>
+    <message>
+        <source>Unticked %1 stills that repeat the line before them.</source>
+        <translation>前の行を繰り返す %1 枚の画像のチェックを外しました。</translation>
+    </message>
 </context>
 <context>
     <name>BandEditor</name>

@@ -50,6 +50,46 @@
         <source>Bands fitted to captions: %1.</source>
         <translation>Faixas ajustadas às legendas: %1.</translation>
     </message>
+    <message>
+        <source>Detect Subtitle Bands</source>
+        <translation>Detetar faixas de legendas</translation>
+    </message>
+    <message>
+        <source>Drop Repeated Lines</source>
+        <translation>Omitir linhas repetidas</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>imagem %1</translation>
+    </message>
+    <message>
+        <source>Detect subtitle bands</source>
+        <translation>Detetar faixas de legendas</translation>
+    </message>
+    <message>
+        <source>Subtitle bands found in %1 of %2 pictures.</source>
+        <translation>Faixas de legendas encontradas em %1 de %2 imagens.</translation>
+    </message>
+    <message>
+        <source>None in %1: they keep the shared band.</source>
+        <translation>Nenhuma em %1: mantêm a faixa comum.</translation>
+    </message>
+    <message>
+        <source>Repeated lines are found in the bands of a vertical strip: give it a Band first.</source>
+        <translation>As linhas repetidas procuram-se nas faixas de uma tira vertical: indique primeiro uma Faixa.</translation>
+    </message>
+    <message>
+        <source>Drop repeated lines</source>
+        <translation>Omitir linhas repetidas</translation>
+    </message>
+    <message>
+        <source>No still repeats the line before it.</source>
+        <translation>Nenhuma imagem repete a linha anterior.</translation>
+    </message>
+    <message>
+        <source>Unticked %1 stills that repeat the line before them.</source>
+        <translation>Desmarcadas %1 imagens que repetem a linha anterior.</translation>
+    </message>
 </context>
 <context>
     <name>BandEditor</name>

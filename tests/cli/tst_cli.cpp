@@ -172,6 +172,7 @@ private slots:
     void projectsGoBothWays();
     void stillsInNameOrder_data();
     void stillsInNameOrder();
+    void burnedInSubtitles();
     void helpListsTheOptions();
     void runsWithoutADisplay();
 
@@ -544,6 +545,36 @@ void TestCli::stillsInNameOrder()
         order << QFileInfo(line.section('\t', 0, 0)).fileName();
     QCOMPARE(order, QStringList({"frame_1.png", "frame_2.png", "frame_3.png", "frame_10.png"}));
     QTEST(QImage(dir.filePath("out.png")).size(), "size");
+}
+
+// Screenshots that carry their subtitles: each band is found around the text, a still without
+// text takes the shared band and is named, and a line shown twice in a row appears once.
+void TestCli::burnedInSubtitles()
+{
+    QTemporaryDir dir;
+    const QStringList lines = {"Where were you?", "Where were you?", "", "Out, all night."};
+    QVector<QRect> rows(lines.size());
+    QStringList stills;
+    for (int i = 0; i < lines.size(); ++i) {
+        stills << dir.filePath(QStringLiteral("shot_%1.png").arg(i));
+        QVERIFY(subtitledStill({640, 360}, quint32(i), lines.at(i), &rows[i]).save(stills.last()));
+    }
+    const Run run = runSheet(QStringList{dir.path(), "--band", "auto", "--drop-repeats",
+                                         "--print-bands", "-o", dir.filePath("sheet.png")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QVERIFY2(run.err.contains("no subtitle found in " + stills.at(2)), qPrintable(run.err));
+    QVERIFY2(run.err.contains("left out 1 stills"), qPrintable(run.err));
+    QMap<QString, QPair<int, int>> bands;
+    for (const QString& line : run.out.split('\n', Qt::SkipEmptyParts))
+        bands.insert(line.section('\t', 0, 0),
+                     {line.section('\t', 1, 1).toInt(), line.section('\t', 2, 2).toInt()});
+    QCOMPARE(bands.keys(), QStringList({stills.at(0), stills.at(2), stills.at(3)}));
+    const QPair<int, int> found = bands.value(stills.at(3));
+    QVERIFY2(found.first <= rows[3].top() && found.first + found.second > rows[3].bottom(),
+             qPrintable(run.out));
+    QCOMPARE(bands.value(stills.at(2)).first + bands.value(stills.at(2)).second, 360);
+    QCOMPARE(QImage(dir.filePath("sheet.png")).height(),
+             360 + bands.value(stills.at(2)).second + found.second);
 }
 
 // A damaged still is used as far as it can be read, and named.

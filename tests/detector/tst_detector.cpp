@@ -10,9 +10,12 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 using namespace TestSupport;
 
 Q_DECLARE_METATYPE(QImage::Format)
+Q_DECLARE_METATYPE(StillBand)
 
 namespace {
 
@@ -262,34 +265,52 @@ void TestDetector::sameLine()
 
 void TestDetector::repeats_data()
 {
-    QTest::addColumn<QVector<QImage>>("bands");
+    QTest::addColumn<QVector<QImage>>("stills");
+    QTest::addColumn<QVector<StillBand>>("bands");
     QTest::addColumn<QVector<int>>("dropped");
 
     const auto shown = [](quint32 seed, const char* text) {
-        return band(withText(film(seed), QString::fromUtf8(text), 660));
+        return withText(film(seed), QString::fromUtf8(text), 660);
     };
     const QImage a = shown(30, "Is anybody in here?");
     const QImage b = shown(33, "Quickly, follow me!");
+    const StillBand rows{560, 140};
     QTest::newRow("lines held over stills")
         << QVector<QImage>{a,
                            shown(31, "Is anybody in here?"),
                            jpeg(shown(32, "Is anybody in here?")),
                            b,
                            shown(34, "Quickly, follow me!"),
-                           band(film(35)),
-                           band(film(35))}
-        << QVector<int>{1, 2, 4};
+                           film(35),
+                           film(35)}
+        << QVector<StillBand>(7, rows) << QVector<int>{1, 2, 4};
+    // Bands fitted to each still's own text lie a few rows apart.
+    QTest::newRow("bands of different heights")
+        << QVector<QImage>{a, shown(36, "Is anybody in here?"), b}
+        << QVector<StillBand>{rows, {556, 150}, {564, 120}} << QVector<int>{1};
+    QTest::newRow("stills of different widths") << QVector<QImage>{a, a.scaledToWidth(1000)}
+                                                << QVector<StillBand>(2, rows) << QVector<int>{};
     // Each is compared with the last one kept: the first line coming back is kept again.
-    QTest::newRow("a line comes back") << QVector<QImage>{a, b, a} << QVector<int>{};
-    QTest::newRow("one band") << QVector<QImage>{a} << QVector<int>{};
-    QTest::newRow("none") << QVector<QImage>{} << QVector<int>{};
+    QTest::newRow("a line comes back")
+        << QVector<QImage>{a, b, a} << QVector<StillBand>(3, rows) << QVector<int>{};
+    QTest::newRow("one still") << QVector<QImage>{a} << QVector<StillBand>{rows} << QVector<int>{};
+    QTest::newRow("none") << QVector<QImage>{} << QVector<StillBand>{} << QVector<int>{};
 }
 
 void TestDetector::repeats()
 {
-    QFETCH(QVector<QImage>, bands);
+    QFETCH(QVector<QImage>, stills);
+    QFETCH(QVector<StillBand>, bands);
     QFETCH(QVector<int>, dropped);
-    QCOMPARE(RepeatedLines::repeats(bands), dropped);
+    QVector<int> asked;
+    const auto still = [&](int i) {
+        asked << i;
+        return stills.at(i);
+    };
+    QCOMPARE(RepeatedLines::repeats(stills.size(), still, bands), dropped);
+    // Each still made once, in order, so a caller can make them as they are needed.
+    QCOMPARE(asked.size(), stills.size());
+    QVERIFY(std::is_sorted(asked.cbegin(), asked.cend()));
 }
 
 PICTORB_TEST_MAIN(TestDetector)

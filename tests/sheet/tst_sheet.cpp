@@ -96,6 +96,7 @@ private slots:
     void captionStyleTravels();
     void ownBands();
     void bandsFitTheCaptions();
+    void subtitlesInThePictures();
     void zoomKeysAndWheel();
 
 private:
@@ -299,6 +300,38 @@ void TestSheet::bandsFitTheCaptions()
     QVERIFY(!window.imagesWidget()->cards().at(0)->band().isSet());
     window.document()->history()->stack()->undo();
     QVERIFY(!window.imagesWidget()->cards().at(1)->band().isSet());
+}
+
+// Stills that carry their subtitles: bands found around them, and a line shown twice in a row
+// unticked once.
+void TestSheet::subtitlesInThePictures()
+{
+    MainWindow window;
+    window.show();
+    const QStringList lines = {"Where were you?", "Where were you?", "", "Out, all night."};
+    QVector<QRect> rows(lines.size());
+    QList<ProjectStill> stills;
+    for (int i = 0; i < lines.size(); ++i) {
+        stills << window.imagesWidget()->newStill(
+            subtitledStill({640, 360}, quint32(i), lines.at(i), &rows[i]), StillOrigin());
+        stills.last().origin.id = StillOrigin::newId();
+    }
+    window.imagesWidget()->replaceStills(stills, 0);
+    BandCommands* commands = window.sheetActions()->bandCommands();
+    commands->detectSubtitles();
+    QVERIFY2(window.noticeBar()->text().contains("None in picture 3"),
+             qPrintable(window.noticeBar()->text()));
+    for (int i : {0, 1, 3}) {
+        const StillBand band = window.imagesWidget()->cards().at(i)->band();
+        QVERIFY(band.top <= rows[i].top() && band.top + band.height > rows[i].bottom());
+    }
+    QVERIFY(!window.imagesWidget()->cards().at(2)->band().isSet());
+
+    typeOver(window.previewWidget()->property(PreviewWidget::Band), QStringLiteral("60"));
+    commands->dropRepeatedLines();
+    QCOMPARE(strip(window).section('|', 1), QStringLiteral("1011"));
+    window.document()->history()->stack()->undo();
+    QCOMPARE(strip(window).section('|', 1), QStringLiteral("1111"));
 }
 
 // The View keys zoom by steps of a tenth; Ctrl and the wheel zoom around the pointer.

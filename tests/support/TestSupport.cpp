@@ -6,6 +6,8 @@
 #include "gui/images/ImageItem.h"
 
 #include <QHostAddress>
+#include <QPainter>
+#include <QPainterPath>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -159,6 +161,37 @@ int lightPixels(const QImage& image, const QRect& area, int level)
         }
     }
     return count;
+}
+
+QImage subtitledStill(const QSize& size, quint32 seed, const QString& text, QRect* rows)
+{
+    QImage still(size, QImage::Format_RGB32);
+    QRandomGenerator random(seed);
+    const int hue = random.bounded(360);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(still.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int grain = random.bounded(12);
+            line[x] =
+                QColor::fromHsv((hue + x / 8) % 360, 120, 60 + y * 100 / size.height() + grain)
+                    .rgb();
+        }
+    }
+    if (text.isEmpty())
+        return still;
+    QPainterPath path;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(size.height() / 16);
+    path.addText(0, 0, font, text);
+    const QRectF bounds = path.boundingRect();
+    path.translate(size.width() / 2.0 - bounds.center().x(), size.height() * 0.9 - bounds.bottom());
+    QPainter painter(&still);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.strokePath(path, QPen(Qt::black, 4));
+    painter.fillPath(path, Qt::white);
+    if (rows)
+        *rows = path.boundingRect().adjusted(-2, -2, 2, 2).toAlignedRect();
+    return still;
 }
 
 // ---- cards ---------------------------------------------------------------------------------

@@ -61,6 +61,10 @@ QByteArray readBytes(const QString& path);
 QByteArray pngHeaderOnly(quint32 width, quint32 height);
 // Count of pixels whose channels all lie above `level` (caption text is light).
 int lightPixels(const QImage& image, const QRect& area = QRect(), int level = 200);
+// A film-like still (a soft gradient with grain, `seed` choosing it) with `text` burnt in as a
+// player draws subtitles: white, outlined in black, centred near the bottom; `rows` receives
+// the rows the text's pixels take. No text leaves the still bare.
+QImage subtitledStill(const QSize& size, quint32 seed, const QString& text, QRect* rows = nullptr);
 
 // A ticked card holding `picture` on a canvas of its own size, without a subtitle.
 std::unique_ptr<ImageItem> card(const QImage& picture);
