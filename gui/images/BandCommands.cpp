@@ -50,9 +50,19 @@ void BandCommands::fitToCaptions()
             {Notice::Information, tr("No picture has a caption to fit a band to."), {}, {}});
         return;
     }
-    m_strip->setBands(bands, tr("Fit bands to captions"));
+    setOwnBands(bands, tr("Fit bands to captions"));
     GlobalManager::instance()->showNotice(
         {Notice::Information, tr("Bands fitted to captions: %1.").arg(bands.size()), {}, {}});
+}
+
+void BandCommands::setOwnBands(const QList<QPair<int, StillBand>>& bands, const QString& text)
+{
+    m_strip->setBands(bands, text);
+    int tallest = 0;
+    for (const auto& band : bands)
+        tallest = std::max(tallest, band.second.height);
+    if (m_sharedRows <= 0 && tallest > 0)
+        emit stripWanted(tallest);
 }
 
 QString BandCommands::cardName(int index) const
@@ -81,7 +91,7 @@ void BandCommands::detectSubtitles()
         else
             without << cardName(i);
     }
-    m_strip->setBands(bands, tr("Detect subtitle bands"));
+    setOwnBands(bands, tr("Detect subtitle bands"));
     QString text =
         tr("Subtitle bands found in %1 of %2 pictures.").arg(bands.size()).arg(cards.size());
     if (!without.isEmpty())

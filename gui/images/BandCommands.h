@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/images/StillBand.h"
+
+#include <QList>
 #include <QObject>
+#include <QPair>
 
 class ImagesWidget;
 class QAction;
@@ -29,7 +33,14 @@ public:
     void dropRepeatedLines();
     void useSharedEverywhere();
 
+signals:
+    // Bands of their own were set while the sheet is no strip yet: it becomes one, with a
+    // shared band as tall as the tallest of them, so the bands show at once.
+    void stripWanted(int rows);
+
 private:
+    void setOwnBands(const QList<QPair<int, StillBand>>& bands, const QString& text);
+
     ImagesWidget* m_strip;
     QMenu* m_menu;
     QString cardName(int index) const;

@@ -35,6 +35,7 @@ SheetActions::SheetActions(ImagesWidget* strip, PreviewWidget* preview, Document
     edit->addActions(m_bands->menu()->actions());
     preview->bandsButton()->setMenu(m_bands->menu());
     connect(preview, &PreviewWidget::sharedBandChanged, m_bands, &BandCommands::setSharedBand);
+    connect(m_bands, &BandCommands::stripWanted, preview, &PreviewWidget::setSharedBand);
 
     connect(strip, &ImagesWidget::cardMenuRequested, this,
             [this](ImageItem* card, const QPoint& at) { m_cards->contextMenu(card)->popup(at); });

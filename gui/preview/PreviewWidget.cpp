@@ -563,6 +563,12 @@ int PreviewWidget::sharedBand() const
     return length > 0 && space < 0 ? std::max(length + space, 1) : 0;
 }
 
+void PreviewWidget::setSharedBand(int rows)
+{
+    if (m_layoutType == MergeLayout::Vertical && stripLength() > 0)
+        property(Band)->setValue(QString::number(rows), false);
+}
+
 // The band follows the spacing and the stills; a field being typed into is left alone while
 // it already says the same.
 void PreviewWidget::showBand()

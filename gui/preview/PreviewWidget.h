@@ -115,6 +115,8 @@ public:
     // The rows of a still a vertical subtitle-strip sheet shows by default (the shared band);
     // 0 when the layout is no such sheet.
     int sharedBand() const;
+    // Makes a vertical stack a strip whose shared band is `rows` high, as if typed into Band.
+    void setSharedBand(int rows);
 
     PropertyItem* property(int id) const;
     QRadioButton* layoutButton(int type) const;

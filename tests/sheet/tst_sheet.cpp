@@ -31,6 +31,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QUndoStack>
@@ -317,6 +318,8 @@ void TestSheet::subtitlesInThePictures()
         stills.last().origin.id = StillOrigin::newId();
     }
     window.imagesWidget()->replaceStills(stills, 0);
+    window.previewWidget()->layoutButton(MergeLayout::Vertical)->click();
+    typeOver(window.previewWidget()->property(PreviewWidget::YSpace), QStringLiteral("0"));
     BandCommands* commands = window.sheetActions()->bandCommands();
     commands->detectSubtitles();
     QVERIFY2(window.noticeBar()->text().contains("None in picture 3"),
@@ -326,8 +329,12 @@ void TestSheet::subtitlesInThePictures()
         QVERIFY(band.top <= rows[i].top() && band.top + band.height > rows[i].bottom());
     }
     QVERIFY(!window.imagesWidget()->cards().at(2)->band().isSet());
+    // The stack became a strip whose shared band is as tall as the tallest found.
+    int tallest = 0;
+    for (const ImageItem* card : window.imagesWidget()->cards())
+        tallest = std::max(tallest, card->band().height);
+    QCOMPARE(window.previewWidget()->sharedBand(), tallest);
 
-    typeOver(window.previewWidget()->property(PreviewWidget::Band), QStringLiteral("60"));
     commands->dropRepeatedLines();
     QCOMPARE(strip(window).section('|', 1), QStringLiteral("1011"));
     window.document()->history()->stack()->undo();
