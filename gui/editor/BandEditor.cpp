@@ -23,6 +23,8 @@ BandEditor::BandEditor(QWidget* parent) : QWidget(parent)
     m_sharedButton = new QPushButton;
     m_sharedButton->setObjectName(QStringLiteral("show"));
     m_sharedButton->setCursor(Qt::PointingHandCursor);
+    // Its words stay whole: the panel narrows beside the caption list.
+    m_sharedButton->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     connect(m_sharedButton, &QPushButton::clicked, this, &BandEditor::useShared);
     layout->addWidget(m_title);
     layout->addWidget(m_top);
@@ -37,7 +39,7 @@ PropertyItem* BandEditor::buildField(int id)
 {
     auto* field = new PropertyItem;
     field->setDescriptor({QStringLiteral("band_field"), id, QString(), QString(), 0, 99999});
-    field->setFixedWidth(scaled(128));
+    field->setFixedWidth(scaled(110));
     connect(field, &PropertyItem::valueTextChanged, this,
             [this, field](const QString& text) { fieldEdited(field, text); });
     return field;
