@@ -311,7 +311,7 @@ int SheetCommand::run(const QStringList& arguments)
     } else {
         if (!readSubtitles(parser) || !findCanvas() || (m_detectBands && !detectBands()))
             return fail(Failure);
-        planBands();
+        planBands(int(m_stills.size()));
         if (m_dropRepeats && m_params.ySpace >= 0) {
             m_error = QStringLiteral("--drop-repeats needs a strip: --band or a negative "
                                      "--y-space");
@@ -589,7 +589,7 @@ bool SheetCommand::findCanvas()
 // around the subtitles found in it (--band auto) or around its caption (--fit-captions, which
 // comes first). Stills without one take the shared band, as tall as the tallest own one unless
 // a spacing or --band says otherwise.
-void SheetCommand::planBands()
+void SheetCommand::planBands(int count)
 {
     const bool vertical = m_params.type == MergeLayout::Vertical;
     const int length = vertical ? m_canvas.height() : m_canvas.width();
@@ -598,8 +598,8 @@ void SheetCommand::planBands()
         space = std::min(m_bandLength, length) - length;
     m_params.bands = m_detected;
     if (m_fitCaptions) {
-        m_params.bands.resize(m_stills.size());
-        for (int i = 0; i < m_stills.size(); ++i) {
+        m_params.bands.resize(count);
+        for (int i = 0; i < count; ++i) {
             const StillBand fitted = CaptionLayout(caption(i, m_canvas), m_canvas).band();
             if (fitted.isSet())
                 m_params.bands[i] = fitted;
@@ -785,7 +785,7 @@ bool SheetCommand::buildSheet(QImage& sheet)
         if (m_first.isNull())
             break;
         m_canvas = m_first.size();
-        planBands();
+        planBands(int(m_stills.size()));
     }
 
     for (int i = 0; i < results.size(); ++i) {
@@ -919,14 +919,27 @@ bool SheetCommand::readVideo(const QCommandLineParser& parser, QImage& sheet, in
         code = UsageError;
         return false;
     }
+    // These read the stills' pixels or name their files; a film's stills are neither.
+    if (m_detectBands || m_dropRepeats || m_printBands) {
+        m_error = QStringLiteral("--band auto, --drop-repeats and --print-bands are not made "
+                                 "from --video; use --band with a length, or --fit-captions");
+        code = UsageError;
+        return false;
+    }
     if (!m_video.read(parser, kSubtitles, &usage, &m_error)) {
         code = usage ? UsageError : Failure;
         return false;
     }
     m_subtitles = m_video.captions();
     code = Failure;
+    // The bands are planned once the first frame gives the film's size.
+    const auto paramsFor = [this](const QSize& canvas) {
+        m_canvas = canvas;
+        planBands(int(m_subtitles.size()));
+        return m_params;
+    };
     return m_video.makeSheet(
-        m_params, [this](int position, const QSize& canvas) { return caption(position, canvas); },
+        paramsFor, [this](int position, const QSize& canvas) { return caption(position, canvas); },
         &sheet, &m_error);
 }
 #endif

@@ -47,7 +47,7 @@ private:
     bool readOutput(const QCommandLineParser& parser);
     bool readSubtitles(const QCommandLineParser& parser);
     bool findCanvas();
-    void planBands();
+    void planBands(int count);
     void decodeAll();
     bool detectBands();
     StillBand bandOf(int index) const;

@@ -130,7 +130,7 @@ QStringList VideoSheetSource::captions() const
     return texts;
 }
 
-bool VideoSheetSource::makeSheet(const MergeLayout::Params& params, const CaptionFor& captionFor,
+bool VideoSheetSource::makeSheet(const ParamsFor& paramsFor, const CaptionFor& captionFor,
                                  QImage* sheet, QString* error) const
 {
     VideoEngine engine(VideoEngine::Output::FramesOnly);
@@ -167,7 +167,8 @@ bool VideoSheetSource::makeSheet(const MergeLayout::Params& params, const Captio
         &capture, &LineCapture::captured, &capture, [&](const QImage& frame, double, int line) {
             if (canvas.isEmpty()) {
                 canvas = frame.size();
-                plan = MergeLayout::plan(QVector<QSize>(m_chosen.size(), canvas), params);
+                plan =
+                    MergeLayout::plan(QVector<QSize>(m_chosen.size(), canvas), paramsFor(canvas));
                 *sheet = MergeLayout::canvas(plan);
                 if (sheet->isNull()) {
                     failure = QStringLiteral("a sheet of %1 x %2 pixels cannot be "

@@ -37,8 +37,10 @@ public:
 
     // The caption a still gets, from its position in the sheet and the canvas size.
     using CaptionFor = std::function<ImageCaption(int position, const QSize& canvas)>;
+    // The layout of the sheet, from the canvas size the film's first frame gives.
+    using ParamsFor = std::function<MergeLayout::Params(const QSize& canvas)>;
     // Takes the stills and places each on the sheet as it arrives.
-    bool makeSheet(const MergeLayout::Params& params, const CaptionFor& captionFor, QImage* sheet,
+    bool makeSheet(const ParamsFor& paramsFor, const CaptionFor& captionFor, QImage* sheet,
                    QString* error) const;
 
 private:
