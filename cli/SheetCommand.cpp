@@ -3,7 +3,6 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -13,9 +12,9 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QRegularExpression>
-#include <QThread>
 
 #include "core/base/AppConfig.h"
+#include "core/base/EveryCore.h"
 #include "core/images/CaptionLayout.h"
 #include "core/images/ImageComposer.h"
 #include "core/images/ImageFileWriter.h"
@@ -619,17 +618,14 @@ void SheetCommand::decodeAll()
     const int count = int(m_stills.size());
     m_decoded = QVector<QImage>(count);
     m_outcomes = QVector<ImageLoader::Outcome>(count, ImageLoader::Outcome::Unreadable);
-    std::atomic<int> next{0};
-    const auto work = [&] {
+    // Each thread writes its own entries, through pointers taken before any thread starts.
+    QImage* const decoded = m_decoded.data();
+    ImageLoader::Outcome* const outcomes = m_outcomes.data();
+    std::atomic_int next{0};
+    runOnEveryCore(count, [&] {
         for (int i = next++; i < count; i = next++)
-            m_decoded[i] = ImageLoader::load(m_stills.at(i), &m_outcomes[i]);
-    };
-    std::vector<std::thread> threads(size_t(std::max(1, QThread::idealThreadCount() - 1)));
-    for (std::thread& thread : threads)
-        thread = std::thread(work);
-    work();
-    for (std::thread& thread : threads)
-        thread.join();
+            decoded[i] = ImageLoader::load(m_stills.at(i), &outcomes[i]);
+    });
 }
 
 // --band auto: each still's band around the subtitle lines found in it; the stills where none

@@ -1,14 +1,12 @@
 #include "core/images/StillDecoder.h"
 
+#include "core/base/EveryCore.h"
 #include "core/images/ImageComposer.h"
 #include "core/images/RegionDecoder.h"
-
-#include <QThread>
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <thread>
 #include <vector>
 
 StillDecoder::Result StillDecoder::make(const Job& job, const QSize& canvasSize, QImage& band)
@@ -67,13 +65,6 @@ QVector<StillDecoder::Result> StillDecoder::run(const QVector<Job>& jobs, const 
         }
         RegionDecoder::release();
     };
-    const int count =
-        std::clamp(threads > 0 ? threads : QThread::idealThreadCount(), 1, int(jobs.size()));
-    std::vector<std::thread> workers;
-    for (int i = 1; i < count; ++i)
-        workers.emplace_back(work);
-    work();
-    for (std::thread& worker : workers)
-        worker.join();
+    runOnEveryCore(int(jobs.size()), work, threads);
     return QVector<Result>(results.begin(), results.end());
 }

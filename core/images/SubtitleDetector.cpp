@@ -1,6 +1,6 @@
 #include "core/images/SubtitleDetector.h"
 
-#include <QThread>
+#include "core/base/EveryCore.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -471,13 +470,7 @@ QVector<StillBand> SubtitleDetector::findAll(const QVector<QImage>& stills)
         for (int i = next++; i < stills.size(); i = next++)
             out[i] = find(stills.at(i));
     };
-    const int count = std::clamp(QThread::idealThreadCount(), 1, std::max(1, int(stills.size())));
-    std::vector<std::thread> workers;
-    for (int i = 1; i < count; ++i)
-        workers.emplace_back(work);
-    work();
-    for (std::thread& worker : workers)
-        worker.join();
+    runOnEveryCore(int(stills.size()), work);
     return bands;
 }
 
