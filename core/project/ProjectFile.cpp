@@ -80,8 +80,10 @@ bool ProjectFile::read(QIODevice* device, ProjectData* data, QString* error)
     if (!json.isObject())
         return fail(
             QStringLiteral("the project description is damaged (%1)").arg(parse.errorString()));
+    // Read aside: a project that fails halfway leaves the caller's record as it was.
+    ProjectData read;
     QStringList names;
-    if (!ProjectData::fromJson(json.object(), data, &names, error))
+    if (!ProjectData::fromJson(json.object(), &read, &names, error))
         return false;
 
     // Sizes are those the archive declares; nothing is read past them, so a declared size is
@@ -94,12 +96,13 @@ bool ProjectFile::read(QIODevice* device, ProjectData* data, QString* error)
         total += still->size();
         if (still->size() > kMaxStillBytes || total > kMaxTotalBytes)
             return fail(QStringLiteral("the still \"%1\" is too large").arg(names.at(i)));
-        ProjectStill& entry = data->stills[i];
+        ProjectStill& entry = read.stills[i];
         entry.origin.bytes = still->data();
         ImageLoader::Outcome outcome = ImageLoader::Outcome::Unreadable;
         entry.picture = ImageLoader::loadData(entry.origin.bytes, &outcome);
         if (outcome != ImageLoader::Outcome::Whole)
             return fail(QStringLiteral("the still \"%1\" cannot be read").arg(names.at(i)));
     }
+    *data = std::move(read);
     return true;
 }

@@ -18,6 +18,7 @@ public:
     static constexpr qint64 kMaxTotalBytes = qint64(4) * 1024 * 1024 * 1024;
 
     static bool write(const QString& path, const ProjectData& data, QString* error);
+    // False with the reason, `data` then left as it was.
     static bool read(const QString& path, ProjectData* data, QString* error);
     static bool read(QIODevice* device, ProjectData* data, QString* error);
 

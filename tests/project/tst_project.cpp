@@ -330,6 +330,14 @@ void TestProject::badProjects()
         window.noticeBar()->text().startsWith(QStringLiteral("bad.pictorb could not be opened")));
     QCOMPARE(window.imagesWidget()->cards().size(), 2);
     QCOMPARE(merged(window), before);
+
+    // Read directly, it leaves the record it was read into as it was.
+    ProjectData kept;
+    kept.canvas = QSize(7, 5);
+    QString error;
+    QVERIFY(!ProjectFile::read(path, &kept, &error));
+    QCOMPARE(kept.canvas, QSize(7, 5));
+    QVERIFY(kept.stills.isEmpty());
 }
 
 void TestProject::closingAsksForANamedProject_data()
