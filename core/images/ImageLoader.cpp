@@ -87,6 +87,37 @@ QImage readIntoGrey(QIODevice* device, const QByteArray& format, const QSize& si
     return image;
 }
 
+// Where a PNG ends before an ancillary chunk (text, a colour profile) that claims more bytes
+// than the file holds; 0 for any other file. libpng holds such a chunk whole before it reads
+// it, so a few hundred bytes claiming two gigabytes would cost two gigabytes. Image data is
+// read as it streams and may run short: that is a picture cut off, read as far as it goes.
+qint64 pngEndBeforeOversizedChunk(QIODevice* device)
+{
+    if (device->isSequential())
+        return 0;
+    const qint64 start = device->pos();
+    const qint64 size = device->size();
+    device->seek(0);
+    qint64 end = 0;
+    if (device->read(8) == QByteArray("\x89PNG\r\n\x1a\n", 8)) {
+        for (qint64 at = 8; at + 8 <= size;) {
+            const QByteArray head = device->read(8);
+            const qint64 length = qFromBigEndian<quint32>(head.constData());
+            const QByteArray type = head.mid(4);
+            if (type == "IEND")
+                break;
+            if (type != "IDAT" && length + 12 > size - at) {
+                end = at;
+                break;
+            }
+            at += length + 12;
+            device->seek(at);
+        }
+    }
+    device->seek(start);
+    return end;
+}
+
 } // namespace
 
 QImage ImageLoader::load(const QString& path, Outcome* outcome)
@@ -212,6 +243,17 @@ QSize ImageLoader::clampedToLimits(const QSize& size, qint64 maxPixels)
 
 QImage ImageLoader::read(QIODevice* device, const QString& name, Outcome* outcome)
 {
+    if (const qint64 end = pngEndBeforeOversizedChunk(device)) {
+        QBuffer head;
+        device->seek(0);
+        head.setData(device->read(end));
+        head.open(QIODevice::ReadOnly);
+        qWarning() << "ImageLoader: a chunk of" << name << "claims more than the file holds";
+        const QImage image = read(&head, name, outcome);
+        if (outcome && *outcome == Outcome::Whole)
+            *outcome = Outcome::Damaged;
+        return image;
+    }
     if (outcome)
         *outcome = Outcome::Unreadable;
     QImageReader reader(device);

@@ -247,6 +247,10 @@ void TestImages::badPictures_data()
         << "a.png|" << QByteArray() << QSize() << "cannot open";
     const QByteArray png = encoded(picture, "png");
     QTest::newRow("PNG named .jpg") << "really a png.jpg" << png << kSmall << QString();
+    // After the image data, a text chunk that claims 2 GB in a file of a few kilobytes.
+    QTest::newRow("PNG with a text chunk larger than the file")
+        << "a.png" << png.chopped(12) + QByteArray("\x7e\x00\x00\x25tEXtComment", 15) << kSmall
+        << "claims more than the file holds";
     QTest::newRow("spaces, quotes, non-ASCII")
         << "  it's \"quoted\" `x` 画像 Ünïcödé ☃ 😀 .png" << png << kSmall << QString();
 }
