@@ -14,6 +14,7 @@ SubtitleGenerator::SubtitleGenerator(QObject* parent)
     : QObject(parent), m_extraction(new ProcessThread(this)),
       m_transcription(new TranscriptionClient(this))
 {
+    qRegisterMetaType<SubtitleGenerator::Stage>();
     connect(m_extraction, &QThread::finished, this, &SubtitleGenerator::extractionEnded);
     connectClient(HttpManager::instance());
     connectClient(m_transcription);
