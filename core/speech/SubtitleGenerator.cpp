@@ -131,7 +131,9 @@ void SubtitleGenerator::extractionEnded()
 void SubtitleGenerator::send()
 {
     setStage(Stage::Uploading, 0);
-    client()->start(m_audio, m_language, m_settings, m_apiKey);
+    // A receiver of the stage may have cancelled already.
+    if (isRunning())
+        client()->start(m_audio, m_language, m_settings, m_apiKey);
 }
 
 void SubtitleGenerator::write(const QByteArray& body)

@@ -722,8 +722,7 @@ void TestSpeech::cancelAtEveryStage()
         QCOMPARE(::mkfifo(QFile::encodeName(endless).constData(), 0600), 0);
         CaptionManager::instance()->setVideoFile(QFileInfo(endless));
     } else {
-        // Ten minutes of sound make an upload that is seen in several steps.
-        QVERIFY(useFilm(QStringLiteral("long speech.mkv"), 600));
+        QVERIFY(useFilm(QStringLiteral("speech.mkv"), 3));
     }
     const QString audio = CaptionManager::instance()->getAudioFilePath();
     SubtitleGenerator generator;
@@ -731,19 +730,15 @@ void TestSpeech::cancelAtEveryStage()
     QSignalSpy finished(&generator, &SubtitleGenerator::finished);
     QSignalSpy failed(&generator, &SubtitleGenerator::failed);
     bool reached = false;
-    connect(&generator, &SubtitleGenerator::stageChanged, this,
-            [&](SubtitleGenerator::Stage now, int percent) {
-                const bool midUpload =
-                    now != SubtitleGenerator::Stage::Uploading || (percent > 0 && percent < 100);
-                if (now == wanted && midUpload && !reached) {
-                    reached = true;
-                    if (wanted != SubtitleGenerator::Stage::Uploading)
-                        return;
-                    // At once, while the audio is on its way.
-                    generator.cancel();
-                }
-            });
-    QVERIFY(generator.start(settingsFor(Provider::PictorbService), QString(), 600000));
+    connect(&generator, &SubtitleGenerator::stageChanged, this, [&](SubtitleGenerator::Stage now) {
+        if (now != wanted || reached)
+            return;
+        reached = true;
+        // The upload is cancelled as soon as it is on its way.
+        if (wanted == SubtitleGenerator::Stage::Uploading)
+            QTimer::singleShot(0, &generator, &SubtitleGenerator::cancel);
+    });
+    QVERIFY(generator.start(settingsFor(Provider::PictorbService), QString(), 3000));
     QTRY_VERIFY_WITH_TIMEOUT(reached, 60000);
     qint64 pid = 0;
     if (wanted == SubtitleGenerator::Stage::Extracting) {
