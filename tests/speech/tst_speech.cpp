@@ -755,8 +755,11 @@ void TestSpeech::cancelAtEveryStage()
         QTRY_VERIFY(!running(pid));
     }
     QTRY_VERIFY(!QFile::exists(audio));
+    // A request already written when the cancel came may still reach the server; after that,
+    // an unstopped recognition would ask again within 2 s (at 0.3, 0.8 and 1.5 s).
+    QTest::qWait(200);
     const int requests = m_server.requests().size();
-    QTest::qWait(1500); // a query would have been asked again by now
+    QTest::qWait(2000);
     QCOMPARE(m_server.requests().size(), requests);
     QCOMPARE(finished.count() + failed.count(), 0);
 }
