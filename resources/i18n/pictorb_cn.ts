@@ -1181,6 +1181,13 @@
     </message>
 </context>
 <context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>转写服务拒绝了 API 密钥</translation>
+    </message>
+</context>
+<context>
     <name>VideoActions</name>
     <message>
         <source>Video</source>

@@ -536,9 +536,13 @@ void TestSpeech::generation_data()
         << service << task << QList<HttpResponse>{huge} << 60 << unusable << 1;
     QTest::newRow("transcription: segments") << transcription << QList<HttpResponse>{segments}
                                              << QList<HttpResponse>() << 60 << QString() << 0;
-    QTest::newRow("transcription: refused")
+    QTest::newRow("transcription: key refused")
         << transcription << QList<HttpResponse>{{401, R"({"error":"key"})", {}}}
-        << QList<HttpResponse>() << 60 << noAnswer << 0;
+        << QList<HttpResponse>() << 60
+        << QStringLiteral("The transcription service refused the API key") << 0;
+    QTest::newRow("transcription: server error")
+        << transcription << QList<HttpResponse>{{500, "oops", {}}} << QList<HttpResponse>() << 60
+        << noAnswer << 0;
     QTest::newRow("transcription: garbage")
         << transcription << QList<HttpResponse>{HttpResponse::ok("[1,2]")} << QList<HttpResponse>()
         << 60 << unusable << 0;
