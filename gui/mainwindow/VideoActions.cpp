@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QFileInfo>
+#include <QIcon>
 #include <QImageReader>
 #include <QMenu>
 #include <QProgressDialog>
@@ -15,15 +16,17 @@
 #include "core/video/VideoEngine.h"
 #include "gui/captions/CaptionItem.h"
 #include "gui/captions/CaptionWidget.h"
+#include "gui/editor/PlaybackBar.h"
 #include "gui/editor/VideoPlayWidget.h"
 #include "gui/player/LineCaptureDialog.h"
+#include "gui/player/SubtitleGeneration.h"
 #include "gui/player/VideoPlayer.h"
 
 VideoActions::VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWidget* window,
                            OpenChooser openChooser)
     : QObject(window), m_panel(panel), m_player(panel->player()), m_captions(captions),
       m_window(window), m_openChooser(std::move(openChooser)), m_menu(new QMenu(window)),
-      m_trackMenu(new QMenu(m_menu))
+      m_trackMenu(new QMenu(m_menu)), m_generation(new SubtitleGeneration(m_player, window))
 {
     m_openVideo = addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)});
     connect(m_openVideo, &QAction::triggered, this, &VideoActions::openVideo);
@@ -32,6 +35,11 @@ VideoActions::VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWid
     m_menu->addMenu(m_trackMenu);
     m_removeSubtitles = addCommand({});
     connect(m_removeSubtitles, &QAction::triggered, m_player, &VideoPlayer::removeSubtitles);
+    m_generateSubtitles = addCommand({});
+    m_generateSubtitles->setIcon(QIcon(QStringLiteral(":/images/videoplay/speech_subtitles.svg")));
+    m_generateSubtitles->setIconVisibleInMenu(false);
+    connect(m_generateSubtitles, &QAction::triggered, m_generation, &SubtitleGeneration::ask);
+    m_panel->playbackBar()->addSubtitleCommand(m_generateSubtitles);
     m_menu->addSeparator();
     m_play = addCommand({QKeySequence(Qt::Key_Space)});
     connect(m_play, &QAction::triggered, m_player, [this] {
@@ -86,6 +94,8 @@ void VideoActions::retranslate()
     m_loadSubtitles->setText(tr("Load Subtitles..."));
     m_trackMenu->setTitle(tr("Subtitle Track"));
     m_removeSubtitles->setText(tr("Remove Subtitles"));
+    m_generateSubtitles->setText(tr("Generate Subtitles..."));
+    m_generateSubtitles->setToolTip(tr("Subtitles from the speech of the film"));
     m_play->setText(tr("Play or Pause"));
     m_stop->setText(tr("Stop"));
     m_back->setText(tr("Previous Frame"));
@@ -98,7 +108,8 @@ void VideoActions::retranslate()
 void VideoActions::updateEnabled()
 {
     const bool open = m_player->isOpen();
-    for (QAction* action : {m_loadSubtitles, m_play, m_stop, m_back, m_forward, m_capture})
+    for (QAction* action :
+         {m_loadSubtitles, m_generateSubtitles, m_play, m_stop, m_back, m_forward, m_capture})
         action->setEnabled(open);
     m_trackMenu->setEnabled(open);
     m_removeSubtitles->setEnabled(open && m_player->hasSubtitles());

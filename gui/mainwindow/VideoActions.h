@@ -10,13 +10,15 @@ class CaptionWidget;
 class QAction;
 class QMenu;
 class QProgressDialog;
+class SubtitleGeneration;
 class VideoPlayWidget;
 class VideoPlayer;
 class QWidget;
 
 // The Video commands of the main window: open a film (Ctrl+Shift+O), load its subtitles or
-// choose one of its tracks, play and pause (Space), stop (Ctrl+/), step a frame (Left, Right),
-// capture the frame (Ctrl+Alt+S) and capture every subtitle line, with its progress.
+// choose one of its tracks, generate them from its speech, play and pause (Space), stop (Ctrl+/),
+// step a frame (Left, Right), capture the frame (Ctrl+Alt+S) and capture every subtitle line, with
+// its progress.
 class VideoActions : public QObject
 {
     Q_OBJECT
@@ -41,6 +43,8 @@ public:
     // Asks which lines and how, then captures them with a progress dialog.
     void captureEveryLine();
     QProgressDialog* progressDialog() const;
+    // Subtitles from the film's speech (Generate Subtitles...).
+    SubtitleGeneration* subtitleGeneration() const { return m_generation; }
 
 private:
     QAction* addCommand(const QList<QKeySequence>& keys);
@@ -58,6 +62,7 @@ private:
     QAction* m_openVideo;
     QAction* m_loadSubtitles;
     QAction* m_removeSubtitles;
+    QAction* m_generateSubtitles;
     QAction* m_play;
     QAction* m_stop;
     QAction* m_back;
@@ -65,4 +70,5 @@ private:
     QAction* m_capture;
     QAction* m_captureLines;
     QPointer<QProgressDialog> m_progress;
+    SubtitleGeneration* m_generation;
 };

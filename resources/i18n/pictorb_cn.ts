@@ -480,6 +480,53 @@
     </message>
 </context>
 <context>
+    <name>GenerateSubtitlesDialog</name>
+    <message>
+        <source>Generate Subtitles</source>
+        <translation>生成字幕</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Pictorb 语音服务</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>OpenAI 兼容转写</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>生成</translation>
+    </message>
+    <message>
+        <source>Spoken language</source>
+        <translation>口语语言</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>服务提供方</translation>
+    </message>
+    <message>
+        <source>Base URL</source>
+        <translation>基础 URL</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>模型</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>API 密钥</translation>
+    </message>
+    <message>
+        <source>The base URL must be an http or https address.</source>
+        <translation>基础 URL 必须是 http 或 https 地址。</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -978,6 +1025,13 @@
     </message>
 </context>
 <context>
+    <name>SecretStore</name>
+    <message>
+        <source>No secret store is running: the API key is kept for this session only</source>
+        <translation>没有运行中的密钥存储：API 密钥只在本次会话中保留</translation>
+    </message>
+</context>
+<context>
     <name>SheetActions</name>
     <message>
         <source>Export</source>
@@ -1029,6 +1083,17 @@
     </message>
 </context>
 <context>
+    <name>SpeechClient</name>
+    <message>
+        <source>The speech service did not answer</source>
+        <translation>语音服务没有响应</translation>
+    </message>
+    <message>
+        <source>The service returned no usable result</source>
+        <translation>服务未返回可用的结果</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleFile</name>
     <message>
         <source>larger than %1 MiB</source>
@@ -1037,6 +1102,56 @@
     <message>
         <source>no timed subtitle line</source>
         <translation>没有带时间的字幕行</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGeneration</name>
+    <message>
+        <source>Extracting the sound of the film</source>
+        <translation>正在提取影片的声音</translation>
+    </message>
+    <message>
+        <source>Uploading the audio: %1%</source>
+        <translation>正在上传音频：%1%</translation>
+    </message>
+    <message>
+        <source>Recognising speech</source>
+        <translation>正在识别语音</translation>
+    </message>
+    <message>
+        <source>Writing the subtitles</source>
+        <translation>正在写入字幕</translation>
+    </message>
+    <message>
+        <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
+        <translation>现在无法生成字幕：请打开影片，或等待正在进行的生成结束</translation>
+    </message>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>已生成字幕行：%1</translation>
+    </message>
+    <message>
+        <source>Times past the end of the film were moved to its end.</source>
+        <translation>超出影片结尾的时间已移到结尾。</translation>
+    </message>
+    <message>
+        <source>Negative or reversed times were mended and the lines put in order.</source>
+        <translation>已修正负数或颠倒的时间，并按顺序排列各行。</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGenerator</name>
+    <message>
+        <source>The sound of the film could not be extracted</source>
+        <translation>无法提取影片的声音</translation>
+    </message>
+    <message>
+        <source>The subtitles could not be written</source>
+        <translation>无法写入字幕</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1178,13 @@
     <message>
         <source>Settings</source>
         <translation>设置</translation>
+    </message>
+</context>
+<context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>转写服务拒绝了 API 密钥</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1268,14 @@
     <message>
         <source>Capturing line %1 of %2</source>
         <translation>正在截取第 %1 行，共 %2 行</translation>
+    </message>
+    <message>
+        <source>Generate Subtitles...</source>
+        <translation>生成字幕...</translation>
+    </message>
+    <message>
+        <source>Subtitles from the speech of the film</source>
+        <translation>根据影片中的语音生成字幕</translation>
     </message>
 </context>
 <context>

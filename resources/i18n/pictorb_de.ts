@@ -480,6 +480,53 @@
     </message>
 </context>
 <context>
+    <name>GenerateSubtitlesDialog</name>
+    <message>
+        <source>Generate Subtitles</source>
+        <translation>Untertitel erzeugen</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Pictorb-Sprachdienst</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>OpenAI-kompatible Transkription</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message>
+        <source>Spoken language</source>
+        <translation>Gesprochene Sprache</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Base URL</source>
+        <translation>Basis-URL</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>API-Schlüssel</translation>
+    </message>
+    <message>
+        <source>The base URL must be an http or https address.</source>
+        <translation>Die Basis-URL muss eine http- oder https-Adresse sein.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -978,6 +1025,13 @@
     </message>
 </context>
 <context>
+    <name>SecretStore</name>
+    <message>
+        <source>No secret store is running: the API key is kept for this session only</source>
+        <translation>Kein Schlüsselspeicher aktiv: Der API-Schlüssel wird nur für diese Sitzung behalten</translation>
+    </message>
+</context>
+<context>
     <name>SheetActions</name>
     <message>
         <source>Export</source>
@@ -1029,6 +1083,17 @@
     </message>
 </context>
 <context>
+    <name>SpeechClient</name>
+    <message>
+        <source>The speech service did not answer</source>
+        <translation>Der Sprachdienst hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>The service returned no usable result</source>
+        <translation>Der Dienst lieferte kein verwendbares Ergebnis</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleFile</name>
     <message>
         <source>larger than %1 MiB</source>
@@ -1037,6 +1102,56 @@
     <message>
         <source>no timed subtitle line</source>
         <translation>keine Untertitelzeile mit Zeitangabe</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGeneration</name>
+    <message>
+        <source>Extracting the sound of the film</source>
+        <translation>Ton des Films wird extrahiert</translation>
+    </message>
+    <message>
+        <source>Uploading the audio: %1%</source>
+        <translation>Audio wird hochgeladen: %1 %</translation>
+    </message>
+    <message>
+        <source>Recognising speech</source>
+        <translation>Sprache wird erkannt</translation>
+    </message>
+    <message>
+        <source>Writing the subtitles</source>
+        <translation>Untertitel werden geschrieben</translation>
+    </message>
+    <message>
+        <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
+        <translation>Untertitel können jetzt nicht erzeugt werden: Öffnen Sie einen Film oder warten Sie, bis die laufende Erzeugung endet</translation>
+    </message>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Erzeugte Untertitelzeilen: %1</translation>
+    </message>
+    <message>
+        <source>Times past the end of the film were moved to its end.</source>
+        <translation>Zeiten nach dem Ende des Films wurden auf sein Ende gesetzt.</translation>
+    </message>
+    <message>
+        <source>Negative or reversed times were mended and the lines put in order.</source>
+        <translation>Negative oder vertauschte Zeiten wurden korrigiert und die Zeilen geordnet.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGenerator</name>
+    <message>
+        <source>The sound of the film could not be extracted</source>
+        <translation>Der Ton des Films konnte nicht extrahiert werden</translation>
+    </message>
+    <message>
+        <source>The subtitles could not be written</source>
+        <translation>Die Untertitel konnten nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1178,13 @@
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>Der Transkriptionsdienst hat den API-Schlüssel abgelehnt</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1268,14 @@
     <message>
         <source>Capturing line %1 of %2</source>
         <translation>Zeile %1 von %2 wird aufgenommen</translation>
+    </message>
+    <message>
+        <source>Generate Subtitles...</source>
+        <translation>Untertitel erzeugen...</translation>
+    </message>
+    <message>
+        <source>Subtitles from the speech of the film</source>
+        <translation>Untertitel aus der Sprache des Films</translation>
     </message>
 </context>
 <context>

@@ -480,6 +480,53 @@
     </message>
 </context>
 <context>
+    <name>GenerateSubtitlesDialog</name>
+    <message>
+        <source>Generate Subtitles</source>
+        <translation>Generate Subtitles</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Pictorb speech service</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>OpenAI-compatible transcription</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>Spoken language</source>
+        <translation>Spoken language</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>Base URL</source>
+        <translation>Base URL</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>API key</translation>
+    </message>
+    <message>
+        <source>The base URL must be an http or https address.</source>
+        <translation>The base URL must be an http or https address.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -978,6 +1025,13 @@
     </message>
 </context>
 <context>
+    <name>SecretStore</name>
+    <message>
+        <source>No secret store is running: the API key is kept for this session only</source>
+        <translation>No secret store is running: the API key is kept for this session only</translation>
+    </message>
+</context>
+<context>
     <name>SheetActions</name>
     <message>
         <source>Export</source>
@@ -1029,6 +1083,17 @@
     </message>
 </context>
 <context>
+    <name>SpeechClient</name>
+    <message>
+        <source>The speech service did not answer</source>
+        <translation>The speech service did not answer</translation>
+    </message>
+    <message>
+        <source>The service returned no usable result</source>
+        <translation>The service returned no usable result</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleFile</name>
     <message>
         <source>larger than %1 MiB</source>
@@ -1037,6 +1102,56 @@
     <message>
         <source>no timed subtitle line</source>
         <translation>no timed subtitle line</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGeneration</name>
+    <message>
+        <source>Extracting the sound of the film</source>
+        <translation>Extracting the sound of the film</translation>
+    </message>
+    <message>
+        <source>Uploading the audio: %1%</source>
+        <translation>Uploading the audio: %1%</translation>
+    </message>
+    <message>
+        <source>Recognising speech</source>
+        <translation>Recognising speech</translation>
+    </message>
+    <message>
+        <source>Writing the subtitles</source>
+        <translation>Writing the subtitles</translation>
+    </message>
+    <message>
+        <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
+        <translation>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</translation>
+    </message>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Subtitle lines generated: %1</translation>
+    </message>
+    <message>
+        <source>Times past the end of the film were moved to its end.</source>
+        <translation>Times past the end of the film were moved to its end.</translation>
+    </message>
+    <message>
+        <source>Negative or reversed times were mended and the lines put in order.</source>
+        <translation>Negative or reversed times were mended and the lines put in order.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGenerator</name>
+    <message>
+        <source>The sound of the film could not be extracted</source>
+        <translation>The sound of the film could not be extracted</translation>
+    </message>
+    <message>
+        <source>The subtitles could not be written</source>
+        <translation>The subtitles could not be written</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1178,13 @@
     <message>
         <source>Settings</source>
         <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>The transcription service refused the API key</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1268,14 @@
     <message>
         <source>Capturing line %1 of %2</source>
         <translation>Capturing line %1 of %2</translation>
+    </message>
+    <message>
+        <source>Generate Subtitles...</source>
+        <translation>Generate Subtitles...</translation>
+    </message>
+    <message>
+        <source>Subtitles from the speech of the film</source>
+        <translation>Subtitles from the speech of the film</translation>
     </message>
 </context>
 <context>

@@ -480,6 +480,53 @@
     </message>
 </context>
 <context>
+    <name>GenerateSubtitlesDialog</name>
+    <message>
+        <source>Generate Subtitles</source>
+        <translation>Generar subtítulos</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Servicio de voz de Pictorb</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>Transcripción compatible con OpenAI</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generar</translation>
+    </message>
+    <message>
+        <source>Spoken language</source>
+        <translation>Idioma hablado</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>Base URL</source>
+        <translation>URL base</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>Clave de API</translation>
+    </message>
+    <message>
+        <source>The base URL must be an http or https address.</source>
+        <translation>La URL base debe ser una dirección http o https.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -978,6 +1025,13 @@
     </message>
 </context>
 <context>
+    <name>SecretStore</name>
+    <message>
+        <source>No secret store is running: the API key is kept for this session only</source>
+        <translation>No hay ningún almacén de secretos en ejecución: la clave de API solo se conserva durante esta sesión</translation>
+    </message>
+</context>
+<context>
     <name>SheetActions</name>
     <message>
         <source>Export</source>
@@ -1029,6 +1083,17 @@
     </message>
 </context>
 <context>
+    <name>SpeechClient</name>
+    <message>
+        <source>The speech service did not answer</source>
+        <translation>El servicio de voz no respondió</translation>
+    </message>
+    <message>
+        <source>The service returned no usable result</source>
+        <translation>El servicio no devolvió ningún resultado utilizable</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleFile</name>
     <message>
         <source>larger than %1 MiB</source>
@@ -1037,6 +1102,56 @@
     <message>
         <source>no timed subtitle line</source>
         <translation>ninguna línea de subtítulo con tiempos</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGeneration</name>
+    <message>
+        <source>Extracting the sound of the film</source>
+        <translation>Extrayendo el sonido de la película</translation>
+    </message>
+    <message>
+        <source>Uploading the audio: %1%</source>
+        <translation>Subiendo el audio: %1 %</translation>
+    </message>
+    <message>
+        <source>Recognising speech</source>
+        <translation>Reconociendo la voz</translation>
+    </message>
+    <message>
+        <source>Writing the subtitles</source>
+        <translation>Escribiendo los subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
+        <translation>Ahora no se pueden generar subtítulos: abra una película o espere a que termine la generación en curso</translation>
+    </message>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Líneas de subtítulos generadas: %1</translation>
+    </message>
+    <message>
+        <source>Times past the end of the film were moved to its end.</source>
+        <translation>Los tiempos posteriores al final de la película se movieron a su final.</translation>
+    </message>
+    <message>
+        <source>Negative or reversed times were mended and the lines put in order.</source>
+        <translation>Se corrigieron tiempos negativos o invertidos y se ordenaron las líneas.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGenerator</name>
+    <message>
+        <source>The sound of the film could not be extracted</source>
+        <translation>No se pudo extraer el sonido de la película</translation>
+    </message>
+    <message>
+        <source>The subtitles could not be written</source>
+        <translation>No se pudieron escribir los subtítulos</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1178,13 @@
     <message>
         <source>Settings</source>
         <translation>Configuración</translation>
+    </message>
+</context>
+<context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>El servicio de transcripción rechazó la clave de API</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1268,14 @@
     <message>
         <source>Capturing line %1 of %2</source>
         <translation>Capturando la línea %1 de %2</translation>
+    </message>
+    <message>
+        <source>Generate Subtitles...</source>
+        <translation>Generar subtítulos...</translation>
+    </message>
+    <message>
+        <source>Subtitles from the speech of the film</source>
+        <translation>Subtítulos a partir de la voz de la película</translation>
     </message>
 </context>
 <context>

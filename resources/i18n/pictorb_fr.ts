@@ -480,6 +480,53 @@
     </message>
 </context>
 <context>
+    <name>GenerateSubtitlesDialog</name>
+    <message>
+        <source>Generate Subtitles</source>
+        <translation>Générer des sous-titres</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Service vocal Pictorb</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>Transcription compatible OpenAI</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Générer</translation>
+    </message>
+    <message>
+        <source>Spoken language</source>
+        <translation>Langue parlée</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>Base URL</source>
+        <translation>URL de base</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>Clé d’API</translation>
+    </message>
+    <message>
+        <source>The base URL must be an http or https address.</source>
+        <translation>L’URL de base doit être une adresse http ou https.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -978,6 +1025,13 @@
     </message>
 </context>
 <context>
+    <name>SecretStore</name>
+    <message>
+        <source>No secret store is running: the API key is kept for this session only</source>
+        <translation>Aucun trousseau de secrets n’est actif : la clé d’API n’est gardée que pour cette session</translation>
+    </message>
+</context>
+<context>
     <name>SheetActions</name>
     <message>
         <source>Export</source>
@@ -1029,6 +1083,17 @@
     </message>
 </context>
 <context>
+    <name>SpeechClient</name>
+    <message>
+        <source>The speech service did not answer</source>
+        <translation>Le service vocal n’a pas répondu</translation>
+    </message>
+    <message>
+        <source>The service returned no usable result</source>
+        <translation>Le service n’a renvoyé aucun résultat exploitable</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleFile</name>
     <message>
         <source>larger than %1 MiB</source>
@@ -1037,6 +1102,56 @@
     <message>
         <source>no timed subtitle line</source>
         <translation>aucune ligne de sous-titre minutée</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGeneration</name>
+    <message>
+        <source>Extracting the sound of the film</source>
+        <translation>Extraction du son du film</translation>
+    </message>
+    <message>
+        <source>Uploading the audio: %1%</source>
+        <translation>Envoi de l’audio : %1 %</translation>
+    </message>
+    <message>
+        <source>Recognising speech</source>
+        <translation>Reconnaissance de la parole</translation>
+    </message>
+    <message>
+        <source>Writing the subtitles</source>
+        <translation>Écriture des sous-titres</translation>
+    </message>
+    <message>
+        <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
+        <translation>Impossible de générer des sous-titres maintenant : ouvrez un film ou attendez la fin de la génération en cours</translation>
+    </message>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Lignes de sous-titres générées : %1</translation>
+    </message>
+    <message>
+        <source>Times past the end of the film were moved to its end.</source>
+        <translation>Les temps au-delà de la fin du film ont été ramenés à sa fin.</translation>
+    </message>
+    <message>
+        <source>Negative or reversed times were mended and the lines put in order.</source>
+        <translation>Les temps négatifs ou inversés ont été corrigés et les lignes remises dans l’ordre.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGenerator</name>
+    <message>
+        <source>The sound of the film could not be extracted</source>
+        <translation>Le son du film n’a pas pu être extrait</translation>
+    </message>
+    <message>
+        <source>The subtitles could not be written</source>
+        <translation>Les sous-titres n’ont pas pu être écrits</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1178,13 @@
     <message>
         <source>Settings</source>
         <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>Le service de transcription a refusé la clé d’API</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1268,14 @@
     <message>
         <source>Capturing line %1 of %2</source>
         <translation>Capture de la ligne %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Generate Subtitles...</source>
+        <translation>Générer des sous-titres...</translation>
+    </message>
+    <message>
+        <source>Subtitles from the speech of the film</source>
+        <translation>Sous-titres à partir de la parole du film</translation>
     </message>
 </context>
 <context>

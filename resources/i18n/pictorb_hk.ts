@@ -480,6 +480,53 @@
     </message>
 </context>
 <context>
+    <name>GenerateSubtitlesDialog</name>
+    <message>
+        <source>Generate Subtitles</source>
+        <translation>產生字幕</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Pictorb 語音服務</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>OpenAI 相容轉寫</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>產生</translation>
+    </message>
+    <message>
+        <source>Spoken language</source>
+        <translation>口語語言</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>服務提供者</translation>
+    </message>
+    <message>
+        <source>Base URL</source>
+        <translation>基礎 URL</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>模型</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>API 金鑰</translation>
+    </message>
+    <message>
+        <source>The base URL must be an http or https address.</source>
+        <translation>基礎 URL 必須是 http 或 https 位址。</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -978,6 +1025,13 @@
     </message>
 </context>
 <context>
+    <name>SecretStore</name>
+    <message>
+        <source>No secret store is running: the API key is kept for this session only</source>
+        <translation>沒有執行中的密鑰存放區：API 金鑰只在本次工作階段中保留</translation>
+    </message>
+</context>
+<context>
     <name>SheetActions</name>
     <message>
         <source>Export</source>
@@ -1029,6 +1083,17 @@
     </message>
 </context>
 <context>
+    <name>SpeechClient</name>
+    <message>
+        <source>The speech service did not answer</source>
+        <translation>語音服務沒有回應</translation>
+    </message>
+    <message>
+        <source>The service returned no usable result</source>
+        <translation>服務未傳回可用的結果</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleFile</name>
     <message>
         <source>larger than %1 MiB</source>
@@ -1037,6 +1102,56 @@
     <message>
         <source>no timed subtitle line</source>
         <translation>沒有帶時間的字幕行</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGeneration</name>
+    <message>
+        <source>Extracting the sound of the film</source>
+        <translation>正在擷取影片的聲音</translation>
+    </message>
+    <message>
+        <source>Uploading the audio: %1%</source>
+        <translation>正在上傳音訊：%1%</translation>
+    </message>
+    <message>
+        <source>Recognising speech</source>
+        <translation>正在辨識語音</translation>
+    </message>
+    <message>
+        <source>Writing the subtitles</source>
+        <translation>正在寫入字幕</translation>
+    </message>
+    <message>
+        <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
+        <translation>現在無法產生字幕：請開啟影片，或等待進行中的產生結束</translation>
+    </message>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>已產生字幕行：%1</translation>
+    </message>
+    <message>
+        <source>Times past the end of the film were moved to its end.</source>
+        <translation>超出影片結尾的時間已移到結尾。</translation>
+    </message>
+    <message>
+        <source>Negative or reversed times were mended and the lines put in order.</source>
+        <translation>已修正負數或顛倒的時間，並按順序排列各行。</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGenerator</name>
+    <message>
+        <source>The sound of the film could not be extracted</source>
+        <translation>無法擷取影片的聲音</translation>
+    </message>
+    <message>
+        <source>The subtitles could not be written</source>
+        <translation>無法寫入字幕</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1178,13 @@
     <message>
         <source>Settings</source>
         <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>轉寫服務拒絕了 API 金鑰</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1268,14 @@
     <message>
         <source>Capturing line %1 of %2</source>
         <translation>正在擷取第 %1 行，共 %2 行</translation>
+    </message>
+    <message>
+        <source>Generate Subtitles...</source>
+        <translation>產生字幕...</translation>
+    </message>
+    <message>
+        <source>Subtitles from the speech of the film</source>
+        <translation>根據影片中的語音產生字幕</translation>
     </message>
 </context>
 <context>

@@ -480,6 +480,53 @@
     </message>
 </context>
 <context>
+    <name>GenerateSubtitlesDialog</name>
+    <message>
+        <source>Generate Subtitles</source>
+        <translation>Genera sottotitoli</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Servizio vocale Pictorb</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>Trascrizione compatibile con OpenAI</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genera</translation>
+    </message>
+    <message>
+        <source>Spoken language</source>
+        <translation>Lingua parlata</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fornitore</translation>
+    </message>
+    <message>
+        <source>Base URL</source>
+        <translation>URL di base</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>Chiave API</translation>
+    </message>
+    <message>
+        <source>The base URL must be an http or https address.</source>
+        <translation>L’URL di base deve essere un indirizzo http o https.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -978,6 +1025,13 @@
     </message>
 </context>
 <context>
+    <name>SecretStore</name>
+    <message>
+        <source>No secret store is running: the API key is kept for this session only</source>
+        <translation>Nessun archivio di segreti in esecuzione: la chiave API viene conservata solo per questa sessione</translation>
+    </message>
+</context>
+<context>
     <name>SheetActions</name>
     <message>
         <source>Export</source>
@@ -1029,6 +1083,17 @@
     </message>
 </context>
 <context>
+    <name>SpeechClient</name>
+    <message>
+        <source>The speech service did not answer</source>
+        <translation>Il servizio vocale non ha risposto</translation>
+    </message>
+    <message>
+        <source>The service returned no usable result</source>
+        <translation>Il servizio non ha restituito alcun risultato utilizzabile</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleFile</name>
     <message>
         <source>larger than %1 MiB</source>
@@ -1037,6 +1102,56 @@
     <message>
         <source>no timed subtitle line</source>
         <translation>nessuna riga di sottotitolo con tempi</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGeneration</name>
+    <message>
+        <source>Extracting the sound of the film</source>
+        <translation>Estrazione dell’audio del film</translation>
+    </message>
+    <message>
+        <source>Uploading the audio: %1%</source>
+        <translation>Caricamento dell’audio: %1%</translation>
+    </message>
+    <message>
+        <source>Recognising speech</source>
+        <translation>Riconoscimento del parlato</translation>
+    </message>
+    <message>
+        <source>Writing the subtitles</source>
+        <translation>Scrittura dei sottotitoli</translation>
+    </message>
+    <message>
+        <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
+        <translation>Impossibile generare sottotitoli ora: apri un film o attendi la fine della generazione in corso</translation>
+    </message>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Righe di sottotitoli generate: %1</translation>
+    </message>
+    <message>
+        <source>Times past the end of the film were moved to its end.</source>
+        <translation>I tempi oltre la fine del film sono stati spostati alla sua fine.</translation>
+    </message>
+    <message>
+        <source>Negative or reversed times were mended and the lines put in order.</source>
+        <translation>I tempi negativi o invertiti sono stati corretti e le righe ordinate.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGenerator</name>
+    <message>
+        <source>The sound of the film could not be extracted</source>
+        <translation>Impossibile estrarre l’audio del film</translation>
+    </message>
+    <message>
+        <source>The subtitles could not be written</source>
+        <translation>Impossibile scrivere i sottotitoli</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1178,13 @@
     <message>
         <source>Settings</source>
         <translation>Impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>Il servizio di trascrizione ha rifiutato la chiave API</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1268,14 @@
     <message>
         <source>Capturing line %1 of %2</source>
         <translation>Cattura della riga %1 di %2</translation>
+    </message>
+    <message>
+        <source>Generate Subtitles...</source>
+        <translation>Genera sottotitoli...</translation>
+    </message>
+    <message>
+        <source>Subtitles from the speech of the film</source>
+        <translation>Sottotitoli dal parlato del film</translation>
     </message>
 </context>
 <context>

@@ -480,6 +480,53 @@
     </message>
 </context>
 <context>
+    <name>GenerateSubtitlesDialog</name>
+    <message>
+        <source>Generate Subtitles</source>
+        <translation>字幕を生成</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Pictorb 音声サービス</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>OpenAI 互換の文字起こし</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>生成</translation>
+    </message>
+    <message>
+        <source>Spoken language</source>
+        <translation>話されている言語</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>プロバイダー</translation>
+    </message>
+    <message>
+        <source>Base URL</source>
+        <translation>ベース URL</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>モデル</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>API キー</translation>
+    </message>
+    <message>
+        <source>The base URL must be an http or https address.</source>
+        <translation>ベース URL は http または https のアドレスである必要があります。</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -978,6 +1025,13 @@
     </message>
 </context>
 <context>
+    <name>SecretStore</name>
+    <message>
+        <source>No secret store is running: the API key is kept for this session only</source>
+        <translation>シークレットストアが動作していません: API キーはこのセッションの間だけ保持されます</translation>
+    </message>
+</context>
+<context>
     <name>SheetActions</name>
     <message>
         <source>Export</source>
@@ -1029,6 +1083,17 @@
     </message>
 </context>
 <context>
+    <name>SpeechClient</name>
+    <message>
+        <source>The speech service did not answer</source>
+        <translation>音声サービスから応答がありませんでした</translation>
+    </message>
+    <message>
+        <source>The service returned no usable result</source>
+        <translation>サービスから使用できる結果が返されませんでした</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleFile</name>
     <message>
         <source>larger than %1 MiB</source>
@@ -1037,6 +1102,56 @@
     <message>
         <source>no timed subtitle line</source>
         <translation>時刻付きの字幕行がありません</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGeneration</name>
+    <message>
+        <source>Extracting the sound of the film</source>
+        <translation>動画の音声を抽出中</translation>
+    </message>
+    <message>
+        <source>Uploading the audio: %1%</source>
+        <translation>音声をアップロード中: %1%</translation>
+    </message>
+    <message>
+        <source>Recognising speech</source>
+        <translation>音声を認識中</translation>
+    </message>
+    <message>
+        <source>Writing the subtitles</source>
+        <translation>字幕を書き込み中</translation>
+    </message>
+    <message>
+        <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
+        <translation>今は字幕を生成できません: 動画を開くか、実行中の生成が終わるまでお待ちください</translation>
+    </message>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>生成された字幕の行: %1</translation>
+    </message>
+    <message>
+        <source>Times past the end of the film were moved to its end.</source>
+        <translation>動画の終わりを過ぎた時間は終わりに移動しました。</translation>
+    </message>
+    <message>
+        <source>Negative or reversed times were mended and the lines put in order.</source>
+        <translation>負の時間や逆転した時間を修正し、行を並べ替えました。</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGenerator</name>
+    <message>
+        <source>The sound of the film could not be extracted</source>
+        <translation>動画の音声を抽出できませんでした</translation>
+    </message>
+    <message>
+        <source>The subtitles could not be written</source>
+        <translation>字幕を書き込めませんでした</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1178,13 @@
     <message>
         <source>Settings</source>
         <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>文字起こしサービスが API キーを拒否しました</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1268,14 @@
     <message>
         <source>Capturing line %1 of %2</source>
         <translation>%2 行中 %1 行目をキャプチャ中</translation>
+    </message>
+    <message>
+        <source>Generate Subtitles...</source>
+        <translation>字幕を生成...</translation>
+    </message>
+    <message>
+        <source>Subtitles from the speech of the film</source>
+        <translation>動画の音声から字幕を作成</translation>
     </message>
 </context>
 <context>

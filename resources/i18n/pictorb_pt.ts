@@ -480,6 +480,53 @@
     </message>
 </context>
 <context>
+    <name>GenerateSubtitlesDialog</name>
+    <message>
+        <source>Generate Subtitles</source>
+        <translation>Gerar legendas</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Serviço de voz Pictorb</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>Transcrição compatível com OpenAI</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Gerar</translation>
+    </message>
+    <message>
+        <source>Spoken language</source>
+        <translation>Língua falada</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fornecedor</translation>
+    </message>
+    <message>
+        <source>Base URL</source>
+        <translation>URL base</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>Chave de API</translation>
+    </message>
+    <message>
+        <source>The base URL must be an http or https address.</source>
+        <translation>O URL base tem de ser um endereço http ou https.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>the picture could not be written</source>
@@ -978,6 +1025,13 @@
     </message>
 </context>
 <context>
+    <name>SecretStore</name>
+    <message>
+        <source>No secret store is running: the API key is kept for this session only</source>
+        <translation>Nenhum cofre de segredos em execução: a chave de API fica guardada apenas nesta sessão</translation>
+    </message>
+</context>
+<context>
     <name>SheetActions</name>
     <message>
         <source>Export</source>
@@ -1029,6 +1083,17 @@
     </message>
 </context>
 <context>
+    <name>SpeechClient</name>
+    <message>
+        <source>The speech service did not answer</source>
+        <translation>O serviço de voz não respondeu</translation>
+    </message>
+    <message>
+        <source>The service returned no usable result</source>
+        <translation>O serviço não devolveu nenhum resultado utilizável</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleFile</name>
     <message>
         <source>larger than %1 MiB</source>
@@ -1037,6 +1102,56 @@
     <message>
         <source>no timed subtitle line</source>
         <translation>nenhuma linha de legenda com tempos</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGeneration</name>
+    <message>
+        <source>Extracting the sound of the film</source>
+        <translation>A extrair o som do filme</translation>
+    </message>
+    <message>
+        <source>Uploading the audio: %1%</source>
+        <translation>A enviar o áudio: %1%</translation>
+    </message>
+    <message>
+        <source>Recognising speech</source>
+        <translation>A reconhecer a fala</translation>
+    </message>
+    <message>
+        <source>Writing the subtitles</source>
+        <translation>A escrever as legendas</translation>
+    </message>
+    <message>
+        <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
+        <translation>Não é possível gerar legendas agora: abra um filme ou aguarde o fim da geração em curso</translation>
+    </message>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Linhas de legendas geradas: %1</translation>
+    </message>
+    <message>
+        <source>Times past the end of the film were moved to its end.</source>
+        <translation>Os tempos após o fim do filme foram movidos para o seu fim.</translation>
+    </message>
+    <message>
+        <source>Negative or reversed times were mended and the lines put in order.</source>
+        <translation>Os tempos negativos ou invertidos foram corrigidos e as linhas ordenadas.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleGenerator</name>
+    <message>
+        <source>The sound of the film could not be extracted</source>
+        <translation>Não foi possível extrair o som do filme</translation>
+    </message>
+    <message>
+        <source>The subtitles could not be written</source>
+        <translation>Não foi possível escrever as legendas</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1178,13 @@
     <message>
         <source>Settings</source>
         <translation>Definições</translation>
+    </message>
+</context>
+<context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>O serviço de transcrição recusou a chave de API</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1268,14 @@
     <message>
         <source>Capturing line %1 of %2</source>
         <translation>A capturar a linha %1 de %2</translation>
+    </message>
+    <message>
+        <source>Generate Subtitles...</source>
+        <translation>Gerar legendas...</translation>
+    </message>
+    <message>
+        <source>Subtitles from the speech of the film</source>
+        <translation>Legendas a partir da fala do filme</translation>
     </message>
 </context>
 <context>

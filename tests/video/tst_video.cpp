@@ -7,6 +7,8 @@
 #include "core/base/Settings.h"
 #include "core/captions/CaptionManager.h"
 #include "core/captions/SubtitleFile.h"
+#include "core/speech/SpeechSettings.h"
+#include "core/speech/SubtitleGenerator.h"
 #include "core/video/VideoEngine.h"
 #include "core/video/VideoTime.h"
 #include "gui/application/GlobalManager.h"
@@ -22,18 +24,24 @@
 #include "gui/mainwindow/DocumentActions.h"
 #include "gui/mainwindow/MainWindow.h"
 #include "gui/mainwindow/VideoActions.h"
+#include "gui/player/GenerateSubtitlesDialog.h"
 #include "gui/player/LineCaptureDialog.h"
+#include "gui/player/SubtitleGeneration.h"
 #include "gui/player/VideoPlayer.h"
 #include "gui/player/VideoView.h"
 #include "gui/widgets/IconButton.h"
+#include "gui/widgets/LoadingDialog.h"
 #include "gui/widgets/NoticeBar.h"
 #include "gui/widgets/TinySlider.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDebug>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
@@ -41,6 +49,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QUndoStack>
 
 #include <csignal>
@@ -160,6 +169,7 @@ private slots:
     void captureEveryLine();
     void cancellingKeepsWhatWasCaptured();
     void theCaptionListFollowsAndSeeks();
+    void subtitlesFromSpeech();
     void notAFilmLeavesThePanelAsItWas();
     void aMissingSubtitleFileIsReported();
     void aCapturedStillSurvivesAProject();
@@ -544,6 +554,109 @@ void TestVideo::theCaptionListFollowsAndSeeks()
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::ControlModifier,
                       rows->visualItemRect(rows->item(1)).center());
     QCOMPARE(list->chosenLines(), (QList<int>{1, 4}));
+}
+
+void TestVideo::subtitlesFromSpeech()
+{
+    // The speech service on loopback: the task runs for one query, then gives three lines, the
+    // last past the film's ten seconds.
+    LoopbackServer service;
+    qputenv("PICTORB_SPEECH_URL", service.baseUrl().toUtf8());
+    service.setResponses("/api/speech/submit", {{500, "busy", {}}});
+    const QByteArray lines =
+        R"({"state":"success","utterances":[{"start_time":500,"end_time":1500,"text":"Hello there"},
+        {"start_time":2000,"end_time":3000,"text":"C:\\new\\Nline"},
+        {"start_time":9000,"end_time":12000,"text":"The end"}]})";
+    service.setResponses("/api/speech/query",
+                         {HttpResponse::ok(R"({"state":"running"})"), HttpResponse::ok(lines)});
+    MainWindow* window = openFilm(m_film);
+    QVERIFY(window);
+    SubtitleGeneration* generation = window->videoActions()->subtitleGeneration();
+    QSignalSpy stages(generation->generator(), &SubtitleGenerator::stageChanged);
+    QSignalSpy asked(generation, &SubtitleGeneration::dialogShown);
+
+    // The button beside the subtitle toggle of the player bar.
+    QToolButton* button = nullptr;
+    for (QToolButton* each : window->videoPlayWidget()->playbackBar()->findChildren<QToolButton*>())
+        if (each->text() == QStringLiteral("Generate Subtitles"))
+            button = each;
+    QVERIFY(button);
+    QVERIFY(button->isVisible());
+    QVERIFY(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(asked.count() == 1 || asked.wait(5000));
+    GenerateSubtitlesDialog* dialog = generation->dialog();
+    dialog->languageBox()->setCurrentIndex(dialog->languageBox()->findData("en-US"));
+    // An address that is no web address is refused with the reason; each provider keeps its own.
+    QPushButton* generate = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    dialog->providerBox()->setCurrentIndex(1);
+    dialog->baseUrlField()->setText(QStringLiteral("localhost:8000"));
+    QVERIFY(!generate->isEnabled());
+    QCOMPARE(dialog->problemLabel()->text(),
+             QStringLiteral("The base URL must be an http or https address."));
+    dialog->baseUrlField()->setText(QStringLiteral("http://127.0.0.1:8000/"));
+    QVERIFY(generate->isEnabled() && dialog->apiKeyField()->isEnabled());
+    dialog->providerBox()->setCurrentIndex(0);
+    QVERIFY(!dialog->apiKeyField()->isEnabled());
+    QCOMPARE(dialog->baseUrlField()->text(), QString());
+    QCOMPARE(dialog->baseUrlField()->placeholderText(), service.baseUrl());
+    QTest::mouseClick(generate, Qt::LeftButton);
+    QVERIFY(generation->loadingDialog()->isVisible());
+    SpeechSettings stored = SpeechSettings::load();
+    QCOMPARE(stored.provider(), SpeechSettings::Provider::PictorbService);
+    stored.setProvider(SpeechSettings::Provider::OpenAiTranscription);
+    QCOMPARE(stored.baseUrl(), QStringLiteral("http://127.0.0.1:8000"));
+
+    // The refused upload ends the dialog with the reason and Retry; the audio stays.
+    QTRY_VERIFY_WITH_TIMEOUT(!generation->loadingDialog()->isVisible(), 60000);
+    QCOMPARE(window->noticeBar()->text(), QStringLiteral("The speech service did not answer"));
+    QPushButton* retry = window->noticeBar()->actionButton();
+    QVERIFY(retry->isVisible());
+    QCOMPARE(retry->text(), QStringLiteral("Retry"));
+    QVERIFY(QFile::exists(generation->generator()->audioPath()));
+    service.setResponses("/api/speech/submit", {HttpResponse::ok(R"({"task_id":"t"})")});
+    stages.clear();
+    QTest::mouseClick(retry, Qt::LeftButton);
+
+    // The script is loaded into the player, whose lines fill the caption list.
+    VideoPlayer* player = window->videoPlayWidget()->player();
+    QTRY_VERIFY_WITH_TIMEOUT(player->hasSubtitles(), 30000);
+    CaptionWidget* list = window->captionWidget();
+    QCOMPARE(list->countLabel()->text(), QStringLiteral("Captions (3)"));
+    QVERIFY(!generation->loadingDialog()->isVisible());
+    QList<SubtitleGenerator::Stage> seen;
+    for (const QList<QVariant>& stage : stages)
+        if (seen.isEmpty() || seen.last() != stage.at(0).value<SubtitleGenerator::Stage>())
+            seen << stage.at(0).value<SubtitleGenerator::Stage>();
+    // Retry sends the audio kept, without extracting it again.
+    QCOMPARE(seen, (QList<SubtitleGenerator::Stage>{SubtitleGenerator::Stage::Uploading,
+                                                    SubtitleGenerator::Stage::Recognising,
+                                                    SubtitleGenerator::Stage::Writing}));
+    QCOMPARE(service.requestCount("/api/speech/query"), 2);
+    QVERIFY2(window->noticeBar()->text().startsWith(QStringLiteral("Subtitle lines generated: 3")),
+             qPrintable(window->noticeBar()->text()));
+    QVERIFY(window->noticeBar()->text().contains(QStringLiteral("moved to its end")));
+    QCOMPARE(static_cast<CaptionItem*>(list->listWidget()->itemWidget(list->listWidget()->item(1)))
+                 ->caption()
+                 ->text.remove(QChar(0x2060)),
+             QStringLiteral("C:\\new\\Nline"));
+
+    // The player shows the script as its subtitles, and ffmpeg reads the same three lines.
+    const QString script = CaptionManager::instance()->getAssPath();
+    QList<VideoEngine::Track> tracks = player->engine()->subtitleTracks();
+    QVERIFY(std::any_of(tracks.cbegin(), tracks.cend(), [&](const VideoEngine::Track& track) {
+        return track.external && track.selected && track.externalFile == script;
+    }));
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-i", script, "-f", "srt", "-"});
+    QVERIFY(ffmpeg.waitForFinished(30000));
+    const QString srt = QString::fromUtf8(ffmpeg.readAllStandardOutput()).remove('\r');
+    QCOMPARE(srt.count(QStringLiteral(" --> ")), 3);
+    QVERIFY2(srt.contains(QStringLiteral("00:00:00,500 --> 00:00:01,500\n")), qPrintable(srt));
+    QVERIFY2(srt.contains(QStringLiteral("Hello there")), qPrintable(srt));
+    // The last line ends with the film (its sound runs a few milliseconds past ten seconds).
+    QVERIFY2(srt.contains(QStringLiteral("00:00:09,000 --> 00:00:10,0")), qPrintable(srt));
+    qunsetenv("PICTORB_SPEECH_URL");
 }
 
 void TestVideo::notAFilmLeavesThePanelAsItWas()
