@@ -172,6 +172,7 @@ void MainWindow::connectPlayer()
 #ifdef PICTORB_VIDEO
     m_captionWidget = new CaptionWidget;
     m_captionWidget->hide();
+    m_captionWidget->setHistory(m_document->history());
     m_titleBar->buttons().at(1)->show();
     m_videoActions = new VideoActions(
         m_videoPlayWidget, m_captionWidget, this,

@@ -16,7 +16,9 @@ class QWidget;
 
 // The Video commands of the main window: open a film (Ctrl+Shift+O), load its subtitles or
 // choose one of its tracks, play and pause (Space), stop (Ctrl+/), step a frame (Left, Right),
-// capture the frame (Ctrl+Alt+S) and capture every subtitle line, with its progress.
+// capture the frame (Ctrl+Alt+S) and capture every subtitle line, with its progress; the lines of
+// the caption list are saved as SubRip, WebVTT or ASS, and every correction made to them is
+// shown by the player at once.
 class VideoActions : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,13 @@ class VideoActions : public QObject
 public:
     using OpenChooser = std::function<QStringList(QWidget* parent, const QString& title,
                                                   const QString& dir, const QString& filter)>;
+
+    // Answers the save dialog: the path, and the filter chosen in `filter`.
+    using SaveChooser =
+        std::function<QString(QWidget* parent, const QString& title, const QString& path,
+                              const QString& filters, QString* filter)>;
+    // Tests answer the save dialog without a modal loop.
+    static void setSaveChooser(SaveChooser chooser);
 
     VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWidget* window,
                  OpenChooser openChooser);
@@ -40,6 +49,8 @@ public:
     void loadSubtitles();
     // Asks which lines and how, then captures them with a progress dialog.
     void captureEveryLine();
+    // Writes the caption list's lines in the format of the chosen extension or filter.
+    void saveSubtitlesAs();
     QProgressDialog* progressDialog() const;
 
 private:
@@ -47,6 +58,8 @@ private:
     void rebuildTracks();
     void updateEnabled();
     void showProgress(int total);
+    void captionsEdited(const QString& path, bool saved);
+    static SaveChooser& saveChooser();
 
     VideoPlayWidget* m_panel;
     VideoPlayer* m_player;
@@ -64,5 +77,6 @@ private:
     QAction* m_forward;
     QAction* m_capture;
     QAction* m_captureLines;
+    QAction* m_saveSubtitles;
     QPointer<QProgressDialog> m_progress;
 };
