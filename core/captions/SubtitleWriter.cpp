@@ -51,8 +51,6 @@ QString SubtitleWriter::cueText(const QString& text, Format format)
 {
     QString plain = text;
     plain.replace(QLatin1String("\\N"), QLatin1String("\n"));
-    plain.replace(QLatin1String("\\n"), QLatin1String("\n"));
-    plain.replace(QLatin1String("\\h"), QLatin1String(" "));
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (format == Format::WebVtt) {

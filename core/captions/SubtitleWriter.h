@@ -30,7 +30,7 @@ public:
     static bool write(const QString& path, const QList<CaptionInfo*>& captions, Format format,
                       const QStringList& blocks, QString* error);
 
-    // The text of one cue in SubRip or WebVTT: ASS line breaks become real ones, and no row is
-    // empty (an empty row ends a cue).
+    // The text of one cue in SubRip or WebVTT: the caption's line breaks ("\N") become real
+    // ones, and no row is empty (an empty row ends a cue).
     static QString cueText(const QString& text, Format format);
 };

@@ -407,7 +407,8 @@ void CaptionWidget::commitRow(CaptionItem* row)
 
 void CaptionWidget::nudgeRow(CaptionItem* row, CaptionItem::Field field, int deltaMs)
 {
-    int position = storePosition(row->caption());
+    const int from = storePosition(row->caption());
+    int position = from;
     const QList<CaptionInfo> before = CaptionManager::instance()->snapshot();
     if (position < 0)
         return;
@@ -423,8 +424,11 @@ void CaptionWidget::nudgeRow(CaptionItem* row, CaptionItem::Field field, int del
         refusal(error);
         return;
     }
-    apply(field == CaptionItem::Start ? tr("Move line start") : tr("Move line end"), before, after,
-          position, field);
+    m_focus = position;
+    m_resume = field;
+    perform(std::make_shared<CaptionListStep>(field == CaptionItem::Start ? tr("Move line start")
+                                                                          : tr("Move line end"),
+                                              before, after, field, from, position));
 }
 
 void CaptionWidget::deleteLines()
@@ -548,11 +552,15 @@ void CaptionWidget::applyShift(const QString& text)
 }
 
 void CaptionWidget::apply(const QString& text, const QList<CaptionInfo>& before,
-                          const QList<CaptionInfo>& after, int focus, int resume)
+                          const QList<CaptionInfo>& after, int focus)
 {
     m_focus = focus;
-    m_resume = resume;
-    auto step = std::make_shared<CaptionListStep>(text, before, after);
+    m_resume = -1;
+    perform(std::make_shared<CaptionListStep>(text, before, after));
+}
+
+void CaptionWidget::perform(const std::shared_ptr<CaptionListStep>& step)
+{
     if (m_history)
         m_history->perform(step);
     else

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QInputDialog>
+#include <memory>
+
 #include <QList>
 #include <QPointer>
 
@@ -9,6 +11,7 @@
 #include "gui/captions/CaptionItem.h"
 
 struct CaptionInfo;
+class CaptionListStep;
 class History;
 class QAction;
 
@@ -94,9 +97,10 @@ private:
     static int storePosition(const CaptionInfo* caption);
     CaptionItem* currentRowWidget() const;
     // Hands the edited lines to the store as one step named `text`; afterwards the row of
-    // store position `focus` is the current one, edited again in `resume` unless it is -1.
+    // store position `focus` is the current one.
     void apply(const QString& text, const QList<CaptionInfo>& before,
-               const QList<CaptionInfo>& after, int focus, int resume = -1);
+               const QList<CaptionInfo>& after, int focus);
+    void perform(const std::shared_ptr<CaptionListStep>& step);
     void restoreFocus();
     void refusal(const QString& reason);
 

@@ -72,8 +72,11 @@ VideoActions::VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWid
     connect(m_player, &VideoPlayer::lineCaptureStarted, this, &VideoActions::showProgress);
     CaptionManager* store = CaptionManager::instance();
     connect(store, &CaptionManager::captionsEdited, this, &VideoActions::captionsEdited);
+    // Queued: the store announces a clearing before its new lines are in.
     for (auto signal : {&CaptionManager::captionsLoaded, &CaptionManager::captionsAboutToBeCleared})
         connect(store, signal, this, &VideoActions::updateEnabled, Qt::QueuedConnection);
+    connect(store, &CaptionManager::captionsCreated, this, &VideoActions::updateEnabled,
+            Qt::QueuedConnection);
     retranslate();
     updateEnabled();
 }
