@@ -13,7 +13,7 @@ sandbox="$(mktemp -d)"
 trap 'rm -rf "$sandbox"' EXIT
 export HOME="$sandbox" XDG_CONFIG_HOME="$sandbox/config" XDG_DATA_HOME="$sandbox/data"
 export XDG_CACHE_HOME="$sandbox/cache" QT_QPA_PLATFORM=offscreen
-export PICTORB_SITE_URL= PICTORB_UPDATE_URL= PICTORB_SPEECH_URL=
+export PICTORB_SITE_URL= PICTORB_UPDATE_URL= PICTORB_SPEECH_URL= PICTORB_TRANSCRIPTION_URL=
 for bench in "$build_dir"/benchmarks/bench_*; do
     [[ -f "$bench" && -x "$bench" ]] || continue
     echo "== $(basename "$bench")"

@@ -8,6 +8,8 @@ packages=(
     qt5-image-formats-plugins libqt5svg5
     libdeflate-dev libjpeg-dev libwebp-dev zlib1g-dev
     libbenchmark-dev libkf5archive-dev
+    # The API key of a transcription service goes to the system's secret store.
+    qtkeychain-qt5-dev
     clang libclang-rt-dev clang-format
     libmpv-dev ffmpeg xvfb xauth x11-apps xdotool libxtst-dev
     fonts-dejavu-core fonts-noto-cjk

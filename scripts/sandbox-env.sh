@@ -13,4 +13,4 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$TMPDIR"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen
 # No test may reach the network: every endpoint is off unless a test points it at loopback.
-export PICTORB_SITE_URL= PICTORB_UPDATE_URL= PICTORB_SPEECH_URL=
+export PICTORB_SITE_URL= PICTORB_UPDATE_URL= PICTORB_SPEECH_URL= PICTORB_TRANSCRIPTION_URL=

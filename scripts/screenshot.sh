@@ -20,7 +20,7 @@ xvfb_pid=$!
 sleep 1
 
 export HOME="$sandbox" XDG_CONFIG_HOME="$sandbox/config" XDG_DATA_HOME="$sandbox/data"
-export PICTORB_SITE_URL= PICTORB_UPDATE_URL= PICTORB_SPEECH_URL=
+export PICTORB_SITE_URL= PICTORB_UPDATE_URL= PICTORB_SPEECH_URL= PICTORB_TRANSCRIPTION_URL=
 for scale in ${SCALES:-1.0 1.5}; do
     for language in "${languages[@]}"; do
         DISPLAY="$display" QT_QPA_PLATFORM=xcb "$build_dir/pictorb-screenshots" \

@@ -25,6 +25,14 @@ inline const QString kCaptionStyle = QStringLiteral("caption_style");
 inline const QString kMaxPictureMegapixels = QStringLiteral("max_picture_megapixels");
 // The main window's place and size when it was last closed (QWidget::saveGeometry()).
 inline const QString kWindowGeometry = QStringLiteral("window_geometry");
+// Subtitles from speech: the provider (0 the Pictorb speech service, 1 an OpenAI-compatible
+// transcription server), each provider's base address (empty: the default endpoint), the
+// transcription model and how long a recognition may take in all, in seconds.
+inline const QString kSpeechProvider = QStringLiteral("speech_provider");
+inline const QString kSpeechServiceUrl = QStringLiteral("speech_service_url");
+inline const QString kTranscriptionUrl = QStringLiteral("transcription_url");
+inline const QString kTranscriptionModel = QStringLiteral("transcription_model");
+inline const QString kSpeechTimeout = QStringLiteral("speech_timeout");
 
 // Temporary-value key prefixes; the layout type is appended as one character of that code.
 inline const QString kPropertyScale = QStringLiteral("property_scale");

@@ -17,6 +17,11 @@ QString Endpoints::speechUrl()
     return configured("PICTORB_SPEECH_URL", QStringLiteral("https://speech.quellony.com"));
 }
 
+QString Endpoints::transcriptionUrl()
+{
+    return configured("PICTORB_TRANSCRIPTION_URL", QStringLiteral("https://api.openai.com"));
+}
+
 QString Endpoints::sitePage(const QString& path)
 {
     const QString site = siteUrl();

@@ -11,6 +11,8 @@ public:
     static QString siteUrl();   // PICTORB_SITE_URL: the maker's web site
     static QString updateUrl(); // PICTORB_UPDATE_URL: host of the update manifest
     static QString speechUrl(); // PICTORB_SPEECH_URL: the speech-recognition service
+    // PICTORB_TRANSCRIPTION_URL: an OpenAI-compatible transcription server
+    static QString transcriptionUrl();
 
     // The maker's site with a path appended; empty when the site is switched off.
     static QString sitePage(const QString& path);

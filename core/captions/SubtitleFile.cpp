@@ -44,6 +44,44 @@ QString plainText(QString text)
     return rows.join(QLatin1Char('\n'));
 }
 
+// The text of a Dialogue line as the player shows it: override blocks left out, the breaks
+// \N and \n and the hard space \h turned into their characters, and the escaped braces \{ and
+// \} kept as braces.
+QString assText(const QString& text)
+{
+    QString shown;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
+        if (c == QLatin1Char('{')) {
+            // A brace that opens no block is shown as it is.
+            const int close = text.indexOf(QLatin1Char('}'), i);
+            if (close < 0)
+                shown += c;
+            else
+                i = close;
+        } else if (c == QLatin1Char('\\') &&
+                   (next == QLatin1Char('N') || next == QLatin1Char('n'))) {
+            shown += QLatin1Char('\n');
+            ++i;
+        } else if (c == QLatin1Char('\\') && next == QLatin1Char('h')) {
+            shown += QLatin1Char(' ');
+            ++i;
+        } else if (c == QLatin1Char('\\') &&
+                   (next == QLatin1Char('{') || next == QLatin1Char('}'))) {
+            shown += next;
+            ++i;
+        } else {
+            shown += c;
+        }
+    }
+    QStringList rows = shown.split(QLatin1Char('\n'));
+    for (QString& row : rows)
+        row = row.trimmed();
+    rows.removeAll(QString());
+    return rows.join(QLatin1Char('\n'));
+}
+
 // SubRip and WebVTT: blocks apart by blank lines, each with a "start --> end" line followed by
 // the text; a number or cue name before it and cue settings after it are left aside.
 QList<SubtitleLine> cueLines(const QString& text)
@@ -110,11 +148,7 @@ QList<SubtitleLine> dialogueLines(const QString& text)
             continue;
         const qint64 start = clockMs(fields.value(format.indexOf(QStringLiteral("start"))));
         const qint64 end = clockMs(fields.value(format.indexOf(QStringLiteral("end"))));
-        QString words = fields.value(format.indexOf(QStringLiteral("text")));
-        words.replace(QStringLiteral("\\N"), QStringLiteral("\n"));
-        words.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
-        words.replace(QStringLiteral("\\h"), QStringLiteral(" "));
-        words = plainText(words);
+        const QString words = assText(fields.value(format.indexOf(QStringLiteral("text"))));
         if (start >= 0 && end >= 0 && !words.isEmpty())
             lines.append({start, std::max(start, end), words});
     }

@@ -1,7 +1,10 @@
 #include "core/speech/HttpManager.h"
 
+#include <algorithm>
+
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QHttpMultiPart>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
@@ -10,20 +13,34 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "core/base/Endpoints.h"
+#include "core/speech/SpeechSettings.h"
 
 namespace {
 
-const char* const kTooLargeProperty = "pictorbTooLarge";
 const QString kTaskIdApi = QStringLiteral("task_id");
 
-// The body, or nothing when it was abandoned for its size.
-QByteArray readBody(QNetworkReply* reply)
+// What a query answer says of the task.
+enum class TaskState
 {
-    // An aborted or timed-out reply is closed and has nothing left to read.
-    if (reply->property(kTooLargeProperty).toBool() || !reply->isOpen())
-        return QByteArray();
-    return reply->readAll();
+    Running,
+    Done,
+    Failed,
+    Unusable
+};
+
+TaskState taskState(const QJsonDocument& answer)
+{
+    if (!answer.isObject())
+        return TaskState::Unusable;
+    const QJsonObject object = answer.object();
+    const QString state = object.value(QStringLiteral("state")).toString().toLower();
+    const bool hasLines = object.value(QStringLiteral("utterances")).isArray();
+    if (state == QLatin1String("failed") || state == QLatin1String("error"))
+        return TaskState::Failed;
+    if (state.isEmpty() || state == QLatin1String("success"))
+        return hasLines ? TaskState::Done
+                        : (state.isEmpty() ? TaskState::Running : TaskState::Unusable);
+    return TaskState::Running;
 }
 
 } // namespace
@@ -34,142 +51,173 @@ HttpManager* HttpManager::instance()
     return manager;
 }
 
-HttpManager::HttpManager() : m_network(new QNetworkAccessManager(this))
+HttpManager::HttpManager() : m_queryTimer(new QTimer(this))
 {
-}
-
-QByteArray HttpManager::contentDisposition(const QString& filePath)
-{
-    // Quote and backslash become quoted pairs; line breaks and other control characters
-    // cannot be quoted inside a header, so they are percent-encoded as browsers do.
-    QByteArray name;
-    for (const char c : filePath.toUtf8()) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\')
-            name += '\\';
-        if (byte < 0x20 || byte == 0x7f)
-            name += '%' + QByteArray::number(byte, 16).rightJustified(2, '0').toUpper();
-        else
-            name += c;
-    }
-    return "form-data; name=\"file\"; filename=\"" + name + '"';
+    m_queryTimer->setSingleShot(true);
+    connect(m_queryTimer, &QTimer::timeout, this, &HttpManager::queryAgain);
 }
 
 QNetworkRequest HttpManager::request(const QString& pathAndQuery) const
 {
-    QNetworkRequest request(QUrl(Endpoints::speechUrl() + pathAndQuery));
-    request.setTransferTimeout(m_transferTimeout);
+    QNetworkRequest request(QUrl(m_baseUrl + pathAndQuery));
+    request.setTransferTimeout(requestTimeout());
     return request;
 }
 
-void HttpManager::limitResponse(QNetworkReply* reply)
+int HttpManager::requestTimeout() const
 {
-    // The transfer time-out only notices silence: a server sending a byte now and then would
-    // hold the request open for ever. Once the request is out, the whole answer must arrive
-    // within the same time.
-    auto* answerTime = new QTimer(reply);
-    answerTime->setSingleShot(true);
-    answerTime->setInterval(m_transferTimeout);
-    connect(answerTime, &QTimer::timeout, reply, [reply] {
-        qWarning() << "Speech service answer too slow, abandoned:" << reply->url();
-        reply->abort();
-    });
-    if (reply->operation() == QNetworkAccessManager::GetOperation) {
-        answerTime->start();
-    } else {
-        connect(reply, &QNetworkReply::uploadProgress, answerTime,
-                [answerTime](qint64 sent, qint64 total) {
-                    if (sent == total && !answerTime->isActive())
-                        answerTime->start();
-                });
-    }
-
-    // The announced length is refused as soon as the headers arrive, the bytes held as they
-    // come in; either way the reply is aborted instead of buffering on.
-    const auto check = [reply] {
-        const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-        const qint64 held = reply->bytesAvailable();
-        if ((announced <= kMaxResponseBytes && held <= kMaxResponseBytes) ||
-            reply->property(kTooLargeProperty).toBool())
-            return;
-        qWarning() << "Speech service answer too large, abandoned:" << announced << held;
-        reply->setProperty(kTooLargeProperty, true);
-        reply->abort();
-    };
-    connect(reply, &QNetworkReply::metaDataChanged, reply, check);
-    connect(reply, &QNetworkReply::readyRead, reply, check);
+    const qint64 left = m_deadline.remainingTime();
+    return left < 0 ? m_transferTimeout : int(std::clamp<qint64>(left, 1, m_transferTimeout));
 }
 
 void HttpManager::loadCaptions(const QString& filePath, const QString& language)
 {
-    qDebug() << "start loadCaptions" << filePath << language;
-    if (Endpoints::speechUrl().isEmpty()) {
+    SpeechSettings settings = SpeechSettings::load();
+    settings.setProvider(SpeechSettings::Provider::PictorbService);
+    start(filePath, language, settings, QString());
+}
+
+void HttpManager::start(const QString& audioPath, const QString& language,
+                        const SpeechSettings& settings, const QString&)
+{
+    cancel();
+    qDebug() << "start loadCaptions" << audioPath << language;
+    m_baseUrl = settings.baseUrl();
+    if (m_baseUrl.isEmpty()) {
         qDebug() << "The speech service is switched off";
+        fail(noAnswerText(), QStringLiteral("no service address"));
         return;
     }
+    m_deadline = QDeadlineTimer(qint64(settings.timeoutSeconds()) * 1000);
     const QNetworkRequest submit =
         request(QStringLiteral("/api/speech/submit?language=%1")
                     .arg(QString::fromLatin1(QUrl::toPercentEncoding(language))));
 
-    auto* file = new QFile(filePath);
+    auto* file = new QFile(audioPath);
     if (!file->open(QIODevice::ReadOnly)) {
-        qDebug() << "Failed to open file" << filePath;
+        qDebug() << "Failed to open file" << audioPath;
         delete file;
+        fail(noAnswerText(), QStringLiteral("the audio file cannot be read"));
         return;
     }
     auto* body = new QHttpMultiPart(QHttpMultiPart::FormDataType);
     QHttpPart part;
     part.setRawHeader("Content-Type", "multipart/form-data");
-    part.setRawHeader("Content-Disposition", contentDisposition(filePath));
+    // The service needs the name for the file's type; where it lies on this computer is none of
+    // its business.
+    part.setRawHeader("Content-Disposition", contentDisposition(QFileInfo(audioPath).fileName()));
     part.setBodyDevice(file);
     file->setParent(body);
     body->append(part);
 
-    QNetworkReply* reply = m_network->post(submit, body);
+    QNetworkReply* reply = network()->post(submit, body);
     body->setParent(reply);
-    limitResponse(reply);
+    limitResponse(reply, requestTimeout());
     m_uploadReply = reply;
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { uploadFinished(reply); });
+    const int run = m_run;
+    connect(reply, &QNetworkReply::uploadProgress, this, [this, run](qint64 sent, qint64 total) {
+        if (run == m_run && total > 0)
+            emit uploadProgress(sent, total);
+    });
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, run] { uploadFinished(reply, run); });
 }
 
-void HttpManager::uploadFinished(QNetworkReply* reply)
+void HttpManager::uploadFinished(QNetworkReply* reply, int run)
 {
-    if (reply->error() != QNetworkReply::NoError) {
-        qDebug() << "Request failed. Error: " << reply->errorString();
-    } else {
-        const QByteArray body = readBody(reply);
-        const QString taskId = QJsonDocument::fromJson(body).object().value(kTaskIdApi).toString();
-        getCaptionsByTaskId(taskId);
-        qDebug() << "Request successful";
-        qDebug() << "Response: " << body;
-        qDebug() << "TaskId: " << taskId;
-    }
     reply->deleteLater();
-    // A newer upload may have taken the place of this one; keep that one cancellable.
     if (m_uploadReply == reply)
         m_uploadReply.clear();
+    if (run != m_run)
+        return;
+    if (reply->error() != QNetworkReply::NoError) {
+        qDebug() << "Request failed. Error: " << reply->errorString();
+        fail(wasTooLarge(reply) ? unusableResultText() : noAnswerText(), reply->errorString());
+        return;
+    }
+    const QByteArray body = readBody(reply);
+    const QString taskId = QJsonDocument::fromJson(body).object().value(kTaskIdApi).toString();
+    qDebug() << "Request successful";
+    qDebug() << "Response: " << body.left(1000);
+    qDebug() << "TaskId: " << taskId;
+    if (taskId.isEmpty()) {
+        fail(unusableResultText(), QStringLiteral("no task identifier"));
+        return;
+    }
+    emit recognising();
+    m_interval = kFirstQueryInterval;
+    getCaptionsByTaskId(taskId);
 }
 
 void HttpManager::getCaptionsByTaskId(const QString& taskId)
 {
     qDebug() << "start getCaptionsByTaskId";
-    if (Endpoints::speechUrl().isEmpty()) {
-        qDebug() << "The speech service is switched off";
-        return;
-    }
+    m_taskId = taskId;
     // Encoded so an identifier cannot add query members or cut the address short.
     QNetworkReply* reply =
-        m_network->get(request(QStringLiteral("/api/speech/query?task_id=") +
+        network()->get(request(QStringLiteral("/api/speech/query?task_id=") +
                                QString::fromLatin1(QUrl::toPercentEncoding(taskId))));
-    limitResponse(reply);
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        const QByteArray body = readBody(reply);
-        if (reply->error() != QNetworkReply::NoError)
-            emit requestError(kTaskIdApi, QJsonObject(), body);
-        else
-            emit requestFinished(kTaskIdApi, QJsonObject(), body);
-        reply->deleteLater();
-    });
+    limitResponse(reply, requestTimeout());
+    m_queryReply = reply;
+    const int run = m_run;
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, run] { queryFinished(reply, run); });
+}
+
+void HttpManager::queryFinished(QNetworkReply* reply, int run)
+{
+    reply->deleteLater();
+    if (run != m_run)
+        return;
+    const QByteArray body = readBody(reply);
+    if (reply->error() != QNetworkReply::NoError) {
+        emit requestError(kTaskIdApi, QJsonObject(), body);
+        fail(wasTooLarge(reply) ? unusableResultText() : noAnswerText(), reply->errorString());
+        return;
+    }
+    switch (taskState(QJsonDocument::fromJson(body))) {
+    case TaskState::Done:
+        ++m_run;
+        emit requestFinished(kTaskIdApi, QJsonObject(), body);
+        emit received(body);
+        return;
+    case TaskState::Failed:
+    case TaskState::Unusable:
+        fail(unusableResultText(), QString::fromUtf8(body.left(200)));
+        return;
+    case TaskState::Running:
+        break;
+    }
+    if (m_deadline.hasExpired()) {
+        fail(noAnswerText(), QStringLiteral("the task was still running at the time-out"));
+        return;
+    }
+    qDebug() << "The speech task is still running; asking again in" << m_interval << "ms";
+    m_queryTimer->start(int(std::min<qint64>(m_interval, m_deadline.remainingTime())));
+    m_interval = std::min(int(m_interval * kQueryIntervalGrowth), kLongestQueryInterval);
+}
+
+void HttpManager::queryAgain()
+{
+    getCaptionsByTaskId(m_taskId);
+}
+
+void HttpManager::fail(const QString& reason, const QString& detail)
+{
+    qWarning() << "Speech recognition failed:" << reason << "-" << detail;
+    ++m_run;
+    m_queryTimer->stop();
+    emit failed(reason);
+}
+
+void HttpManager::cancel()
+{
+    ++m_run;
+    m_queryTimer->stop();
+    if (m_uploadReply)
+        m_uploadReply->abort();
+    if (m_queryReply)
+        m_queryReply->abort();
 }
 
 void HttpManager::stopUpload()

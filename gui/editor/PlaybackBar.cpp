@@ -8,6 +8,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QLabel>
+#include <QToolButton>
 #include <QVariant>
 
 #include <algorithm>
@@ -80,7 +81,18 @@ QWidget* PlaybackBar::buildControlRow()
     m_subtitlesBox->setObjectName(QStringLiteral("capture_subtitles"));
     layout->addWidget(m_subtitlesBox);
     layout->addWidget(m_capture);
+    m_controlRow = layout;
     return row;
+}
+
+QToolButton* PlaybackBar::addSubtitleCommand(QAction* action)
+{
+    auto* button = new QToolButton;
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFixedHeight(scaled(26));
+    m_controlRow->insertWidget(m_controlRow->indexOf(m_subtitlesBox), button);
+    return button;
 }
 
 QWidget* PlaybackBar::buildProgressRow()

@@ -5,7 +5,10 @@
 
 class IconButton;
 class NormalButton;
+class QAction;
 class QCheckBox;
+class QHBoxLayout;
+class QToolButton;
 class QLabel;
 class TinySlider;
 class BaseButton;
@@ -33,6 +36,9 @@ public:
     void setPlaying(bool playing);
     void setMuted(bool muted);
     void setTimes(const QString& current, const QString& total);
+    // A button for a command of the film's subtitles, placed before the subtitle toggle; it
+    // follows the action's text and enabled state.
+    QToolButton* addSubtitleCommand(QAction* action);
 
     IconButton* playButton() const { return m_play; }
     IconButton* volumeButton() const { return m_volumeButton; }
@@ -53,6 +59,7 @@ private:
     IconButton* m_play = nullptr;
     NormalButton* m_capture = nullptr;
     QCheckBox* m_subtitlesBox = nullptr;
+    QHBoxLayout* m_controlRow = nullptr;
     QLabel* m_currentTime = nullptr;
     QLabel* m_totalTime = nullptr;
     IconButton* m_volumeButton = nullptr;

@@ -20,15 +20,17 @@
 #include "gui/application/GlobalManager.h"
 #include "gui/captions/CaptionItem.h"
 #include "gui/captions/CaptionWidget.h"
+#include "gui/editor/PlaybackBar.h"
 #include "gui/editor/VideoPlayWidget.h"
 #include "gui/player/LineCaptureDialog.h"
+#include "gui/player/SubtitleGeneration.h"
 #include "gui/player/VideoPlayer.h"
 
 VideoActions::VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWidget* window,
                            OpenChooser openChooser)
     : QObject(window), m_panel(panel), m_player(panel->player()), m_captions(captions),
       m_window(window), m_openChooser(std::move(openChooser)), m_menu(new QMenu(window)),
-      m_trackMenu(new QMenu(m_menu))
+      m_trackMenu(new QMenu(m_menu)), m_generation(new SubtitleGeneration(m_player, window))
 {
     m_openVideo = addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)});
     connect(m_openVideo, &QAction::triggered, this, &VideoActions::openVideo);
@@ -37,6 +39,9 @@ VideoActions::VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWid
     m_menu->addMenu(m_trackMenu);
     m_removeSubtitles = addCommand({});
     connect(m_removeSubtitles, &QAction::triggered, m_player, &VideoPlayer::removeSubtitles);
+    m_generateSubtitles = addCommand({});
+    connect(m_generateSubtitles, &QAction::triggered, m_generation, &SubtitleGeneration::ask);
+    m_panel->playbackBar()->addSubtitleCommand(m_generateSubtitles);
     m_saveSubtitles = addCommand({});
     connect(m_saveSubtitles, &QAction::triggered, this, &VideoActions::saveSubtitlesAs);
     m_menu->addSeparator();
@@ -100,6 +105,8 @@ void VideoActions::retranslate()
     m_loadSubtitles->setText(tr("Load Subtitles..."));
     m_trackMenu->setTitle(tr("Subtitle Track"));
     m_removeSubtitles->setText(tr("Remove Subtitles"));
+    m_generateSubtitles->setText(tr("Generate Subtitles..."));
+    m_generateSubtitles->setToolTip(tr("Subtitles from the speech of the film"));
     m_saveSubtitles->setText(tr("Save Subtitles As..."));
     m_play->setText(tr("Play or Pause"));
     m_stop->setText(tr("Stop"));
@@ -113,7 +120,8 @@ void VideoActions::retranslate()
 void VideoActions::updateEnabled()
 {
     const bool open = m_player->isOpen();
-    for (QAction* action : {m_loadSubtitles, m_play, m_stop, m_back, m_forward, m_capture})
+    for (QAction* action :
+         {m_loadSubtitles, m_generateSubtitles, m_play, m_stop, m_back, m_forward, m_capture})
         action->setEnabled(open);
     m_trackMenu->setEnabled(open);
     m_removeSubtitles->setEnabled(open && m_player->hasSubtitles());

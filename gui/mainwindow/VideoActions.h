@@ -10,15 +10,16 @@ class CaptionWidget;
 class QAction;
 class QMenu;
 class QProgressDialog;
+class SubtitleGeneration;
 class VideoPlayWidget;
 class VideoPlayer;
 class QWidget;
 
 // The Video commands of the main window: open a film (Ctrl+Shift+O), load its subtitles or
-// choose one of its tracks, play and pause (Space), stop (Ctrl+/), step a frame (Left, Right),
-// capture the frame (Ctrl+Alt+S) and capture every subtitle line, with its progress; the lines of
-// the caption list are saved as SubRip, WebVTT or ASS, and every correction made to them is
-// shown by the player at once.
+// choose one of its tracks, generate them from its speech, play and pause (Space), stop (Ctrl+/),
+// step a frame (Left, Right), capture the frame (Ctrl+Alt+S) and capture every subtitle line, with
+// its progress; the lines of the caption list are saved as SubRip, WebVTT or ASS, and every
+// correction made to them is shown by the player at once.
 class VideoActions : public QObject
 {
     Q_OBJECT
@@ -52,6 +53,8 @@ public:
     // Writes the caption list's lines in the format of the chosen extension or filter.
     void saveSubtitlesAs();
     QProgressDialog* progressDialog() const;
+    // Subtitles from the film's speech (Generate Subtitles...).
+    SubtitleGeneration* subtitleGeneration() const { return m_generation; }
 
 private:
     QAction* addCommand(const QList<QKeySequence>& keys);
@@ -71,6 +74,7 @@ private:
     QAction* m_openVideo;
     QAction* m_loadSubtitles;
     QAction* m_removeSubtitles;
+    QAction* m_generateSubtitles;
     QAction* m_play;
     QAction* m_stop;
     QAction* m_back;
@@ -79,4 +83,5 @@ private:
     QAction* m_captureLines;
     QAction* m_saveSubtitles;
     QPointer<QProgressDialog> m_progress;
+    SubtitleGeneration* m_generation;
 };

@@ -55,13 +55,25 @@ LoadingDialog::LoadingDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(p
 void LoadingDialog::updateTimer()
 {
     ++m_dotCount;
+    setMessage(m_message);
+}
+
+void LoadingDialog::setMessage(const QString& message)
+{
+    m_message = message;
     m_contentLabel->setText(
         QStringLiteral("%1%2").arg(m_message, QString(m_dotCount % 4, QLatin1Char('.'))));
+}
+
+void LoadingDialog::reject()
+{
+    buttonClicked();
 }
 
 void LoadingDialog::buttonClicked()
 {
     hide();
+    emit cancelRequested();
     GlobalManager::instance()->sendGlobalEvent(AppConfig::kEventStopAiCaption, QString());
 }
 

@@ -16,10 +16,20 @@ class LoadingDialog : public QDialog
 public:
     explicit LoadingDialog(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
 
+    // The step the generation is at, shown in place of the general message.
+    void setMessage(const QString& message);
+    QString message() const { return m_message; }
+
 public slots:
     void updateTimer();
     void buttonClicked();
     void changeLang(int type);
+    // The window's close button cancels as the Cancel button does.
+    void reject() override;
+
+signals:
+    // Emitted by Cancel before "stop_ai_caption" is posted.
+    void cancelRequested();
 
 private:
     QLabel* m_logoLabel = nullptr;

@@ -236,7 +236,8 @@ void TestSpeech::upload()
     const HttpRequest& submit = requests.at(0);
     QCOMPARE(submit.method + ' ' + submit.path + '?' + submit.query,
              QByteArray("POST /api/speech/submit?language=yue"));
-    QCOMPARE(submit.part("file"), qMakePair(folder.path().toUtf8() + '/' + sent, sound));
+    // The name only: where the file lies on this computer is not sent.
+    QCOMPARE(submit.part("file"), qMakePair(sent, sound));
     // Nothing in the name may end the header line and start one of its own.
     QCOMPARE(submit.body.count("Content-Disposition:"), 1);
     QVERIFY(!submit.body.contains("\nX-Evil"));
