@@ -34,6 +34,18 @@ VideoPlayer::VideoPlayer(PlaybackBar* bar, QWidget* parent)
     layout->addWidget(m_view);
     connectBar();
     connectEngine();
+    // The toggle follows the setting when the preferences change it.
+    connect(GlobalManager::instance(), &GlobalManager::globalEvent, this,
+            [this](const QString& event, const QVariant& key) {
+                if (event != AppConfig::kEventSettingChange ||
+                    key != AppConfig::kCaptureWithSubtitles)
+                    return;
+                const QSignalBlocker quiet(m_bar->subtitlesBox());
+                m_bar->subtitlesBox()->setChecked(
+                    GlobalManager::instance()
+                        ->getSetting(AppConfig::kCaptureWithSubtitles, false)
+                        .toBool());
+            });
     connect(m_trackReader, &SubtitleTrackReader::finished, this,
             [this](const QList<SubtitleLine>& lines, const QString& error) {
                 if (lines.isEmpty())
