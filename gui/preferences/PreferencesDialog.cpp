@@ -44,6 +44,9 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
     m_pages->addTab(generalPage(), QString());
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Return in a field applies that field; it must not close the dialog too.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
     layout->addWidget(close);
