@@ -6,6 +6,7 @@
 #include <QBoxLayout>
 #include <QDebug>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -142,6 +143,7 @@ void CaptionWidget::initEditBar()
     connect(m_mergeAction, &QAction::triggered, this, &CaptionWidget::mergeLine);
     connect(m_shiftAction, &QAction::triggered, this, &CaptionWidget::shiftTimes);
     connect(m_list, &QListWidget::currentRowChanged, this, &CaptionWidget::updateEditBar);
+    m_list->installEventFilter(this);
 
     m_editBar = new QWidget(contentWidget());
     auto* bar = new QHBoxLayout(m_editBar);
@@ -160,6 +162,29 @@ void CaptionWidget::initEditBar()
     bar->addStretch();
     m_shiftButton = button(m_shiftAction);
     updateEditBar();
+}
+
+// Delete is also the window's key for deleting a picture: in the list it deletes lines, so the
+// list takes it (and its other keys) before any window shortcut sees them.
+bool CaptionWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_list ||
+        (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+        return BaseWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    QAction* own = nullptr;
+    for (QAction* action : {m_deleteAction, m_editAction}) {
+        if (action->shortcuts().contains(QKeySequence(key->key() | int(key->modifiers()))))
+            own = action;
+    }
+    if (!own)
+        return BaseWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    own->trigger();
+    return true;
 }
 
 void CaptionWidget::updateEditBar()

@@ -80,6 +80,9 @@ public slots:
     void captionListItemDoubleClicked(QListWidgetItem* item);
     void scrollValueChanged(int value);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void initUI() override;
     void retranslate();
