@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "core/base/AppConfig.h"
@@ -145,21 +146,22 @@ void CaptionWidget::initEditBar()
     connect(m_list, &QListWidget::currentRowChanged, this, &CaptionWidget::updateEditBar);
     m_list->installEventFilter(this);
 
-    m_editBar = new QWidget(contentWidget());
-    auto* bar = new QHBoxLayout(m_editBar);
-    bar->setContentsMargins(scaledRect(10, 0, 10, 5));
-    bar->setSpacing(scaled(6));
-    const auto button = [this, bar](QAction* action) {
-        auto* tool = new QToolButton(m_editBar);
-        tool->setDefaultAction(action);
-        tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        bar->addWidget(tool);
-        return tool;
+    // A tool bar, so that commands whose names do not fit the narrow panel (long in some
+    // languages) move into its overflow menu instead of being cut.
+    auto* bar = new QToolBar(contentWidget());
+    m_editBar = bar;
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setContentsMargins(scaledRect(6, 0, 6, 2));
+    const auto button = [bar](QAction* action) {
+        bar->addAction(action);
+        return qobject_cast<QToolButton*>(bar->widgetForAction(action));
     };
     m_splitButton = button(m_splitAction);
     m_mergeButton = button(m_mergeAction);
     m_deleteButton = button(m_deleteAction);
-    bar->addStretch();
+    auto* gap = new QWidget(bar);
+    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(gap);
     m_shiftButton = button(m_shiftAction);
     updateEditBar();
 }
@@ -195,7 +197,7 @@ void CaptionWidget::updateEditBar()
     m_deleteAction->setEnabled(current);
     m_mergeAction->setEnabled(current && row + 1 < m_count);
     m_shiftAction->setEnabled(!CaptionManager::instance()->captions().isEmpty());
-    m_editBar->setVisible(m_list->isVisible());
+    m_editBar->setVisible(!m_list->isHidden());
 }
 
 void CaptionWidget::reload()

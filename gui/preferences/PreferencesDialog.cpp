@@ -1,5 +1,7 @@
 #include "gui/preferences/PreferencesDialog.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,6 +45,7 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
     m_pages->addTab(speechPage(), QString());
     m_pages->addTab(generalPage(), QString());
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_buttons << close->button(QDialogButtonBox::Close);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Return in a field applies that field; it must not close the dialog too.
     for (QPushButton* button : findChildren<QPushButton*>())
@@ -78,6 +81,11 @@ void PreferencesDialog::tell(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->setVisible(!text.isEmpty());
+    // A reason of several rows makes the dialog taller rather than being cut off: the form
+    // gives a wrapped label the height of one row unless told.
+    if (!text.isEmpty() && label->width() > 0)
+        label->setMinimumHeight(label->heightForWidth(label->width()));
+    resize(width(), std::max(height(), sizeHint().height()));
 }
 
 QWidget* PreferencesDialog::outputPage()
@@ -221,6 +229,7 @@ void PreferencesDialog::retranslate()
                                 tr("Time-out:"),      tr("API key:"), tr("Language:")};
     for (int i = 0; i < labels.size(); ++i)
         m_labels.at(i)->setText(labels.at(i));
+    m_buttons.at(1)->setText(tr("Close"));
     m_buttons.at(0)->setText(tr("Browse..."));
     m_subtitlesBox->setText(tr("Capture frames with the subtitle drawn in"));
     m_updatesBox->setText(tr("Check for updates at start"));

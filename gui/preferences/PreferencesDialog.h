@@ -52,7 +52,7 @@ private:
     void applyModel();
     void applyTimeout();
     void applyProvider();
-    static void tell(QLabel* label, const QString& text);
+    void tell(QLabel* label, const QString& text);
 
     QTabWidget* m_pages;
     QLineEdit* m_folderField = nullptr;

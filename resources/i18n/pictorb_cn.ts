@@ -615,11 +615,11 @@
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Pictorb 语音服务</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">兼容 OpenAI 的转写服务</translation>
     </message>
     <message>
         <source>None</source>
@@ -1056,6 +1056,10 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>请填写服务器运行的模型，例如 whisper-1。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

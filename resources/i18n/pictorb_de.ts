@@ -616,11 +616,11 @@
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Pictorb-Sprachdienst</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">OpenAI-kompatible Transkription</translation>
     </message>
     <message>
         <source>None</source>
@@ -1057,6 +1057,10 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>Nennen Sie das Modell, das der Server ausführt, zum Beispiel whisper-1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

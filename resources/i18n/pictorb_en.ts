@@ -616,11 +616,11 @@
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Pictorb speech service</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">OpenAI-compatible transcription</translation>
     </message>
     <message>
         <source>None</source>
@@ -1057,6 +1057,10 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>Name the model the server runs, for example whisper-1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

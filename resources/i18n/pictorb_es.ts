@@ -616,11 +616,11 @@
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Servicio de voz de Pictorb</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Transcripción compatible con OpenAI</translation>
     </message>
     <message>
         <source>None</source>
@@ -1057,6 +1057,10 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>Indique el modelo que ejecuta el servidor, por ejemplo whisper-1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -616,11 +616,11 @@
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Service vocal Pictorb</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Transcription compatible OpenAI</translation>
     </message>
     <message>
         <source>None</source>
@@ -1057,6 +1057,10 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>Indiquez le modèle qu’exécute le serveur, par exemple whisper-1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

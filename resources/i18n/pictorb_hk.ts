@@ -615,11 +615,11 @@
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Pictorb 語音服務</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">相容 OpenAI 的轉寫服務</translation>
     </message>
     <message>
         <source>None</source>
@@ -1056,6 +1056,10 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>請填寫伺服器執行的模型，例如 whisper-1。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>

@@ -616,11 +616,11 @@
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Servizio vocale Pictorb</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Trascrizione compatibile con OpenAI</translation>
     </message>
     <message>
         <source>None</source>
@@ -1057,6 +1057,10 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>Indica il modello eseguito dal server, per esempio whisper-1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -615,11 +615,11 @@
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Pictorb 音声サービス</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">OpenAI 互換の文字起こし</translation>
     </message>
     <message>
         <source>None</source>
@@ -1056,6 +1056,10 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>サーバーが使うモデルを入力してください (例: whisper-1)。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
