@@ -21,10 +21,12 @@
 #include "core/captions/CaptionListEdit.h"
 #include "core/captions/CaptionManager.h"
 #include "core/captions/SubtitleFile.h"
+#include "core/project/SessionStore.h"
 #include "gui/application/GlobalManager.h"
 #include "gui/application/History.h"
 #include "gui/captions/CaptionItem.h"
 #include "gui/captions/CaptionWidget.h"
+#include "gui/mainwindow/CollectionDocument.h"
 #include "gui/mainwindow/MainWindow.h"
 #include "gui/mainwindow/VideoActions.h"
 #include "support/TestSupport.h"
@@ -164,6 +166,7 @@ private slots:
     void refusedCorrections();
     void saveSubtitlesAs_data();
     void saveSubtitlesAs();
+    void correctionsWithoutPicturesLeaveNoSession();
 
 private:
     // The work files are named after the video and the recognition language.
@@ -708,16 +711,24 @@ void TestCaptions::refusedCorrections()
 
 void TestCaptions::saveSubtitlesAs_data()
 {
-    // filter: the filter chosen in the dialog; saved: the name written.
+    // filter: the filter chosen in the dialog; saved: the name written; written: a part of it.
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("filter");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("SubRip by extension") << "out.srt" << 2 << "out.srt";
-    QTest::newRow("WebVTT by extension") << "out.VTT" << 0 << "out.VTT";
-    QTest::newRow("ASS by extension") << "out.ass" << 0 << "out.ass";
-    QTest::newRow("SubRip by filter") << "plain" << 0 << "plain.srt";
-    QTest::newRow("WebVTT by filter") << "plain" << 1 << "plain.vtt";
-    QTest::newRow("ASS by filter") << "notes.txt" << 2 << "notes.txt.ass";
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray srt = "2\n00:01:01,500 --> 00:01:02,750\ntwo\nrows\n\n3\n01:00:01,000 --> "
+                           "01:00:02,500\na <b>tag</b> & {brace} --> arrow\n\n";
+    // WebVTT text is markup: what stands for itself is escaped, "-->" included.
+    const QByteArray vtt = "WEBVTT\n\n1\n00:00:00.000 --> 00:00:01.230\nplain words\n\n2\n"
+                           "00:01:01.500 --> 00:01:02.750\ntwo\nrows\n\n3\n01:00:01.000 --> "
+                           "01:00:02.500\na &lt;b&gt;tag&lt;/b&gt; &amp; {brace} --&gt; arrow\n\n";
+    const QByteArray ass = "Dialogue: 0,0:1:1.50,0:1:2.75,Default,,0,0,0,,two\\Nrows\n";
+    QTest::newRow("SubRip by extension") << "out.srt" << 2 << "out.srt" << srt;
+    QTest::newRow("WebVTT by extension") << "out.VTT" << 0 << "out.VTT" << vtt;
+    QTest::newRow("ASS by extension") << "out.ass" << 0 << "out.ass" << ass;
+    QTest::newRow("SubRip by filter") << "plain" << 0 << "plain.srt" << srt;
+    QTest::newRow("WebVTT by filter") << "plain" << 1 << "plain.vtt" << vtt;
+    QTest::newRow("ASS by filter") << "notes.txt" << 2 << "notes.txt.ass" << ass;
 }
 
 void TestCaptions::saveSubtitlesAs()
@@ -725,6 +736,7 @@ void TestCaptions::saveSubtitlesAs()
     QFETCH(QString, name);
     QFETCH(int, filter);
     QFETCH(QString, saved);
+    QFETCH(QByteArray, written);
     // Lines whose text means something in one of the formats, and times ffmpeg must keep.
     m_store->createCaptions(
         result(utterance("0", "1230", R"("plain words")") + ',' +
@@ -741,6 +753,8 @@ void TestCaptions::saveSubtitlesAs()
             *chosen = filters.split(";;").at(filter);
             return folder.filePath(name);
         });
+    if (!window.videoActions())
+        QSKIP("built without the video player");
     Notices notices;
     QAction* command = nullptr;
     for (QAction* each : window.videoActions()->menu()->actions()) {
@@ -758,6 +772,9 @@ void TestCaptions::saveSubtitlesAs()
     QVERIFY2(QFile::exists(path), qPrintable(notices.texts.join('\n')));
     QCOMPARE(notices.texts,
              QStringList{QStringLiteral("Saved 4 subtitle lines as \"%1\".").arg(saved)});
+    const QByteArray bytes = readBytes(path);
+    QVERIFY2(bytes.contains(written), bytes.constData());
+    QCOMPARE(bytes.startsWith("WEBVTT\n"), written.startsWith("WEBVTT"));
 
     // ffmpeg reads as many lines, at the same times, as the list holds.
     const QByteArray packets =
@@ -779,6 +796,28 @@ void TestCaptions::saveSubtitlesAs()
     QCOMPARE(back.size(), 4);
     QCOMPARE(back.at(0).text, QStringLiteral("plain words"));
     QCOMPARE(back.at(1).text, QStringLiteral("two\nrows"));
+}
+
+void TestCaptions::correctionsWithoutPicturesLeaveNoSession()
+{
+    m_store->createCaptions(kThreeLines, false);
+    {
+        MainWindow window;
+        if (!window.captionWidget())
+            QSKIP("built without the video player");
+        window.captionWidget()->reload();
+        window.captionWidget()->listWidget()->setCurrentRow(0);
+        window.captionWidget()->deleteLines();
+        // The correction is a step of the window's one history...
+        QCOMPARE(window.document()->history()->stack()->undoText(), QStringLiteral("Delete line"));
+        // ...but with no picture there is no collection to keep for the next start.
+        window.document()->saveSessionNow();
+        QVERIFY(!SessionStore().exists());
+    }
+    Notices notices;
+    MainWindow next;
+    next.restoreSession();
+    QVERIFY2(notices.texts.isEmpty(), qPrintable(notices.texts.join('\n')));
 }
 
 PICTORB_TEST_MAIN(TestCaptions)
