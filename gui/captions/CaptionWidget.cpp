@@ -380,13 +380,11 @@ void CaptionWidget::editRow(int row, CaptionItem::Field focus)
 void CaptionWidget::cancelRow(CaptionItem* row)
 {
     row->stopEditing();
-    const int position = int(m_rows.indexOf(row));
     for (int i = 0; i < m_list->count(); ++i) {
         if (m_list->itemWidget(m_list->item(i)) == row)
             m_list->item(i)->setSizeHint(row->sizeHint());
     }
-    if (position >= 0)
-        m_list->setFocus();
+    m_list->setFocus();
 }
 
 int CaptionWidget::storePosition(const CaptionInfo* caption)
@@ -407,7 +405,8 @@ void CaptionWidget::refusal(const QString& reason)
 
 void CaptionWidget::commitRow(CaptionItem* row)
 {
-    int position = storePosition(row->caption());
+    const int original = storePosition(row->caption());
+    int position = original;
     const int start = CaptionListEdit::parseClock(row->startField()->text());
     const int end = CaptionListEdit::parseClock(row->endField()->text());
     if (start < 0 || end < 0) {
@@ -423,7 +422,7 @@ void CaptionWidget::commitRow(CaptionItem* row)
         refusal(error);
         return;
     }
-    const CaptionInfo& was = before.at(storePosition(row->caption()));
+    const CaptionInfo& was = before.at(original);
     const CaptionInfo& now = after.at(position);
     if (was.text == now.text && was.startTime == now.startTime && was.endTime == now.endTime) {
         cancelRow(row);
