@@ -14,6 +14,7 @@ SubtitleGenerator::SubtitleGenerator(QObject* parent)
     : QObject(parent), m_extraction(new ProcessThread(this)),
       m_transcription(new TranscriptionClient(this))
 {
+    qRegisterMetaType<SubtitleGenerator::Stage>();
     connect(m_extraction, &QThread::finished, this, &SubtitleGenerator::extractionEnded);
     connectClient(HttpManager::instance());
     connectClient(m_transcription);
@@ -130,7 +131,9 @@ void SubtitleGenerator::extractionEnded()
 void SubtitleGenerator::send()
 {
     setStage(Stage::Uploading, 0);
-    client()->start(m_audio, m_language, m_settings, m_apiKey);
+    // A receiver of the stage may have cancelled already.
+    if (isRunning())
+        client()->start(m_audio, m_language, m_settings, m_apiKey);
 }
 
 void SubtitleGenerator::write(const QByteArray& body)

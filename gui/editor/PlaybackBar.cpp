@@ -89,8 +89,10 @@ QToolButton* PlaybackBar::addSubtitleCommand(QAction* action)
 {
     auto* button = new QToolButton;
     button->setDefaultAction(action);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFixedHeight(scaled(26));
+    // The row is narrow: the action's icon, its text in the tool tip.
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setIconSize(scaledSize(QSize(20, 20)));
+    button->setAutoRaise(true);
     m_controlRow->insertWidget(m_controlRow->indexOf(m_subtitlesBox), button);
     return button;
 }

@@ -37,7 +37,7 @@ public:
     void setMuted(bool muted);
     void setTimes(const QString& current, const QString& total);
     // A button for a command of the film's subtitles, placed before the subtitle toggle; it
-    // follows the action's text and enabled state.
+    // shows the action's icon and follows its enabled state.
     QToolButton* addSubtitleCommand(QAction* action);
 
     IconButton* playButton() const { return m_play; }

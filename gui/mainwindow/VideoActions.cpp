@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QImageReader>
 #include <QMenu>
 #include <QProgressDialog>
@@ -40,6 +41,8 @@ VideoActions::VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWid
     m_removeSubtitles = addCommand({});
     connect(m_removeSubtitles, &QAction::triggered, m_player, &VideoPlayer::removeSubtitles);
     m_generateSubtitles = addCommand({});
+    m_generateSubtitles->setIcon(QIcon(QStringLiteral(":/images/videoplay/speech_subtitles.svg")));
+    m_generateSubtitles->setIconVisibleInMenu(false);
     connect(m_generateSubtitles, &QAction::triggered, m_generation, &SubtitleGeneration::ask);
     m_panel->playbackBar()->addSubtitleCommand(m_generateSubtitles);
     m_saveSubtitles = addCommand({});

@@ -71,7 +71,7 @@ void SubtitleGeneration::ask()
         generate(settings, dialog->apiKey());
     });
     m_dialog->open();
-    emit dialogShown(m_dialog);
+    emit dialogShown();
 }
 
 void SubtitleGeneration::generate(const SpeechSettings& settings, const QString& apiKey)
@@ -107,7 +107,7 @@ void SubtitleGeneration::finished(const QString& scriptPath, int lines,
                                   SpeechReply::Repairs repairs)
 {
     m_loading->hide();
-    QStringList text{tr("Subtitles generated: %n line(s)", nullptr, lines)};
+    QStringList text{tr("Subtitle lines generated: %1").arg(lines)};
     if (repairs & SpeechReply::Clamped)
         text << tr("Times past the end of the film were moved to its end.");
     if (repairs & SpeechReply::Reordered)

@@ -35,8 +35,8 @@ public:
     static QString stageText(SubtitleGenerator::Stage stage, int percent);
 
 signals:
-    // The dialog is open (tests and screenshots answer it).
-    void dialogShown(GenerateSubtitlesDialog* dialog);
+    // The dialog is open; dialog() answers it.
+    void dialogShown();
 
 private:
     void showStage(SubtitleGenerator::Stage stage, int percent);

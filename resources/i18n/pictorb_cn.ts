@@ -611,47 +611,47 @@
     <name>GenerateSubtitlesDialog</name>
     <message>
         <source>Generate Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>生成字幕</translation>
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished">Pictorb 语音服务</translation>
+        <translation>Pictorb 语音服务</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished">兼容 OpenAI 的转写服务</translation>
+        <translation>OpenAI 兼容转写</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">无</translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>生成</translation>
     </message>
     <message>
         <source>Spoken language</source>
-        <translation type="unfinished"></translation>
+        <translation>口语语言</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>服务提供方</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>基础 URL</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>模型</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>API 密钥</translation>
     </message>
     <message>
         <source>The base URL must be an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>基础 URL 必须是 http 或 https 地址。</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1006,10 @@
         <translation>语言：</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
         <source>Browse...</source>
         <translation>浏览...</translation>
     </message>
@@ -1056,10 +1060,6 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>请填写服务器运行的模型，例如 whisper-1。</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -1271,7 +1271,7 @@
     <name>SecretStore</name>
     <message>
         <source>No secret store is running: the API key is kept for this session only</source>
-        <translation type="unfinished"></translation>
+        <translation>没有运行中的密钥存储：API 密钥只在本次会话中保留</translation>
     </message>
 </context>
 <context>
@@ -1329,11 +1329,11 @@
     <name>SpeechClient</name>
     <message>
         <source>The speech service did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>语音服务没有响应</translation>
     </message>
     <message>
         <source>The service returned no usable result</source>
-        <translation type="unfinished"></translation>
+        <translation>服务未返回可用的结果</translation>
     </message>
 </context>
 <context>
@@ -1351,52 +1351,50 @@
     <name>SubtitleGeneration</name>
     <message>
         <source>Extracting the sound of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>正在提取影片的声音</translation>
     </message>
     <message>
         <source>Uploading the audio: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>正在上传音频：%1%</translation>
     </message>
     <message>
         <source>Recognising speech</source>
-        <translation type="unfinished"></translation>
+        <translation>正在识别语音</translation>
     </message>
     <message>
         <source>Writing the subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>正在写入字幕</translation>
     </message>
     <message>
         <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
-        <translation type="unfinished"></translation>
+        <translation>现在无法生成字幕：请打开影片，或等待正在进行的生成结束</translation>
     </message>
-    <message numerus="yes">
-        <source>Subtitles generated: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>已生成字幕行：%1</translation>
     </message>
     <message>
         <source>Times past the end of the film were moved to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>超出影片结尾的时间已移到结尾。</translation>
     </message>
     <message>
         <source>Negative or reversed times were mended and the lines put in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>已修正负数或颠倒的时间，并按顺序排列各行。</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">重试</translation>
+        <translation>重试</translation>
     </message>
 </context>
 <context>
     <name>SubtitleGenerator</name>
     <message>
         <source>The sound of the film could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>无法提取影片的声音</translation>
     </message>
     <message>
         <source>The subtitles could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入字幕</translation>
     </message>
 </context>
 <context>
@@ -1516,11 +1514,11 @@
     </message>
     <message>
         <source>Generate Subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>生成字幕...</translation>
     </message>
     <message>
         <source>Subtitles from the speech of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>根据影片中的语音生成字幕</translation>
     </message>
     <message>
         <source>Save Subtitles As...</source>

@@ -612,47 +612,47 @@
     <name>GenerateSubtitlesDialog</name>
     <message>
         <source>Generate Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel erzeugen</translation>
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished">Pictorb-Sprachdienst</translation>
+        <translation>Pictorb-Sprachdienst</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished">OpenAI-kompatible Transkription</translation>
+        <translation>OpenAI-kompatible Transkription</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Keine</translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugen</translation>
     </message>
     <message>
         <source>Spoken language</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesprochene Sprache</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis-URL</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>API-Schlüssel</translation>
     </message>
     <message>
         <source>The base URL must be an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Basis-URL muss eine http- oder https-Adresse sein.</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1007,10 @@
         <translation>Sprache:</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
         <source>Browse...</source>
         <translation>Durchsuchen...</translation>
     </message>
@@ -1057,10 +1061,6 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>Nennen Sie das Modell, das der Server ausführt, zum Beispiel whisper-1.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1272,7 @@
     <name>SecretStore</name>
     <message>
         <source>No secret store is running: the API key is kept for this session only</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Schlüsselspeicher aktiv: Der API-Schlüssel wird nur für diese Sitzung behalten</translation>
     </message>
 </context>
 <context>
@@ -1330,11 +1330,11 @@
     <name>SpeechClient</name>
     <message>
         <source>The speech service did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sprachdienst hat nicht geantwortet</translation>
     </message>
     <message>
         <source>The service returned no usable result</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dienst lieferte kein verwendbares Ergebnis</translation>
     </message>
 </context>
 <context>
@@ -1352,53 +1352,50 @@
     <name>SubtitleGeneration</name>
     <message>
         <source>Extracting the sound of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton des Films wird extrahiert</translation>
     </message>
     <message>
         <source>Uploading the audio: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio wird hochgeladen: %1 %</translation>
     </message>
     <message>
         <source>Recognising speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache wird erkannt</translation>
     </message>
     <message>
         <source>Writing the subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel werden geschrieben</translation>
     </message>
     <message>
         <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel können jetzt nicht erzeugt werden: Öffnen Sie einen Film oder warten Sie, bis die laufende Erzeugung endet</translation>
     </message>
-    <message numerus="yes">
-        <source>Subtitles generated: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Erzeugte Untertitelzeilen: %1</translation>
     </message>
     <message>
         <source>Times past the end of the film were moved to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten nach dem Ende des Films wurden auf sein Ende gesetzt.</translation>
     </message>
     <message>
         <source>Negative or reversed times were mended and the lines put in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Negative oder vertauschte Zeiten wurden korrigiert und die Zeilen geordnet.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">Erneut versuchen</translation>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>
     <name>SubtitleGenerator</name>
     <message>
         <source>The sound of the film could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton des Films konnte nicht extrahiert werden</translation>
     </message>
     <message>
         <source>The subtitles could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untertitel konnten nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1518,11 +1515,11 @@
     </message>
     <message>
         <source>Generate Subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel erzeugen...</translation>
     </message>
     <message>
         <source>Subtitles from the speech of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel aus der Sprache des Films</translation>
     </message>
     <message>
         <source>Save Subtitles As...</source>

@@ -612,47 +612,47 @@
     <name>GenerateSubtitlesDialog</name>
     <message>
         <source>Generate Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Generate Subtitles</translation>
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished">Pictorb speech service</translation>
+        <translation>Pictorb speech service</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished">OpenAI-compatible transcription</translation>
+        <translation>OpenAI-compatible transcription</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">None</translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Generate</translation>
     </message>
     <message>
         <source>Spoken language</source>
-        <translation type="unfinished"></translation>
+        <translation>Spoken language</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Provider</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Base URL</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>API key</translation>
     </message>
     <message>
         <source>The base URL must be an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>The base URL must be an http or https address.</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1007,10 @@
         <translation>Language:</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
         <source>Browse...</source>
         <translation>Browse...</translation>
     </message>
@@ -1057,10 +1061,6 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>Name the model the server runs, for example whisper-1.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1272,7 @@
     <name>SecretStore</name>
     <message>
         <source>No secret store is running: the API key is kept for this session only</source>
-        <translation type="unfinished"></translation>
+        <translation>No secret store is running: the API key is kept for this session only</translation>
     </message>
 </context>
 <context>
@@ -1330,11 +1330,11 @@
     <name>SpeechClient</name>
     <message>
         <source>The speech service did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>The speech service did not answer</translation>
     </message>
     <message>
         <source>The service returned no usable result</source>
-        <translation type="unfinished"></translation>
+        <translation>The service returned no usable result</translation>
     </message>
 </context>
 <context>
@@ -1352,53 +1352,50 @@
     <name>SubtitleGeneration</name>
     <message>
         <source>Extracting the sound of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>Extracting the sound of the film</translation>
     </message>
     <message>
         <source>Uploading the audio: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Uploading the audio: %1%</translation>
     </message>
     <message>
         <source>Recognising speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognising speech</translation>
     </message>
     <message>
         <source>Writing the subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing the subtitles</translation>
     </message>
     <message>
         <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</translation>
     </message>
-    <message numerus="yes">
-        <source>Subtitles generated: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Subtitle lines generated: %1</translation>
     </message>
     <message>
         <source>Times past the end of the film were moved to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Times past the end of the film were moved to its end.</translation>
     </message>
     <message>
         <source>Negative or reversed times were mended and the lines put in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Negative or reversed times were mended and the lines put in order.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">Retry</translation>
+        <translation>Retry</translation>
     </message>
 </context>
 <context>
     <name>SubtitleGenerator</name>
     <message>
         <source>The sound of the film could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>The sound of the film could not be extracted</translation>
     </message>
     <message>
         <source>The subtitles could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>The subtitles could not be written</translation>
     </message>
 </context>
 <context>
@@ -1518,11 +1515,11 @@
     </message>
     <message>
         <source>Generate Subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>Generate Subtitles...</translation>
     </message>
     <message>
         <source>Subtitles from the speech of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtitles from the speech of the film</translation>
     </message>
     <message>
         <source>Save Subtitles As...</source>

@@ -612,47 +612,47 @@
     <name>GenerateSubtitlesDialog</name>
     <message>
         <source>Generate Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar subtítulos</translation>
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished">Servicio de voz de Pictorb</translation>
+        <translation>Servicio de voz de Pictorb</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished">Transcripción compatible con OpenAI</translation>
+        <translation>Transcripción compatible con OpenAI</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Ninguno</translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar</translation>
     </message>
     <message>
         <source>Spoken language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma hablado</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Proveedor</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL base</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de API</translation>
     </message>
     <message>
         <source>The base URL must be an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La URL base debe ser una dirección http o https.</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1007,10 @@
         <translation>Idioma:</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
         <source>Browse...</source>
         <translation>Examinar...</translation>
     </message>
@@ -1057,10 +1061,6 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>Indique el modelo que ejecuta el servidor, por ejemplo whisper-1.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1272,7 @@
     <name>SecretStore</name>
     <message>
         <source>No secret store is running: the API key is kept for this session only</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún almacén de secretos en ejecución: la clave de API solo se conserva durante esta sesión</translation>
     </message>
 </context>
 <context>
@@ -1330,11 +1330,11 @@
     <name>SpeechClient</name>
     <message>
         <source>The speech service did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de voz no respondió</translation>
     </message>
     <message>
         <source>The service returned no usable result</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio no devolvió ningún resultado utilizable</translation>
     </message>
 </context>
 <context>
@@ -1352,53 +1352,50 @@
     <name>SubtitleGeneration</name>
     <message>
         <source>Extracting the sound of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrayendo el sonido de la película</translation>
     </message>
     <message>
         <source>Uploading the audio: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Subiendo el audio: %1 %</translation>
     </message>
     <message>
         <source>Recognising speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconociendo la voz</translation>
     </message>
     <message>
         <source>Writing the subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo los subtítulos</translation>
     </message>
     <message>
         <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora no se pueden generar subtítulos: abra una película o espere a que termine la generación en curso</translation>
     </message>
-    <message numerus="yes">
-        <source>Subtitles generated: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Líneas de subtítulos generadas: %1</translation>
     </message>
     <message>
         <source>Times past the end of the film were moved to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tiempos posteriores al final de la película se movieron a su final.</translation>
     </message>
     <message>
         <source>Negative or reversed times were mended and the lines put in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se corrigieron tiempos negativos o invertidos y se ordenaron las líneas.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">Reintentar</translation>
+        <translation>Reintentar</translation>
     </message>
 </context>
 <context>
     <name>SubtitleGenerator</name>
     <message>
         <source>The sound of the film could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo extraer el sonido de la película</translation>
     </message>
     <message>
         <source>The subtitles could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir los subtítulos</translation>
     </message>
 </context>
 <context>
@@ -1518,11 +1515,11 @@
     </message>
     <message>
         <source>Generate Subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar subtítulos...</translation>
     </message>
     <message>
         <source>Subtitles from the speech of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos a partir de la voz de la película</translation>
     </message>
     <message>
         <source>Save Subtitles As...</source>

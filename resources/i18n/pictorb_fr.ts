@@ -612,47 +612,47 @@
     <name>GenerateSubtitlesDialog</name>
     <message>
         <source>Generate Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer des sous-titres</translation>
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished">Service vocal Pictorb</translation>
+        <translation>Service vocal Pictorb</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished">Transcription compatible OpenAI</translation>
+        <translation>Transcription compatible OpenAI</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Aucun</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer</translation>
     </message>
     <message>
         <source>Spoken language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue parlée</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Fournisseur</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL de base</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé d’API</translation>
     </message>
     <message>
         <source>The base URL must be an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’URL de base doit être une adresse http ou https.</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1007,10 @@
         <translation>Langue :</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
         <source>Browse...</source>
         <translation>Parcourir...</translation>
     </message>
@@ -1057,10 +1061,6 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>Indiquez le modèle qu’exécute le serveur, par exemple whisper-1.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1272,7 @@
     <name>SecretStore</name>
     <message>
         <source>No secret store is running: the API key is kept for this session only</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun trousseau de secrets n’est actif : la clé d’API n’est gardée que pour cette session</translation>
     </message>
 </context>
 <context>
@@ -1330,11 +1330,11 @@
     <name>SpeechClient</name>
     <message>
         <source>The speech service did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service vocal n’a pas répondu</translation>
     </message>
     <message>
         <source>The service returned no usable result</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service n’a renvoyé aucun résultat exploitable</translation>
     </message>
 </context>
 <context>
@@ -1352,53 +1352,50 @@
     <name>SubtitleGeneration</name>
     <message>
         <source>Extracting the sound of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction du son du film</translation>
     </message>
     <message>
         <source>Uploading the audio: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de l’audio : %1 %</translation>
     </message>
     <message>
         <source>Recognising speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaissance de la parole</translation>
     </message>
     <message>
         <source>Writing the subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des sous-titres</translation>
     </message>
     <message>
         <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de générer des sous-titres maintenant : ouvrez un film ou attendez la fin de la génération en cours</translation>
     </message>
-    <message numerus="yes">
-        <source>Subtitles generated: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Lignes de sous-titres générées : %1</translation>
     </message>
     <message>
         <source>Times past the end of the film were moved to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les temps au-delà de la fin du film ont été ramenés à sa fin.</translation>
     </message>
     <message>
         <source>Negative or reversed times were mended and the lines put in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les temps négatifs ou inversés ont été corrigés et les lignes remises dans l’ordre.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">Réessayer</translation>
+        <translation>Réessayer</translation>
     </message>
 </context>
 <context>
     <name>SubtitleGenerator</name>
     <message>
         <source>The sound of the film could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son du film n’a pas pu être extrait</translation>
     </message>
     <message>
         <source>The subtitles could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sous-titres n’ont pas pu être écrits</translation>
     </message>
 </context>
 <context>
@@ -1518,11 +1515,11 @@
     </message>
     <message>
         <source>Generate Subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer des sous-titres...</translation>
     </message>
     <message>
         <source>Subtitles from the speech of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres à partir de la parole du film</translation>
     </message>
     <message>
         <source>Save Subtitles As...</source>

@@ -611,47 +611,47 @@
     <name>GenerateSubtitlesDialog</name>
     <message>
         <source>Generate Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>產生字幕</translation>
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished">Pictorb 語音服務</translation>
+        <translation>Pictorb 語音服務</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished">相容 OpenAI 的轉寫服務</translation>
+        <translation>OpenAI 相容轉寫</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">無</translation>
+        <translation>無</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>產生</translation>
     </message>
     <message>
         <source>Spoken language</source>
-        <translation type="unfinished"></translation>
+        <translation>口語語言</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>服務提供者</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>基礎 URL</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>模型</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>API 金鑰</translation>
     </message>
     <message>
         <source>The base URL must be an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>基礎 URL 必須是 http 或 https 位址。</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1006,10 @@
         <translation>語言：</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
         <source>Browse...</source>
         <translation>瀏覽...</translation>
     </message>
@@ -1056,10 +1060,6 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>請填寫伺服器執行的模型，例如 whisper-1。</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -1271,7 +1271,7 @@
     <name>SecretStore</name>
     <message>
         <source>No secret store is running: the API key is kept for this session only</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有執行中的密鑰存放區：API 金鑰只在本次工作階段中保留</translation>
     </message>
 </context>
 <context>
@@ -1329,11 +1329,11 @@
     <name>SpeechClient</name>
     <message>
         <source>The speech service did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>語音服務沒有回應</translation>
     </message>
     <message>
         <source>The service returned no usable result</source>
-        <translation type="unfinished"></translation>
+        <translation>服務未傳回可用的結果</translation>
     </message>
 </context>
 <context>
@@ -1351,52 +1351,50 @@
     <name>SubtitleGeneration</name>
     <message>
         <source>Extracting the sound of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>正在擷取影片的聲音</translation>
     </message>
     <message>
         <source>Uploading the audio: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>正在上傳音訊：%1%</translation>
     </message>
     <message>
         <source>Recognising speech</source>
-        <translation type="unfinished"></translation>
+        <translation>正在辨識語音</translation>
     </message>
     <message>
         <source>Writing the subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>正在寫入字幕</translation>
     </message>
     <message>
         <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
-        <translation type="unfinished"></translation>
+        <translation>現在無法產生字幕：請開啟影片，或等待進行中的產生結束</translation>
     </message>
-    <message numerus="yes">
-        <source>Subtitles generated: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>已產生字幕行：%1</translation>
     </message>
     <message>
         <source>Times past the end of the film were moved to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>超出影片結尾的時間已移到結尾。</translation>
     </message>
     <message>
         <source>Negative or reversed times were mended and the lines put in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>已修正負數或顛倒的時間，並按順序排列各行。</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">重試</translation>
+        <translation>重試</translation>
     </message>
 </context>
 <context>
     <name>SubtitleGenerator</name>
     <message>
         <source>The sound of the film could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>無法擷取影片的聲音</translation>
     </message>
     <message>
         <source>The subtitles could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>無法寫入字幕</translation>
     </message>
 </context>
 <context>
@@ -1516,11 +1514,11 @@
     </message>
     <message>
         <source>Generate Subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>產生字幕...</translation>
     </message>
     <message>
         <source>Subtitles from the speech of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>根據影片中的語音產生字幕</translation>
     </message>
     <message>
         <source>Save Subtitles As...</source>

@@ -612,47 +612,47 @@
     <name>GenerateSubtitlesDialog</name>
     <message>
         <source>Generate Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Genera sottotitoli</translation>
     </message>
     <message>
         <source>Pictorb speech service</source>
-        <translation type="unfinished">Servizio vocale Pictorb</translation>
+        <translation>Servizio vocale Pictorb</translation>
     </message>
     <message>
         <source>OpenAI-compatible transcription</source>
-        <translation type="unfinished">Trascrizione compatibile con OpenAI</translation>
+        <translation>Trascrizione compatibile con OpenAI</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Nessuno</translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Genera</translation>
     </message>
     <message>
         <source>Spoken language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua parlata</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Fornitore</translation>
     </message>
     <message>
         <source>Base URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL di base</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiave API</translation>
     </message>
     <message>
         <source>The base URL must be an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’URL di base deve essere un indirizzo http o https.</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1007,10 @@
         <translation>Lingua:</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
         <source>Browse...</source>
         <translation>Sfoglia...</translation>
     </message>
@@ -1057,10 +1061,6 @@
     <message>
         <source>Name the model the server runs, for example whisper-1.</source>
         <translation>Indica il modello eseguito dal server, per esempio whisper-1.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1272,7 @@
     <name>SecretStore</name>
     <message>
         <source>No secret store is running: the API key is kept for this session only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun archivio di segreti in esecuzione: la chiave API viene conservata solo per questa sessione</translation>
     </message>
 </context>
 <context>
@@ -1330,11 +1330,11 @@
     <name>SpeechClient</name>
     <message>
         <source>The speech service did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio vocale non ha risposto</translation>
     </message>
     <message>
         <source>The service returned no usable result</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio non ha restituito alcun risultato utilizzabile</translation>
     </message>
 </context>
 <context>
@@ -1352,53 +1352,50 @@
     <name>SubtitleGeneration</name>
     <message>
         <source>Extracting the sound of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrazione dell’audio del film</translation>
     </message>
     <message>
         <source>Uploading the audio: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento dell’audio: %1%</translation>
     </message>
     <message>
         <source>Recognising speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconoscimento del parlato</translation>
     </message>
     <message>
         <source>Writing the subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura dei sottotitoli</translation>
     </message>
     <message>
         <source>Subtitles cannot be generated now: open a film, or wait for the generation going on to end</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile generare sottotitoli ora: apri un film o attendi la fine della generazione in corso</translation>
     </message>
-    <message numerus="yes">
-        <source>Subtitles generated: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>Subtitle lines generated: %1</source>
+        <translation>Righe di sottotitoli generate: %1</translation>
     </message>
     <message>
         <source>Times past the end of the film were moved to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tempi oltre la fine del film sono stati spostati alla sua fine.</translation>
     </message>
     <message>
         <source>Negative or reversed times were mended and the lines put in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tempi negativi o invertiti sono stati corretti e le righe ordinate.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">Riprova</translation>
+        <translation>Riprova</translation>
     </message>
 </context>
 <context>
     <name>SubtitleGenerator</name>
     <message>
         <source>The sound of the film could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile estrarre l’audio del film</translation>
     </message>
     <message>
         <source>The subtitles could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere i sottotitoli</translation>
     </message>
 </context>
 <context>
@@ -1518,11 +1515,11 @@
     </message>
     <message>
         <source>Generate Subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>Genera sottotitoli...</translation>
     </message>
     <message>
         <source>Subtitles from the speech of the film</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitoli dal parlato del film</translation>
     </message>
     <message>
         <source>Save Subtitles As...</source>
