@@ -616,231 +616,228 @@ void TestVideo::correctedLinesShowAtOnce()
     ImageItem* again = captureNow(*window);
     QVERIFY(again);
     QVERIFY(lightPixels(again->sourceImage(), kSubtitleArea, 230) > 100);
+}
 
-    void TestVideo::subtitlesFromSpeech()
-    {
-        // The speech service on loopback: the task runs for one query, then gives three lines, the
-        // last past the film's ten seconds.
-        LoopbackServer service;
-        qputenv("PICTORB_SPEECH_URL", service.baseUrl().toUtf8());
-        service.setResponses("/api/speech/submit", {{500, "busy", {}}});
-        const QByteArray lines =
-            R"({"state":"success","utterances":[{"start_time":500,"end_time":1500,"text":"Hello there"},
+void TestVideo::subtitlesFromSpeech()
+{
+    // The speech service on loopback: the task runs for one query, then gives three lines, the
+    // last past the film's ten seconds.
+    LoopbackServer service;
+    qputenv("PICTORB_SPEECH_URL", service.baseUrl().toUtf8());
+    service.setResponses("/api/speech/submit", {{500, "busy", {}}});
+    const QByteArray lines =
+        R"({"state":"success","utterances":[{"start_time":500,"end_time":1500,"text":"Hello there"},
         {"start_time":2000,"end_time":3000,"text":"C:\\new\\Nline"},
         {"start_time":9000,"end_time":12000,"text":"The end"}]})";
-        service.setResponses("/api/speech/query",
-                             {HttpResponse::ok(R"({"state":"running"})"), HttpResponse::ok(lines)});
-        MainWindow* window = openFilm(m_film);
-        QVERIFY(window);
-        SubtitleGeneration* generation = window->videoActions()->subtitleGeneration();
-        QSignalSpy stages(generation->generator(), &SubtitleGenerator::stageChanged);
-        QSignalSpy asked(generation, &SubtitleGeneration::dialogShown);
+    service.setResponses("/api/speech/query",
+                         {HttpResponse::ok(R"({"state":"running"})"), HttpResponse::ok(lines)});
+    MainWindow* window = openFilm(m_film);
+    QVERIFY(window);
+    SubtitleGeneration* generation = window->videoActions()->subtitleGeneration();
+    QSignalSpy stages(generation->generator(), &SubtitleGenerator::stageChanged);
+    QSignalSpy asked(generation, &SubtitleGeneration::dialogShown);
 
-        // The button beside the subtitle toggle of the player bar.
-        QToolButton* button = nullptr;
-        for (QToolButton* each :
-             window->videoPlayWidget()->playbackBar()->findChildren<QToolButton*>())
-            if (each->text() == QStringLiteral("Generate Subtitles"))
-                button = each;
-        QVERIFY(button);
-        QVERIFY(button->isVisible());
-        QVERIFY(button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(asked.count() == 1 || asked.wait(5000));
-        GenerateSubtitlesDialog* dialog = generation->dialog();
-        dialog->languageBox()->setCurrentIndex(dialog->languageBox()->findData("en-US"));
-        dialog->providerBox()->setCurrentIndex(0);
-        QCOMPARE(dialog->baseUrlField()->placeholderText(), service.baseUrl());
-        dialog->accept();
-        QVERIFY(generation->loadingDialog()->isVisible());
+    // The button beside the subtitle toggle of the player bar.
+    QToolButton* button = nullptr;
+    for (QToolButton* each : window->videoPlayWidget()->playbackBar()->findChildren<QToolButton*>())
+        if (each->text() == QStringLiteral("Generate Subtitles"))
+            button = each;
+    QVERIFY(button);
+    QVERIFY(button->isVisible());
+    QVERIFY(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(asked.count() == 1 || asked.wait(5000));
+    GenerateSubtitlesDialog* dialog = generation->dialog();
+    dialog->languageBox()->setCurrentIndex(dialog->languageBox()->findData("en-US"));
+    dialog->providerBox()->setCurrentIndex(0);
+    QCOMPARE(dialog->baseUrlField()->placeholderText(), service.baseUrl());
+    dialog->accept();
+    QVERIFY(generation->loadingDialog()->isVisible());
 
-        // The refused upload ends the dialog with the reason and Retry; the audio stays.
-        QTRY_VERIFY_WITH_TIMEOUT(!generation->loadingDialog()->isVisible(), 60000);
-        QCOMPARE(window->noticeBar()->text(), QStringLiteral("The speech service did not answer"));
-        QPushButton* retry = window->noticeBar()->actionButton();
-        QVERIFY(retry->isVisible());
-        QCOMPARE(retry->text(), QStringLiteral("Retry"));
-        QVERIFY(QFile::exists(generation->generator()->audioPath()));
-        service.setResponses("/api/speech/submit", {HttpResponse::ok(R"({"task_id":"t"})")});
-        stages.clear();
-        QTest::mouseClick(retry, Qt::LeftButton);
+    // The refused upload ends the dialog with the reason and Retry; the audio stays.
+    QTRY_VERIFY_WITH_TIMEOUT(!generation->loadingDialog()->isVisible(), 60000);
+    QCOMPARE(window->noticeBar()->text(), QStringLiteral("The speech service did not answer"));
+    QPushButton* retry = window->noticeBar()->actionButton();
+    QVERIFY(retry->isVisible());
+    QCOMPARE(retry->text(), QStringLiteral("Retry"));
+    QVERIFY(QFile::exists(generation->generator()->audioPath()));
+    service.setResponses("/api/speech/submit", {HttpResponse::ok(R"({"task_id":"t"})")});
+    stages.clear();
+    QTest::mouseClick(retry, Qt::LeftButton);
 
-        // The script is loaded into the player, whose lines fill the caption list.
-        VideoPlayer* player = window->videoPlayWidget()->player();
-        QTRY_VERIFY_WITH_TIMEOUT(player->hasSubtitles(), 30000);
-        CaptionWidget* list = window->captionWidget();
-        QCOMPARE(list->countLabel()->text(), QStringLiteral("Captions (3)"));
-        QVERIFY(!generation->loadingDialog()->isVisible());
-        QList<SubtitleGenerator::Stage> seen;
-        for (const QList<QVariant>& stage : stages)
-            if (seen.isEmpty() || seen.last() != stage.at(0).value<SubtitleGenerator::Stage>())
-                seen << stage.at(0).value<SubtitleGenerator::Stage>();
-        // Retry sends the audio kept, without extracting it again.
-        QCOMPARE(seen, (QList<SubtitleGenerator::Stage>{SubtitleGenerator::Stage::Uploading,
-                                                        SubtitleGenerator::Stage::Recognising,
-                                                        SubtitleGenerator::Stage::Writing}));
-        QCOMPARE(service.requestCount("/api/speech/query"), 2);
-        QVERIFY2(
-            window->noticeBar()->text().startsWith(QStringLiteral("Subtitle lines generated: 3")),
-            qPrintable(window->noticeBar()->text()));
-        QVERIFY(window->noticeBar()->text().contains(QStringLiteral("moved to its end")));
-        QCOMPARE(
-            static_cast<CaptionItem*>(list->listWidget()->itemWidget(list->listWidget()->item(1)))
-                ->caption()
-                ->text.remove(QChar(0x2060)),
-            QStringLiteral("C:\\new\\Nline"));
+    // The script is loaded into the player, whose lines fill the caption list.
+    VideoPlayer* player = window->videoPlayWidget()->player();
+    QTRY_VERIFY_WITH_TIMEOUT(player->hasSubtitles(), 30000);
+    CaptionWidget* list = window->captionWidget();
+    QCOMPARE(list->countLabel()->text(), QStringLiteral("Captions (3)"));
+    QVERIFY(!generation->loadingDialog()->isVisible());
+    QList<SubtitleGenerator::Stage> seen;
+    for (const QList<QVariant>& stage : stages)
+        if (seen.isEmpty() || seen.last() != stage.at(0).value<SubtitleGenerator::Stage>())
+            seen << stage.at(0).value<SubtitleGenerator::Stage>();
+    // Retry sends the audio kept, without extracting it again.
+    QCOMPARE(seen, (QList<SubtitleGenerator::Stage>{SubtitleGenerator::Stage::Uploading,
+                                                    SubtitleGenerator::Stage::Recognising,
+                                                    SubtitleGenerator::Stage::Writing}));
+    QCOMPARE(service.requestCount("/api/speech/query"), 2);
+    QVERIFY2(window->noticeBar()->text().startsWith(QStringLiteral("Subtitle lines generated: 3")),
+             qPrintable(window->noticeBar()->text()));
+    QVERIFY(window->noticeBar()->text().contains(QStringLiteral("moved to its end")));
+    QCOMPARE(static_cast<CaptionItem*>(list->listWidget()->itemWidget(list->listWidget()->item(1)))
+                 ->caption()
+                 ->text.remove(QChar(0x2060)),
+             QStringLiteral("C:\\new\\Nline"));
 
-        // The player shows the script as its subtitles, and ffmpeg reads the same three lines.
-        const QString script = CaptionManager::instance()->getAssPath();
-        QList<VideoEngine::Track> tracks = player->engine()->subtitleTracks();
-        QVERIFY(std::any_of(tracks.cbegin(), tracks.cend(), [&](const VideoEngine::Track& track) {
-            return track.external && track.selected && track.externalFile == script;
-        }));
-        QProcess ffmpeg;
-        ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-i", script, "-f", "srt", "-"});
-        QVERIFY(ffmpeg.waitForFinished(30000));
-        const QString srt = QString::fromUtf8(ffmpeg.readAllStandardOutput()).remove('\r');
-        QCOMPARE(srt.count(QStringLiteral(" --> ")), 3);
-        QVERIFY2(srt.contains(QStringLiteral("00:00:00,500 --> 00:00:01,500\n")), qPrintable(srt));
-        QVERIFY2(srt.contains(QStringLiteral("Hello there")), qPrintable(srt));
-        // The last line ends with the film (its sound runs a few milliseconds past ten seconds).
-        QVERIFY2(srt.contains(QStringLiteral("00:00:09,000 --> 00:00:10,0")), qPrintable(srt));
-        qunsetenv("PICTORB_SPEECH_URL");
-    }
+    // The player shows the script as its subtitles, and ffmpeg reads the same three lines.
+    const QString script = CaptionManager::instance()->getAssPath();
+    QList<VideoEngine::Track> tracks = player->engine()->subtitleTracks();
+    QVERIFY(std::any_of(tracks.cbegin(), tracks.cend(), [&](const VideoEngine::Track& track) {
+        return track.external && track.selected && track.externalFile == script;
+    }));
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-i", script, "-f", "srt", "-"});
+    QVERIFY(ffmpeg.waitForFinished(30000));
+    const QString srt = QString::fromUtf8(ffmpeg.readAllStandardOutput()).remove('\r');
+    QCOMPARE(srt.count(QStringLiteral(" --> ")), 3);
+    QVERIFY2(srt.contains(QStringLiteral("00:00:00,500 --> 00:00:01,500\n")), qPrintable(srt));
+    QVERIFY2(srt.contains(QStringLiteral("Hello there")), qPrintable(srt));
+    // The last line ends with the film (its sound runs a few milliseconds past ten seconds).
+    QVERIFY2(srt.contains(QStringLiteral("00:00:09,000 --> 00:00:10,0")), qPrintable(srt));
+    qunsetenv("PICTORB_SPEECH_URL");
+}
 
-    void TestVideo::notAFilmLeavesThePanelAsItWas()
+void TestVideo::notAFilmLeavesThePanelAsItWas()
+{
+    MainWindow* window = openFilm(m_film);
+    QVERIFY(window);
+    VideoPlayer* player = window->videoPlayWidget()->player();
+    const QString words = m_files.filePath(QStringLiteral("notes.txt"));
+    QVERIFY(writeBytes(words, "not a film at all\n"));
+    QSignalSpy failed(player, &VideoPlayer::openFailed);
+    window->openFiles({words});
+    QVERIFY(failed.wait(10000));
+    QVERIFY(
+        window->noticeBar()->text().startsWith(QStringLiteral("\"notes.txt\" cannot be played")));
+    QCOMPARE(player->filePath(), m_film);
+    QVERIFY(window->videoPlayWidget()->isShowingFilm());
+    // A picture is no film either: a still image opens as no moving pictures.
+    const QString picture = m_files.filePath(QStringLiteral("frame.png"));
+    QVERIFY(solid(64, 36, Qt::red).save(picture));
+    player->open(picture);
+    QVERIFY(failed.wait(10000));
+    QCOMPARE(failed.last().at(1).toString(), QStringLiteral("no video in it"));
+    QCOMPARE(player->filePath(), m_film);
+}
+
+void TestVideo::aMissingSubtitleFileIsReported()
+{
+    MainWindow* window = openFilm(m_film, m_srt);
+    QVERIFY(window);
+    const QString missing = m_files.filePath(QStringLiteral("gone.srt"));
+    MainWindow::setFileChooser([&missing](QWidget*, const QString&, const QString&,
+                                          const QString&) { return QStringList{missing}; });
+    action(*window, QStringLiteral("Load Subtitles..."))->trigger();
+    QVERIFY(window->noticeBar()->text().startsWith(
+        QStringLiteral("The subtitles \"gone.srt\" cannot be loaded")));
+    // The lines shown before stay.
+    QCOMPARE(window->videoPlayWidget()->player()->subtitleLines().size(), 5);
+    QCOMPARE(window->captionWidget()->countLabel()->text(), QStringLiteral("Captions (5)"));
+}
+
+void TestVideo::aCapturedStillSurvivesAProject()
+{
+    const QString project = m_files.filePath(QStringLiteral("film.pictorb"));
+    QImage captured;
     {
         MainWindow* window = openFilm(m_film);
         QVERIFY(window);
-        VideoPlayer* player = window->videoPlayWidget()->player();
-        const QString words = m_files.filePath(QStringLiteral("notes.txt"));
-        QVERIFY(writeBytes(words, "not a film at all\n"));
-        QSignalSpy failed(player, &VideoPlayer::openFailed);
-        window->openFiles({words});
-        QVERIFY(failed.wait(10000));
-        QVERIFY(window->noticeBar()->text().startsWith(
-            QStringLiteral("\"notes.txt\" cannot be played")));
-        QCOMPARE(player->filePath(), m_film);
-        QVERIFY(window->videoPlayWidget()->isShowingFilm());
-        // A picture is no film either: a still image opens as no moving pictures.
-        const QString picture = m_files.filePath(QStringLiteral("frame.png"));
-        QVERIFY(solid(64, 36, Qt::red).save(picture));
-        player->open(picture);
-        QVERIFY(failed.wait(10000));
-        QCOMPARE(failed.last().at(1).toString(), QStringLiteral("no video in it"));
-        QCOMPARE(player->filePath(), m_film);
+        window->videoPlayWidget()->playbackBar()->progressSlider()->setValue(6000);
+        QVERIFY(waitForFrame(*window, 150));
+        ImageItem* still = captureNow(*window);
+        QVERIFY(still);
+        captured = still->sourceImage();
+        DocumentActions::setSaveChooser([&project](QWidget*, const QString&, const QString&,
+                                                   const QString&) { return project; });
+        QVERIFY(window->documentActions()->saveAs());
+        DocumentActions::setSaveChooser({});
+        m_window.reset();
     }
+    MainWindow window;
+    window.openFiles({project});
+    QCOMPARE(window.imagesWidget()->cards().size(), 1);
+    ImageItem* card = window.imagesWidget()->cards().first();
+    QCOMPARE(card->sourceImage().convertToFormat(QImage::Format_RGB32), captured);
+    QVERIFY(card->isCaptured());
+    QVERIFY(qAbs(card->capturePosition() - 6.023) < 0.001);
+    QCOMPARE(frameNumber(card->sourceImage()), 150);
+}
 
-    void TestVideo::aMissingSubtitleFileIsReported()
-    {
-        MainWindow* window = openFilm(m_film, m_srt);
-        QVERIFY(window);
-        const QString missing = m_files.filePath(QStringLiteral("gone.srt"));
-        MainWindow::setFileChooser([&missing](QWidget*, const QString&, const QString&,
-                                              const QString&) { return QStringList{missing}; });
-        action(*window, QStringLiteral("Load Subtitles..."))->trigger();
-        QVERIFY(window->noticeBar()->text().startsWith(
-            QStringLiteral("The subtitles \"gone.srt\" cannot be loaded")));
-        // The lines shown before stay.
-        QCOMPARE(window->videoPlayWidget()->player()->subtitleLines().size(), 5);
-        QCOMPARE(window->captionWidget()->countLabel()->text(), QStringLiteral("Captions (5)"));
+void TestVideo::sheetFromAFilm_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("every line, captions from the lines")
+        << QStringList{"--layout", "vertical"} << 0 << QSize(640, 1800) << QString();
+    QTest::newRow("lines 2 to 3, drawn in")
+        << QStringList{"--lines", "2-3", "--burn-subtitles"} << 0 << QSize(640, 720) << QString();
+    // 3.5 s to 7 s holds the middles 4.5 and 6.5.
+    QTest::newRow("a time range, as a strip")
+        << QStringList{"--from", "3.5", "--to", "0:00:07", "--y-space", "-300"} << 0
+        << QSize(640, 420) << QString();
+    QTest::newRow("a range without lines")
+        << QStringList{"--from", "9.5"} << 1 << QSize() << "no subtitle line";
+    QTest::newRow("lines and times together")
+        << QStringList{"--lines", "1", "--from", "1"} << 2 << QSize() << "cannot be used together";
+    QTest::newRow("stills beside the film")
+        << QStringList{"extra.png"} << 2 << QSize() << "not from other files";
+}
+
+void TestVideo::sheetFromAFilm()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, code);
+    QFETCH(QSize, size);
+    QFETCH(QString, error);
+    const QString sheet = m_files.filePath(QStringLiteral("sheet.png"));
+    QFile::remove(sheet);
+    QProcess process;
+    process.start(QStringLiteral(PICTORB_SHEET_EXECUTABLE),
+                  QStringList{"--video", m_film, "--subtitles", m_srt, "-o", sheet} + options);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), code);
+    QVERIFY2(QString::fromUtf8(process.readAllStandardError()).contains(error), qPrintable(error));
+    if (code != 0) {
+        QVERIFY(!QFile::exists(sheet));
+        return;
     }
-
-    void TestVideo::aCapturedStillSurvivesAProject()
-    {
-        const QString project = m_files.filePath(QStringLiteral("film.pictorb"));
-        QImage captured;
-        {
-            MainWindow* window = openFilm(m_film);
-            QVERIFY(window);
-            window->videoPlayWidget()->playbackBar()->progressSlider()->setValue(6000);
-            QVERIFY(waitForFrame(*window, 150));
-            ImageItem* still = captureNow(*window);
-            QVERIFY(still);
-            captured = still->sourceImage();
-            DocumentActions::setSaveChooser([&project](QWidget*, const QString&, const QString&,
-                                                       const QString&) { return project; });
-            QVERIFY(window->documentActions()->saveAs());
-            DocumentActions::setSaveChooser({});
-            m_window.reset();
-        }
-        MainWindow window;
-        window.openFiles({project});
-        QCOMPARE(window.imagesWidget()->cards().size(), 1);
-        ImageItem* card = window.imagesWidget()->cards().first();
-        QCOMPARE(card->sourceImage().convertToFormat(QImage::Format_RGB32), captured);
-        QVERIFY(card->isCaptured());
-        QVERIFY(qAbs(card->capturePosition() - 6.023) < 0.001);
-        QCOMPARE(frameNumber(card->sourceImage()), 150);
-    }
-
-    void TestVideo::sheetFromAFilm_data()
-    {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("every line, captions from the lines")
-            << QStringList{"--layout", "vertical"} << 0 << QSize(640, 1800) << QString();
-        QTest::newRow("lines 2 to 3, drawn in") << QStringList{"--lines", "2-3", "--burn-subtitles"}
-                                                << 0 << QSize(640, 720) << QString();
-        // 3.5 s to 7 s holds the middles 4.5 and 6.5.
-        QTest::newRow("a time range, as a strip")
-            << QStringList{"--from", "3.5", "--to", "0:00:07", "--y-space", "-300"} << 0
-            << QSize(640, 420) << QString();
-        QTest::newRow("a range without lines")
-            << QStringList{"--from", "9.5"} << 1 << QSize() << "no subtitle line";
-        QTest::newRow("lines and times together") << QStringList{"--lines", "1", "--from", "1"} << 2
-                                                  << QSize() << "cannot be used together";
-        QTest::newRow("stills beside the film")
-            << QStringList{"extra.png"} << 2 << QSize() << "not from other files";
-    }
-
-    void TestVideo::sheetFromAFilm()
-    {
-        QFETCH(QStringList, options);
-        QFETCH(int, code);
-        QFETCH(QSize, size);
-        QFETCH(QString, error);
-        const QString sheet = m_files.filePath(QStringLiteral("sheet.png"));
-        QFile::remove(sheet);
-        QProcess process;
-        process.start(QStringLiteral(PICTORB_SHEET_EXECUTABLE),
-                      QStringList{"--video", m_film, "--subtitles", m_srt, "-o", sheet} + options);
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), code);
-        QVERIFY2(QString::fromUtf8(process.readAllStandardError()).contains(error),
-                 qPrintable(error));
-        if (code != 0) {
-            QVERIFY(!QFile::exists(sheet));
-            return;
-        }
-        const QImage made(sheet);
-        QCOMPARE(made.size(), size);
-        // Each still is the frame at its line's middle, its caption or subtitle in the bottom band.
-        if (options.first() == QLatin1String("--layout")) {
-            for (int i = 0; i < 5; ++i) {
-                QCOMPARE(frameNumber(made.copy(0, 360 * i, 640, 360)), kMiddleFrames.at(i));
-                QVERIFY(lightPixels(made, kSubtitleArea.translated(0, 360 * i), 230) > 100);
-            }
+    const QImage made(sheet);
+    QCOMPARE(made.size(), size);
+    // Each still is the frame at its line's middle, its caption or subtitle in the bottom band.
+    if (options.first() == QLatin1String("--layout")) {
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(frameNumber(made.copy(0, 360 * i, 640, 360)), kMiddleFrames.at(i));
+            QVERIFY(lightPixels(made, kSubtitleArea.translated(0, 360 * i), 230) > 100);
         }
     }
+}
 
-    int main(int argc, char* argv[])
-    {
-        QTemporaryDir sandbox;
-        TestSupport::isolateUserFolders(sandbox.path());
-        Display display;
-        if (!display.start()) {
-            qCritical("Xvfb could not be started");
-            return 1;
-        }
-        // The player draws through OpenGL: Mesa's software renderer on the test's own display.
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qputenv("LIBGL_ALWAYS_SOFTWARE", "1");
-        QApplication app(argc, argv);
-        TestVideo test;
-        return QTest::qExec(&test, argc, argv);
+int main(int argc, char* argv[])
+{
+    QTemporaryDir sandbox;
+    TestSupport::isolateUserFolders(sandbox.path());
+    Display display;
+    if (!display.start()) {
+        qCritical("Xvfb could not be started");
+        return 1;
     }
+    // The player draws through OpenGL: Mesa's software renderer on the test's own display.
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("LIBGL_ALWAYS_SOFTWARE", "1");
+    QApplication app(argc, argv);
+    TestVideo test;
+    return QTest::qExec(&test, argc, argv);
+}
 
 #include "tst_video.moc"
