@@ -96,7 +96,7 @@ void CaptionItem::retranslate()
                                "the line, Esc drops the change."));
 }
 
-void CaptionItem::startEditing(Field focus, int cursor)
+void CaptionItem::startEditing(Field focus)
 {
     m_startField->setText(CaptionListEdit::clockText(CaptionInfo::timeMs(m_caption->startTime)));
     m_endField->setText(CaptionListEdit::clockText(CaptionInfo::timeMs(m_caption->endTime)));
@@ -108,10 +108,7 @@ void CaptionItem::startEditing(Field focus, int cursor)
     m_timesRow->show();
     QLineEdit* field = focus == Start ? m_startField : focus == End ? m_endField : m_editField;
     field->setFocus();
-    if (cursor >= 0)
-        field->setCursorPosition(cursor);
-    else
-        field->end(false);
+    field->end(false);
 }
 
 void CaptionItem::stopEditing()

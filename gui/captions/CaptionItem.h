@@ -30,9 +30,8 @@ public:
     void setSelected(bool on);
     bool isSelected() const { return m_selected; }
     bool isEditing() const;
-    // Fills the fields from the caption and puts the cursor into `focus` (at `cursor` in the
-    // text, or at its end for -1).
-    void startEditing(Field focus, int cursor = -1);
+    // Fills the fields from the caption and puts the cursor at the end of `focus`.
+    void startEditing(Field focus);
     void stopEditing();
     void retranslate();
 

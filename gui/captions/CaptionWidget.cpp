@@ -145,6 +145,9 @@ void CaptionWidget::initEditBar()
     connect(m_shiftAction, &QAction::triggered, this, &CaptionWidget::shiftTimes);
     connect(m_list, &QListWidget::currentRowChanged, this, &CaptionWidget::updateEditBar);
     m_list->installEventFilter(this);
+    // A row's context menu offers the same commands.
+    m_list->addActions({m_splitAction, m_mergeAction, m_shiftAction});
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     // A tool bar, so that commands whose names do not fit the narrow panel (long in some
     // languages) move into its overflow menu instead of being cut.

@@ -1,20 +1,18 @@
 #pragma once
 
-#include <QInputDialog>
 #include <memory>
 
+#include <QInputDialog>
 #include <QList>
 #include <QPointer>
 
-#include "gui/widgets/BaseWidget.h"
-
 #include "gui/captions/CaptionItem.h"
+#include "gui/widgets/BaseWidget.h"
 
 struct CaptionInfo;
 class CaptionListStep;
 class History;
 class QAction;
-
 class QLabel;
 class QLineEdit;
 class QListWidget;
