@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 
 // One recognised line: its time in milliseconds and its text as the service sent it.
@@ -49,3 +50,4 @@ public:
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(SpeechReply::Repairs)
+Q_DECLARE_METATYPE(SpeechReply::Repairs)

@@ -15,6 +15,7 @@ SubtitleGenerator::SubtitleGenerator(QObject* parent)
       m_transcription(new TranscriptionClient(this))
 {
     qRegisterMetaType<SubtitleGenerator::Stage>();
+    qRegisterMetaType<SpeechReply::Repairs>();
     connect(m_extraction, &QThread::finished, this, &SubtitleGenerator::extractionEnded);
     connectClient(HttpManager::instance());
     connectClient(m_transcription);

@@ -15,6 +15,8 @@ SubtitleGeneration::SubtitleGeneration(VideoPlayer* player, QWidget* window)
       m_loading(new LoadingDialog(nullptr, Qt::Dialog | Qt::WindowCloseButtonHint))
 {
     m_loading->setObjectName(QStringLiteral("subtitle_generation_progress"));
+    // Closing the main window quits even while the progress shows; the quit then stops the run.
+    m_loading->setAttribute(Qt::WA_QuitOnClose, false);
     connect(m_loading, &LoadingDialog::cancelRequested, m_generator, &SubtitleGenerator::cancel);
     connect(m_generator, &SubtitleGenerator::stageChanged, this, &SubtitleGeneration::showStage);
     connect(m_generator, &SubtitleGenerator::finished, this, &SubtitleGeneration::finished);

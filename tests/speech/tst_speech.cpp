@@ -30,7 +30,6 @@ using TestSupport::HttpResponse;
 using Provider = SpeechSettings::Provider;
 
 Q_DECLARE_METATYPE(TestSupport::HttpResponse)
-Q_DECLARE_METATYPE(SpeechReply::Repairs)
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "core/base/Settings.h"
 #include "core/captions/CaptionManager.h"
 #include "core/captions/SubtitleFile.h"
+#include "core/speech/SpeechSettings.h"
 #include "core/speech/SubtitleGenerator.h"
 #include "core/video/VideoEngine.h"
 #include "core/video/VideoTime.h"
@@ -38,6 +39,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -650,10 +652,25 @@ void TestVideo::subtitlesFromSpeech()
     QVERIFY(asked.count() == 1 || asked.wait(5000));
     GenerateSubtitlesDialog* dialog = generation->dialog();
     dialog->languageBox()->setCurrentIndex(dialog->languageBox()->findData("en-US"));
+    // An address that is no web address is refused with the reason; each provider keeps its own.
+    QPushButton* generate = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    dialog->providerBox()->setCurrentIndex(1);
+    dialog->baseUrlField()->setText(QStringLiteral("localhost:8000"));
+    QVERIFY(!generate->isEnabled());
+    QCOMPARE(dialog->problemLabel()->text(),
+             QStringLiteral("The base URL must be an http or https address."));
+    dialog->baseUrlField()->setText(QStringLiteral("http://127.0.0.1:8000/"));
+    QVERIFY(generate->isEnabled() && dialog->apiKeyField()->isEnabled());
     dialog->providerBox()->setCurrentIndex(0);
+    QVERIFY(!dialog->apiKeyField()->isEnabled());
+    QCOMPARE(dialog->baseUrlField()->text(), QString());
     QCOMPARE(dialog->baseUrlField()->placeholderText(), service.baseUrl());
-    dialog->accept();
+    QTest::mouseClick(generate, Qt::LeftButton);
     QVERIFY(generation->loadingDialog()->isVisible());
+    SpeechSettings stored = SpeechSettings::load();
+    QCOMPARE(stored.provider(), SpeechSettings::Provider::PictorbService);
+    stored.setProvider(SpeechSettings::Provider::OpenAiTranscription);
+    QCOMPARE(stored.baseUrl(), QStringLiteral("http://127.0.0.1:8000"));
 
     // The refused upload ends the dialog with the reason and Retry; the audio stays.
     QTRY_VERIFY_WITH_TIMEOUT(!generation->loadingDialog()->isVisible(), 60000);
