@@ -167,6 +167,8 @@ private slots:
     void saveSubtitlesAs_data();
     void saveSubtitlesAs();
     void correctionsWithoutPicturesLeaveNoSession();
+    void workScriptReadAsPlayersReadIt_data();
+    void workScriptReadAsPlayersReadIt();
 
 private:
     // The work files are named after the video and the recognition language.
@@ -818,6 +820,45 @@ void TestCaptions::correctionsWithoutPicturesLeaveNoSession()
     MainWindow next;
     next.restoreSession();
     QVERIFY2(notices.texts.isEmpty(), qPrintable(notices.texts.join('\n')));
+}
+
+void TestCaptions::workScriptReadAsPlayersReadIt_data()
+{
+    // The script keeps centiseconds without padding: 1050 ms is written 0:0:1.5.
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("read"); // start and end in ms
+    QTest::newRow("one digit of centiseconds") << 1050 << 1090 << "1050 1090";
+    QTest::newRow("two digits") << 2100 << 2990 << "2100 2990";
+    QTest::newRow("milliseconds dropped") << 3007 << 4999 << "3000 4990";
+    QTest::newRow("past an hour") << 3600050 << 3601500 << "3600050 3601500";
+}
+
+void TestCaptions::workScriptReadAsPlayersReadIt()
+{
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, read);
+    m_store->createCaptions(
+        result(utterance(QByteArray::number(start), QByteArray::number(end), "\"words\"")), false);
+    // What the caption list and the captures take from the script...
+    QList<SubtitleLine> lines;
+    QString error;
+    QVERIFY2(SubtitleFile::read(workFile("ass"), &lines, &error), qPrintable(error));
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(QStringLiteral("%1 %2").arg(lines.first().startMs).arg(lines.first().endMs), read);
+    // ...is when ffmpeg (as the player's libass) shows it.
+    const QByteArray packet = run(QStringLiteral("ffprobe"),
+                                  {"-v", "error", "-show_entries", "packet=pts_time,duration_time",
+                                   "-of", "csv=p=0", workFile("ass")})
+                                  .trimmed();
+    const QList<QByteArray> times = packet.split(',');
+    QCOMPARE(times.size(), 2);
+    const qint64 shownStart = qRound64(times.at(0).toDouble() * 1000);
+    QCOMPARE(QStringLiteral("%1 %2")
+                 .arg(shownStart)
+                 .arg(shownStart + qRound64(times.at(1).toDouble() * 1000)),
+             read);
 }
 
 PICTORB_TEST_MAIN(TestCaptions)
