@@ -77,6 +77,14 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
     retranslate();
 }
 
+// QDialog's destructor hides the dialog, and the field losing the focus would finish its editing
+// into a dialog that is half gone.
+PreferencesDialog::~PreferencesDialog()
+{
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        disconnect(field, &QLineEdit::editingFinished, this, nullptr);
+}
+
 void PreferencesDialog::tell(QLabel* label, const QString& text)
 {
     label->setText(text);

@@ -21,6 +21,7 @@ class PreferencesDialog : public QDialog
 
 public:
     explicit PreferencesDialog(QWidget* parent = nullptr);
+    ~PreferencesDialog() override;
 
     QTabWidget* pages() const { return m_pages; }
     QLineEdit* folderField() const { return m_folderField; }
