@@ -87,7 +87,10 @@ void TranscriptionClient::finished(QNetworkReply* reply)
     if (reply->error() != QNetworkReply::NoError) {
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         qWarning() << "Transcription failed:" << status << reply->errorString();
-        emit failed(wasTooLarge(reply) ? unusableResultText() : noAnswerText());
+        if (status == 401 || status == 403)
+            emit failed(tr("The transcription service refused the API key"));
+        else
+            emit failed(wasTooLarge(reply) ? unusableResultText() : noAnswerText());
         return;
     }
     emit received(readBody(reply));

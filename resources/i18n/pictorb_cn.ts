@@ -1431,6 +1431,13 @@
     </message>
 </context>
 <context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>转写服务拒绝了 API 密钥</translation>
+    </message>
+</context>
+<context>
     <name>VideoActions</name>
     <message>
         <source>Video</source>

@@ -1432,6 +1432,13 @@
     </message>
 </context>
 <context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>Der Transkriptionsdienst hat den API-Schlüssel abgelehnt</translation>
+    </message>
+</context>
+<context>
     <name>VideoActions</name>
     <message>
         <source>Video</source>

@@ -1432,6 +1432,13 @@
     </message>
 </context>
 <context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>Le service de transcription a refusé la clé d’API</translation>
+    </message>
+</context>
+<context>
     <name>VideoActions</name>
     <message>
         <source>Video</source>

@@ -1431,6 +1431,13 @@
     </message>
 </context>
 <context>
+    <name>TranscriptionClient</name>
+    <message>
+        <source>The transcription service refused the API key</source>
+        <translation>轉寫服務拒絕了 API 金鑰</translation>
+    </message>
+</context>
+<context>
     <name>VideoActions</name>
     <message>
         <source>Video</source>
