@@ -2,6 +2,7 @@
 #include "core/base/InstanceChannel.h"
 #include "core/base/InstanceGuard.h"
 #include "core/base/ScreenManager.h"
+#include "core/base/Settings.h"
 #include "core/base/TranslateManager.h"
 #include "core/update/DownloadManager.h"
 #include "gui/application/GlobalManager.h"
@@ -115,7 +116,8 @@ int main(int argc, char* argv[])
                          window->bringToFront();
                          window->openFiles(later);
                      });
-    DownloadManager::instance()->downloadLastVersion(QStringLiteral("start"), 5);
+    if (Settings::instance()->value(AppConfig::kCheckUpdatesAtStart, true).toBool())
+        DownloadManager::instance()->downloadLastVersion(QStringLiteral("start"), 5);
 
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&guard] { guard.release(); });
     return app.exec();

@@ -25,6 +25,8 @@ inline const QString kCaptionStyle = QStringLiteral("caption_style");
 inline const QString kMaxPictureMegapixels = QStringLiteral("max_picture_megapixels");
 // The main window's place and size when it was last closed (QWidget::saveGeometry()).
 inline const QString kWindowGeometry = QStringLiteral("window_geometry");
+// Whether the update manifest is asked for at every start (bool, default true).
+inline const QString kCheckUpdatesAtStart = QStringLiteral("check_updates_at_start");
 // Subtitles from speech: the provider (0 the Pictorb speech service, 1 an OpenAI-compatible
 // transcription server), each provider's base address (empty: the default endpoint), the
 // transcription model and how long a recognition may take in all, in seconds.

@@ -45,3 +45,15 @@ void CaptionInfo::setText(const QString& value)
     text = value;
     searchText = value;
 }
+
+CaptionInfo CaptionInfo::detached() const
+{
+    CaptionInfo copy = *this;
+    copy.style = std::make_shared<AssStyle>(*style);
+    if (edit)
+        copy.edit = std::make_shared<CaptionEdit>(*edit);
+    copy.overrides.clear();
+    for (const auto& pair : overrides)
+        copy.overrides << std::make_shared<CaptionOverride>(*pair);
+    return copy;
+}

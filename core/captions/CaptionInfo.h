@@ -23,6 +23,8 @@ struct CaptionInfo
 
     // A caption with a style of its own is named after its index, otherwise "Default".
     void setOwnStyle(bool own);
+    // A copy that shares nothing with this caption, so changing one leaves the other be.
+    CaptionInfo detached() const;
     // The text shown and written; the search compares against the same text.
     void setText(const QString& value);
 

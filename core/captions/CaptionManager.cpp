@@ -282,10 +282,12 @@ void CaptionManager::updateCaption(CaptionInfo* caption, bool isAll)
             const CaptionOverride& own = *each->overrides.first();
             qDebug() << "subtitle->" << own.tags << own.text;
         }
-        if (isAll)
+    }
+    if (isAll) {
+        for (size_t i = 0; i < m_captions.size(); ++i)
             blocks << block;
-        else
-            blocks << (each->overrides.isEmpty() ? QString() : each->overrides.first()->tags);
+    } else {
+        blocks = overrideBlocks();
     }
 
     const QString path = getAssPath();
@@ -296,4 +298,48 @@ void CaptionManager::updateCaption(CaptionInfo* caption, bool isAll)
 int CaptionManager::startTimeMs(const CaptionInfo* caption)
 {
     return caption ? CaptionInfo::timeMs(caption->startTime) : 0;
+}
+
+QList<CaptionInfo> CaptionManager::snapshot() const
+{
+    QList<CaptionInfo> copies;
+    copies.reserve(int(m_captions.size()));
+    for (const auto& caption : m_captions)
+        copies << caption->detached();
+    return copies;
+}
+
+void CaptionManager::replaceCaptions(const QList<CaptionInfo>& captions)
+{
+    clearCaptions();
+    m_captions.reserve(size_t(captions.size()));
+    for (const CaptionInfo& caption : captions)
+        m_captions.push_back(std::make_unique<CaptionInfo>(caption.detached()));
+    const QString path = getAssPath();
+    const bool saved = AssScriptWriter::write(path, this->captions(), AssScriptWriter::Kind::Update,
+                                              overrideBlocks());
+    if (!saved)
+        qWarning() << "The edited captions are not kept in a work file" << path;
+    emit captionsEdited(path, saved);
+}
+
+QList<SubtitleLine> CaptionManager::subtitleLines() const
+{
+    QList<SubtitleLine> lines;
+    lines.reserve(int(m_captions.size()));
+    for (const auto& caption : m_captions) {
+        QString text = caption->text;
+        text.replace(QLatin1String("\\N"), QLatin1String("\n"));
+        lines.append(
+            {CaptionInfo::timeMs(caption->startTime), CaptionInfo::timeMs(caption->endTime), text});
+    }
+    return lines;
+}
+
+QStringList CaptionManager::overrideBlocks() const
+{
+    QStringList blocks;
+    for (const auto& caption : m_captions)
+        blocks << (caption->overrides.isEmpty() ? QString() : caption->overrides.first()->tags);
+    return blocks;
 }

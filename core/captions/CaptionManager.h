@@ -55,6 +55,17 @@ public:
 
     static int startTimeMs(const CaptionInfo* caption);
 
+    // Copies of the captions that share nothing with the store: what an edit starts from and
+    // what undo puts back.
+    QList<CaptionInfo> snapshot() const;
+    // Replaces the captions with the list given (an edit, or its undo), rewrites the script and
+    // announces it with captionsEdited().
+    void replaceCaptions(const QList<CaptionInfo>& captions);
+    // The captions as timed plain lines, as the player and the captures take them.
+    QList<SubtitleLine> subtitleLines() const;
+    // The override block each caption's Dialogue line carries (empty for none).
+    QStringList overrideBlocks() const;
+
     // Results larger than this are refused whole; more utterances than this are dropped.
     // A three-hour film gives well under a mebibyte; anything near this bound is hostile, and
     // parsing it would cost seconds and hundreds of mebibytes.
@@ -66,6 +77,8 @@ signals:
     void captionsCreated(const QString& path);
     void captionsUpdated(const QString& path);
     void captionsLoaded();
+    // The captions were edited; the script at path holds them unless saved is false.
+    void captionsEdited(const QString& path, bool saved);
     // Emitted before the records are freed, so holders of caption pointers can let go.
     void captionsAboutToBeCleared();
 

@@ -12,20 +12,29 @@
 namespace {
 
 // "h:mm:ss.cc" (ASS), "hh:mm:ss,mmm" (SubRip) or "[hh:]mm:ss.mmm" (WebVTT).
-qint64 clockMs(const QString& text)
+enum class Fraction
+{
+    Decimal,     // SubRip and WebVTT: ".5" is half a second
+    Centiseconds // ASS: a count of centiseconds, as players read it (Pictorb writes "1.5" for 1.05
+                 // s)
+};
+
+qint64 clockMs(const QString& text, Fraction kind = Fraction::Decimal)
 {
     static const QRegularExpression form(
         QStringLiteral("^\\s*(?:(\\d+):)?(\\d{1,2}):(\\d{1,2})(?:[.,](\\d{1,3}))?\\s*$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         return -1;
-    QString fraction = match.captured(4);
-    // ".5" is half a second, as ".50" and ".500" are.
-    fraction = fraction.leftJustified(3, QLatin1Char('0'));
+    const QString fraction = match.captured(4);
+    const qint64 fractionMs = kind == Fraction::Centiseconds
+                                  ? fraction.toLongLong() * 10
+                                  // ".5" is half a second, as ".50" and ".500" are.
+                                  : fraction.leftJustified(3, QLatin1Char('0')).toLongLong();
     return ((match.captured(1).toLongLong() * 60 + match.captured(2).toLongLong()) * 60 +
             match.captured(3).toLongLong()) *
                1000 +
-           fraction.toLongLong();
+           fractionMs;
 }
 
 QString plainText(QString text)
@@ -146,8 +155,10 @@ QList<SubtitleLine> dialogueLines(const QString& text)
         fields << body.mid(from);
         if (fields.size() != format.size())
             continue;
-        const qint64 start = clockMs(fields.value(format.indexOf(QStringLiteral("start"))));
-        const qint64 end = clockMs(fields.value(format.indexOf(QStringLiteral("end"))));
+        const qint64 start =
+            clockMs(fields.value(format.indexOf(QStringLiteral("start"))), Fraction::Centiseconds);
+        const qint64 end =
+            clockMs(fields.value(format.indexOf(QStringLiteral("end"))), Fraction::Centiseconds);
         const QString words = assText(fields.value(format.indexOf(QStringLiteral("text"))));
         if (start >= 0 && end >= 0 && !words.isEmpty())
             lines.append({start, std::max(start, end), words});

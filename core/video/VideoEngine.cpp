@@ -193,6 +193,7 @@ void VideoEngine::open(const QString& path)
     m_open = false;
     m_subtitleTracks.clear();
     m_pendingSubtitles.clear();
+    m_pendingReloads.clear();
     command({QStringLiteral("loadfile"), path, QStringLiteral("replace")});
 }
 
@@ -241,6 +242,24 @@ void VideoEngine::addSubtitleFile(const QString& path)
         m_pendingSubtitles.insert(request, path);
     else
         emit subtitleFailed(path, tr("the video engine refused it"));
+}
+
+void VideoEngine::reloadSubtitleFile(const QString& path)
+{
+    const auto shown = std::find_if(
+        m_subtitleTracks.cbegin(), m_subtitleTracks.cend(), [&path](const Track& track) {
+            return track.external && track.selected && track.externalFile == path;
+        });
+    const quint64 request =
+        shown == m_subtitleTracks.cend()
+            ? 0
+            : command({QStringLiteral("sub-reload"), QString::number(shown->id)});
+    if (request == 0) {
+        removeSubtitles();
+        addSubtitleFile(path);
+        return;
+    }
+    m_pendingReloads.insert(request, path);
 }
 
 void VideoEngine::selectSubtitleTrack(int id)
@@ -511,6 +530,17 @@ void VideoEngine::commandReplied(quint64 request, int error, const mpv_node* res
         grab.frame = error < 0 ? QImage() : frameFrom(result);
         grab.framed = true;
         grabAnswered(request);
+        return;
+    }
+    if (m_pendingReloads.contains(request)) {
+        const QString path = m_pendingReloads.take(request);
+        // The track known here may already have been replaced by an earlier reload.
+        if (error < 0) {
+            removeSubtitles();
+            addSubtitleFile(path);
+        } else {
+            emit subtitleAdded(path);
+        }
         return;
     }
     if (m_pendingSubtitles.contains(request)) {

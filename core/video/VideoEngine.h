@@ -72,6 +72,9 @@ public:
 
     // Answered by subtitleAdded() or subtitleFailed(); the file's track is then shown.
     void addSubtitleFile(const QString& path);
+    // The file shown is read again after it changed on disk (or added when it is not shown);
+    // answered as addSubtitleFile() is.
+    void reloadSubtitleFile(const QString& path);
     // 0 shows no subtitle.
     void selectSubtitleTrack(int id);
     // Drops the subtitle files added and shows no subtitle.
@@ -139,6 +142,7 @@ private:
     QList<Track> m_subtitleTracks;
     quint64 m_lastRequest = 0;
     QHash<quint64, QString> m_pendingSubtitles;
+    QHash<quint64, QString> m_pendingReloads;
     // A grab is answered once both its picture and the time it was taken at have come.
     struct Grab
     {

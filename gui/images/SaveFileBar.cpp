@@ -35,12 +35,17 @@ void SaveFileBar::setFolderChooser(FolderChooser chooser)
 
 QString SaveFileBar::chooseSaveFolder(QWidget* parent)
 {
-    GlobalManager* manager = GlobalManager::instance();
-    const QString start = manager->getSetting(AppConfig::kFileSavePath, QString()).toString();
-    const QString chosen = folderChooser()(parent, tr("Choose to save"), start);
+    const QString chosen = askForFolder(parent);
     if (!chosen.isEmpty())
-        manager->setSetting(AppConfig::kFileSavePath, chosen);
+        GlobalManager::instance()->setSetting(AppConfig::kFileSavePath, chosen);
     return chosen;
+}
+
+QString SaveFileBar::askForFolder(QWidget* parent)
+{
+    const QString start =
+        GlobalManager::instance()->getSetting(AppConfig::kFileSavePath, QString()).toString();
+    return folderChooser()(parent, tr("Choose to save"), start);
 }
 
 QString SaveFileBar::initialFolderText()

@@ -32,6 +32,8 @@ public:
     // The "Change" step shared by every output bar: asks for a folder starting at the stored
     // one and stores a non-empty choice; returns the choice (empty when cancelled).
     static QString chooseSaveFolder(QWidget* parent);
+    // Only asks, starting at the stored folder; empty text when cancelled.
+    static QString askForFolder(QWidget* parent);
     // What the folder field shows at start: the stored folder, or the default pictures one.
     static QString initialFolderText();
     // The controls every output bar shares (this bar and the preview panel's): the format

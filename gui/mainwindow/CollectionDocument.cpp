@@ -156,6 +156,12 @@ void CollectionDocument::changed()
 // stills first, happens on the writer thread.
 void CollectionDocument::saveSession(bool wait)
 {
+    // A collection without stills has no canvas, and nothing to bring back: the history may
+    // still change (the caption list's corrections are in it too).
+    if (m_strip->cards().isEmpty()) {
+        discardSession();
+        return;
+    }
     const ProjectData data = snapshot();
     const QString project = m_projectPath;
     const bool modified = isModified();

@@ -24,6 +24,7 @@
 #include "gui/mainwindow/VideoActions.h"
 #include "gui/player/VideoPlayer.h"
 #endif
+#include "gui/preferences/PreferencesDialog.h"
 #include "gui/preview/PreviewWidget.h"
 #include "gui/update/CheckUpdateDialog.h"
 #include "gui/widgets/AboutDialog.h"
@@ -172,6 +173,7 @@ void MainWindow::connectPlayer()
 #ifdef PICTORB_VIDEO
     m_captionWidget = new CaptionWidget;
     m_captionWidget->hide();
+    m_captionWidget->setHistory(m_document->history());
     m_titleBar->buttons().at(1)->show();
     m_videoActions = new VideoActions(
         m_videoPlayWidget, m_captionWidget, this,
@@ -283,7 +285,7 @@ QMap<int, QString> MainWindow::menuTitles()
     return {
         {TitleBar::Support, tr("Support")},  {TitleBar::UserGuide, tr("User Guide")},
         {TitleBar::ViewLog, tr("View Log")}, {TitleBar::CheckForUpdates, tr("Check for Updates")},
-        {TitleBar::About, tr("About")},
+        {TitleBar::About, tr("About")},      {TitleBar::Preferences, tr("Preferences...")},
     };
 }
 
@@ -303,7 +305,16 @@ void MainWindow::initMenu()
     for (auto it = titles.cbegin(); it != titles.cend(); ++it) {
         auto* action = new QAction(it.value(), this);
         action->setProperty("type", it.key());
-        m_settingMenu->addAction(action);
+        if (it.key() == TitleBar::Preferences) {
+            // Before the language, whose choice it also offers; its key works in the whole
+            // window.
+            m_settingMenu->insertAction(m_languageMenu->menuAction(), action);
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action);
+        } else {
+            m_settingMenu->addAction(action);
+        }
         connect(action, &QAction::triggered, this, &MainWindow::menuClickedHandle);
     }
     // The language in use is the ticked one.
@@ -362,6 +373,11 @@ void MainWindow::changeLangByType(int type)
         QCoreApplication::installTranslator(&m_translator);
     if (m_retranslateMenu)
         m_retranslateMenu();
+    // Chosen in the menu or in the preferences, the language in use is the ticked one.
+    if (m_languageMenu) {
+        for (QAction* action : m_languageMenu->actions())
+            action->setChecked(action->property("type").toInt() == type);
+    }
     TranslateManager::instance()->setCurrentLanguage(type);
     emit TranslateManager::instance()->changeTranslate(type);
 }
@@ -531,6 +547,21 @@ void MainWindow::handleMenu(int type)
     case TitleBar::About: {
         auto* dialog = new AboutDialog(this);
         dialog->setModal(true);
+        dialog->show();
+        break;
+    }
+    case TitleBar::Preferences: {
+        if (auto* open = findChild<PreferencesDialog*>()) {
+            open->raise();
+            open->activateWindow();
+            break;
+        }
+        auto* dialog = new PreferencesDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &PreferencesDialog::languageChosen, this, [this](int type) {
+            changeLangByType(type);
+            GlobalManager::instance()->setSetting(AppConfig::kAppLang, type);
+        });
         dialog->show();
         break;
     }

@@ -32,6 +32,7 @@ public:
         ViewLog = 7,
         CheckForUpdates = 8,
         About = 9,
+        Preferences = 10,
     };
     Q_ENUM(MenuType)
 

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
@@ -12,8 +14,11 @@
 
 #include "core/base/AppConfig.h"
 #include "core/base/Settings.h"
+#include "core/captions/CaptionManager.h"
 #include "core/captions/SubtitleFile.h"
+#include "core/captions/SubtitleWriter.h"
 #include "core/video/VideoEngine.h"
+#include "gui/application/GlobalManager.h"
 #include "gui/captions/CaptionItem.h"
 #include "gui/captions/CaptionWidget.h"
 #include "gui/editor/PlaybackBar.h"
@@ -40,6 +45,8 @@ VideoActions::VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWid
     m_generateSubtitles->setIconVisibleInMenu(false);
     connect(m_generateSubtitles, &QAction::triggered, m_generation, &SubtitleGeneration::ask);
     m_panel->playbackBar()->addSubtitleCommand(m_generateSubtitles);
+    m_saveSubtitles = addCommand({});
+    connect(m_saveSubtitles, &QAction::triggered, this, &VideoActions::saveSubtitlesAs);
     m_menu->addSeparator();
     m_play = addCommand({QKeySequence(Qt::Key_Space)});
     connect(m_play, &QAction::triggered, m_player, [this] {
@@ -71,6 +78,13 @@ VideoActions::VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWid
     connect(m_player->engine(), &VideoEngine::subtitleTracksChanged, this,
             &VideoActions::rebuildTracks);
     connect(m_player, &VideoPlayer::lineCaptureStarted, this, &VideoActions::showProgress);
+    CaptionManager* store = CaptionManager::instance();
+    connect(store, &CaptionManager::captionsEdited, this, &VideoActions::captionsEdited);
+    // Queued: the store announces a clearing before its new lines are in.
+    for (auto signal : {&CaptionManager::captionsLoaded, &CaptionManager::captionsAboutToBeCleared})
+        connect(store, signal, this, &VideoActions::updateEnabled, Qt::QueuedConnection);
+    connect(store, &CaptionManager::captionsCreated, this, &VideoActions::updateEnabled,
+            Qt::QueuedConnection);
     retranslate();
     updateEnabled();
 }
@@ -96,6 +110,7 @@ void VideoActions::retranslate()
     m_removeSubtitles->setText(tr("Remove Subtitles"));
     m_generateSubtitles->setText(tr("Generate Subtitles..."));
     m_generateSubtitles->setToolTip(tr("Subtitles from the speech of the film"));
+    m_saveSubtitles->setText(tr("Save Subtitles As..."));
     m_play->setText(tr("Play or Pause"));
     m_stop->setText(tr("Stop"));
     m_back->setText(tr("Previous Frame"));
@@ -114,6 +129,76 @@ void VideoActions::updateEnabled()
     m_trackMenu->setEnabled(open);
     m_removeSubtitles->setEnabled(open && m_player->hasSubtitles());
     m_captureLines->setEnabled(open && !m_player->subtitleLines().isEmpty());
+    m_saveSubtitles->setEnabled(!CaptionManager::instance()->captions().isEmpty());
+}
+
+void VideoActions::setSaveChooser(SaveChooser chooser)
+{
+    saveChooser() = std::move(chooser);
+}
+
+VideoActions::SaveChooser& VideoActions::saveChooser()
+{
+    static SaveChooser chooser;
+    return chooser;
+}
+
+void VideoActions::captionsEdited(const QString& path, bool saved)
+{
+    updateEnabled();
+    if (!saved) {
+        GlobalManager::instance()->showNotice(
+            {Notice::Failure,
+             tr("The corrected lines cannot be kept in \"%1\"; save them with Save Subtitles "
+                "As before closing.")
+                 .arg(QDir::toNativeSeparators(path)),
+             QString(),
+             {}});
+        return;
+    }
+    m_player->showEditedSubtitles(path, CaptionManager::instance()->subtitleLines());
+}
+
+void VideoActions::saveSubtitlesAs()
+{
+    CaptionManager* store = CaptionManager::instance();
+    if (store->captions().isEmpty())
+        return;
+    const QStringList filters = {tr("SubRip subtitles (*.srt)"), tr("WebVTT subtitles (*.vtt)"),
+                                 tr("ASS subtitles (*.ass)")};
+    const QFileInfo film(m_player->filePath());
+    const QString suggested =
+        film.fileName().isEmpty()
+            ? QString()
+            : film.absoluteDir().filePath(film.completeBaseName() + QStringLiteral(".srt"));
+    QString filter = filters.first();
+    const QString title = tr("Save Subtitles As");
+    QString path =
+        saveChooser()
+            ? saveChooser()(m_window, title, suggested, filters.join(";;"), &filter)
+            : QFileDialog::getSaveFileName(m_window, title, suggested, filters.join(";;"), &filter);
+    if (path.isEmpty())
+        return;
+    // The filter tells the format when the name has no subtitle extension of its own.
+    const auto chosen = SubtitleWriter::Format(std::max(0, int(filters.indexOf(filter))));
+    const SubtitleWriter::Format format = SubtitleWriter::formatOf(path, chosen);
+    if (QFileInfo(path).suffix().compare(SubtitleWriter::suffix(format), Qt::CaseInsensitive) != 0)
+        path += QLatin1Char('.') + SubtitleWriter::suffix(format);
+    QString error;
+    if (!SubtitleWriter::write(path, store->captions(), format, store->overrideBlocks(), &error)) {
+        GlobalManager::instance()->showNotice({Notice::Failure,
+                                               tr("The subtitles cannot be saved as \"%1\": %2.")
+                                                   .arg(QDir::toNativeSeparators(path), error),
+                                               QString(),
+                                               {}});
+        return;
+    }
+    GlobalManager::instance()->showNotice(
+        {Notice::Information,
+         tr("Saved %n subtitle lines as \"%1\".", nullptr, int(store->captions().size()))
+             .arg(QFileInfo(path).fileName()),
+         QString(),
+         {}});
 }
 
 void VideoActions::rebuildTracks()

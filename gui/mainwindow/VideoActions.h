@@ -18,7 +18,8 @@ class QWidget;
 // The Video commands of the main window: open a film (Ctrl+Shift+O), load its subtitles or
 // choose one of its tracks, generate them from its speech, play and pause (Space), stop (Ctrl+/),
 // step a frame (Left, Right), capture the frame (Ctrl+Alt+S) and capture every subtitle line, with
-// its progress.
+// its progress; the lines of the caption list are saved as SubRip, WebVTT or ASS, and every
+// correction made to them is shown by the player at once.
 class VideoActions : public QObject
 {
     Q_OBJECT
@@ -26,6 +27,13 @@ class VideoActions : public QObject
 public:
     using OpenChooser = std::function<QStringList(QWidget* parent, const QString& title,
                                                   const QString& dir, const QString& filter)>;
+
+    // Answers the save dialog: the path, and the filter chosen in `filter`.
+    using SaveChooser =
+        std::function<QString(QWidget* parent, const QString& title, const QString& path,
+                              const QString& filters, QString* filter)>;
+    // Tests answer the save dialog without a modal loop.
+    static void setSaveChooser(SaveChooser chooser);
 
     VideoActions(VideoPlayWidget* panel, CaptionWidget* captions, QWidget* window,
                  OpenChooser openChooser);
@@ -42,6 +50,8 @@ public:
     void loadSubtitles();
     // Asks which lines and how, then captures them with a progress dialog.
     void captureEveryLine();
+    // Writes the caption list's lines in the format of the chosen extension or filter.
+    void saveSubtitlesAs();
     QProgressDialog* progressDialog() const;
     // Subtitles from the film's speech (Generate Subtitles...).
     SubtitleGeneration* subtitleGeneration() const { return m_generation; }
@@ -51,6 +61,8 @@ private:
     void rebuildTracks();
     void updateEnabled();
     void showProgress(int total);
+    void captionsEdited(const QString& path, bool saved);
+    static SaveChooser& saveChooser();
 
     VideoPlayWidget* m_panel;
     VideoPlayer* m_player;
@@ -69,6 +81,7 @@ private:
     QAction* m_forward;
     QAction* m_capture;
     QAction* m_captureLines;
+    QAction* m_saveSubtitles;
     QPointer<QProgressDialog> m_progress;
     SubtitleGeneration* m_generation;
 };

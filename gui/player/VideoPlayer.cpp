@@ -34,6 +34,18 @@ VideoPlayer::VideoPlayer(PlaybackBar* bar, QWidget* parent)
     layout->addWidget(m_view);
     connectBar();
     connectEngine();
+    // The toggle follows the setting when the preferences change it.
+    connect(GlobalManager::instance(), &GlobalManager::globalEvent, this,
+            [this](const QString& event, const QVariant& key) {
+                if (event != AppConfig::kEventSettingChange ||
+                    key != AppConfig::kCaptureWithSubtitles)
+                    return;
+                const QSignalBlocker quiet(m_bar->subtitlesBox());
+                m_bar->subtitlesBox()->setChecked(
+                    GlobalManager::instance()
+                        ->getSetting(AppConfig::kCaptureWithSubtitles, false)
+                        .toBool());
+            });
     connect(m_trackReader, &SubtitleTrackReader::finished, this,
             [this](const QList<SubtitleLine>& lines, const QString& error) {
                 if (lines.isEmpty())
@@ -161,6 +173,7 @@ void VideoPlayer::filmOpened()
     m_engine->setMuted(m_muted);
     // The lines of another film's subtitles do not belong to this one.
     m_subtitleFile.clear();
+    m_editedFile.clear();
     m_fileLines.clear();
     if (m_subtitleTrack != 0)
         setLines({}, 0);
@@ -257,15 +270,32 @@ void VideoPlayer::loadSubtitleFile(const QString& path)
         return;
     }
     m_fileLines = lines;
+    m_editedFile.clear();
     // One subtitle file at a time: the one loaded before goes.
     m_engine->removeSubtitles();
     m_engine->addSubtitleFile(path);
 }
 
+void VideoPlayer::showEditedSubtitles(const QString& path, const QList<SubtitleLine>& lines)
+{
+    if (!isOpen())
+        return;
+    m_fileLines = lines;
+    m_editedFile = path;
+    m_engine->reloadSubtitleFile(path);
+}
+
 void VideoPlayer::subtitleAdded(const QString& path)
 {
     m_subtitleFile = path;
-    setLines(m_fileLines, kFileTrack);
+    if (path != m_editedFile) {
+        setLines(m_fileLines, kFileTrack);
+        return;
+    }
+    // The caption list holds these lines already: it is where they were edited.
+    m_lines = m_fileLines;
+    m_subtitleTrack = m_lines.isEmpty() ? 0 : kFileTrack;
+    emit subtitlesChanged();
 }
 
 void VideoPlayer::selectSubtitleTrack(int id)
@@ -289,6 +319,7 @@ void VideoPlayer::removeSubtitles()
 {
     m_engine->removeSubtitles();
     m_subtitleFile.clear();
+    m_editedFile.clear();
     m_fileLines.clear();
     setLines({}, 0);
 }

@@ -46,6 +46,9 @@ public:
     // A subtitle file beside the film: shown by the player, its lines in the caption list.
     // While a film is being opened it is loaded once the film is in.
     void loadSubtitleFile(const QString& path);
+    // The caption list's lines after an edit, written to `path`: shown at once, and the lines
+    // captures take, without reading them back into the caption list.
+    void showEditedSubtitles(const QString& path, const QList<SubtitleLine>& lines);
     // A subtitle track of the film (Track::id), or none with 0.
     void selectSubtitleTrack(int id);
     void removeSubtitles();
@@ -95,6 +98,7 @@ private:
     bool m_waitingForView = false;
     QString m_pendingSubtitle;
     QString m_subtitleFile;
+    QString m_editedFile;
     int m_subtitleTrack = 0;
     QList<SubtitleLine> m_lines;
     QList<SubtitleLine> m_fileLines;

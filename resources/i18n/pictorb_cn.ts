@@ -123,6 +123,52 @@
     </message>
 </context>
 <context>
+    <name>CaptionItem</name>
+    <message>
+        <source>Start, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>开始时间，格式 hh:mm:ss.mmm。Alt+上：推后 %1 毫秒，Alt+下：提前 %1 毫秒。回车保留此行，Esc 放弃更改。</translation>
+    </message>
+    <message>
+        <source>End, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>结束时间，格式 hh:mm:ss.mmm。Alt+上：推后 %1 毫秒，Alt+下：提前 %1 毫秒。回车保留此行，Esc 放弃更改。</translation>
+    </message>
+    <message>
+        <source>Text of the line. Ctrl+B splits it at the cursor. Return keeps the line, Esc drops the change.</source>
+        <translation>此行文字。Ctrl+B 在光标处拆分。回车保留此行，Esc 放弃更改。</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionListEdit</name>
+    <message>
+        <source>There is no such line.</source>
+        <translation>没有这一行。</translation>
+    </message>
+    <message>
+        <source>A line needs some text; delete the line instead.</source>
+        <translation>一行必须有文字；如不需要，请删除该行。</translation>
+    </message>
+    <message>
+        <source>A time cannot lie before the start of the film.</source>
+        <translation>时间不能早于影片开头。</translation>
+    </message>
+    <message>
+        <source>A line cannot end before it starts.</source>
+        <translation>一行的结束不能早于开始。</translation>
+    </message>
+    <message>
+        <source>Put the text cursor between two words of the line to split it there.</source>
+        <translation>请将光标放在两个词之间，再在该处拆分。</translation>
+    </message>
+    <message>
+        <source>The last line has no next line to merge with.</source>
+        <translation>最后一行之后没有可合并的行。</translation>
+    </message>
+    <message>
+        <source>There are no lines to shift.</source>
+        <translation>没有可平移的行。</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -269,6 +315,88 @@
     <message>
         <source>Captions (%1)</source>
         <translation>字幕（%1）</translation>
+    </message>
+    <message>
+        <source>Edit Line</source>
+        <translation>编辑此行</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Delete the chosen lines</source>
+        <translation>删除所选的行</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>拆分</translation>
+    </message>
+    <message>
+        <source>Split the line in two at the text cursor, its time in the same proportion</source>
+        <translation>在光标处将此行一分为二，时间按相同比例拆分</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合并</translation>
+    </message>
+    <message>
+        <source>Merge the line with the next one</source>
+        <translation>将此行与下一行合并</translation>
+    </message>
+    <message>
+        <source>Shift Times...</source>
+        <translation>平移时间...</translation>
+    </message>
+    <message>
+        <source>Move every line earlier or later by the same time</source>
+        <translation>将所有行提前或推后相同的时间</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: type it as hh:mm:ss.mmm, for example 00:01:02.500.</source>
+        <translation>“%1”不是时间：请按 hh:mm:ss.mmm 输入，例如 00:01:02.500。</translation>
+    </message>
+    <message>
+        <source>Edit line</source>
+        <translation>编辑字幕行</translation>
+    </message>
+    <message>
+        <source>Move line start</source>
+        <translation>移动行开始时间</translation>
+    </message>
+    <message>
+        <source>Move line end</source>
+        <translation>移动行结束时间</translation>
+    </message>
+    <message>
+        <source>Delete line</source>
+        <translation>删除字幕行</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n lines</source>
+        <translation>
+            <numerusform>删除 %n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split line</source>
+        <translation>拆分字幕行</translation>
+    </message>
+    <message>
+        <source>Merge lines</source>
+        <translation>合并字幕行</translation>
+    </message>
+    <message>
+        <source>Shift Times</source>
+        <translation>平移时间</translation>
+    </message>
+    <message>
+        <source>Move every line by (+ later, - earlier), as [-]hh:mm:ss.mmm:</source>
+        <translation>所有行平移（+ 推后，- 提前），格式 [-]hh:mm:ss.mmm：</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>平移时间</translation>
     </message>
 </context>
 <context>
@@ -760,6 +888,10 @@
         <source>Import pictures or open a project</source>
         <translation>导入图片或打开项目</translation>
     </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>首选项...</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -817,6 +949,117 @@
     <message>
         <source>Pause [Space]</source>
         <translation>暂停 [空格]</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>首选项</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>语音</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>输出文件夹：</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Captures:</source>
+        <translation>截取：</translation>
+    </message>
+    <message>
+        <source>Provider:</source>
+        <translation>服务提供方：</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>模型：</translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation>超时：</translation>
+    </message>
+    <message>
+        <source>API key:</source>
+        <translation>API 密钥：</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>语言：</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Capture frames with the subtitle drawn in</source>
+        <translation>截取画面时带上字幕</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation>启动时检查更新</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Pictorb 语音服务</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>兼容 OpenAI 的转写服务</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> 分钟</translation>
+    </message>
+    <message>
+        <source>The model the transcription server runs, e.g. whisper-1</source>
+        <translation>转写服务器运行的模型，例如 whisper-1</translation>
+    </message>
+    <message>
+        <source>None: a local server needs no key</source>
+        <translation>无：本地服务器无需密钥</translation>
+    </message>
+    <message>
+        <source>Kept in the system&apos;s secret store, never in the settings</source>
+        <translation>保存在系统的密钥存储中，绝不写入设置</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the exported pictures.</source>
+        <translation>请为导出的图片选择一个文件夹。</translation>
+    </message>
+    <message>
+        <source>Pictorb cannot write into &quot;%1&quot;: choose a folder you can write to.</source>
+        <translation>Pictorb 无法写入“%1”：请选择一个可写入的文件夹。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address: it must start with http:// or https:// and name a host, as http://127.0.0.1:8000 does.</source>
+        <translation>“%1”不是网址：必须以 http:// 或 https:// 开头并包含主机名，例如 http://127.0.0.1:8000。</translation>
+    </message>
+    <message>
+        <source>Name the model the server runs, for example whisper-1.</source>
+        <translation>请填写服务器运行的模型，例如 whisper-1。</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1409,13 @@
     </message>
 </context>
 <context>
+    <name>SubtitleWriter</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>无法写入文件</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -1276,6 +1526,40 @@
     <message>
         <source>Subtitles from the speech of the film</source>
         <translation>根据影片中的语音生成字幕</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As...</source>
+        <translation>字幕另存为...</translation>
+    </message>
+    <message>
+        <source>The corrected lines cannot be kept in &quot;%1&quot;; save them with Save Subtitles As before closing.</source>
+        <translation>修改后的字幕行无法保存到“%1”；请在关闭前用“字幕另存为”保存。</translation>
+    </message>
+    <message>
+        <source>SubRip subtitles (*.srt)</source>
+        <translation>SubRip 字幕 (*.srt)</translation>
+    </message>
+    <message>
+        <source>WebVTT subtitles (*.vtt)</source>
+        <translation>WebVTT 字幕 (*.vtt)</translation>
+    </message>
+    <message>
+        <source>ASS subtitles (*.ass)</source>
+        <translation>ASS 字幕 (*.ass)</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As</source>
+        <translation>字幕另存为</translation>
+    </message>
+    <message>
+        <source>The subtitles cannot be saved as &quot;%1&quot;: %2.</source>
+        <translation>无法将字幕保存为“%1”：%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n subtitle lines as &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>已将 %n 行字幕保存为“%1”。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

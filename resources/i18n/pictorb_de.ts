@@ -123,6 +123,52 @@
     </message>
 </context>
 <context>
+    <name>CaptionItem</name>
+    <message>
+        <source>Start, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Beginn als hh:mm:ss.mmm. Alt+Hoch: %1 ms später, Alt+Runter: %1 ms früher. Eingabe übernimmt die Zeile, Esc verwirft die Änderung.</translation>
+    </message>
+    <message>
+        <source>End, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Ende als hh:mm:ss.mmm. Alt+Hoch: %1 ms später, Alt+Runter: %1 ms früher. Eingabe übernimmt die Zeile, Esc verwirft die Änderung.</translation>
+    </message>
+    <message>
+        <source>Text of the line. Ctrl+B splits it at the cursor. Return keeps the line, Esc drops the change.</source>
+        <translation>Text der Zeile. Strg+B teilt sie an der Schreibmarke. Eingabe übernimmt die Zeile, Esc verwirft die Änderung.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionListEdit</name>
+    <message>
+        <source>There is no such line.</source>
+        <translation>Diese Zeile gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>A line needs some text; delete the line instead.</source>
+        <translation>Eine Zeile braucht Text; löschen Sie die Zeile stattdessen.</translation>
+    </message>
+    <message>
+        <source>A time cannot lie before the start of the film.</source>
+        <translation>Eine Zeit kann nicht vor dem Filmbeginn liegen.</translation>
+    </message>
+    <message>
+        <source>A line cannot end before it starts.</source>
+        <translation>Eine Zeile kann nicht vor ihrem Beginn enden.</translation>
+    </message>
+    <message>
+        <source>Put the text cursor between two words of the line to split it there.</source>
+        <translation>Setzen Sie die Schreibmarke zwischen zwei Wörter der Zeile, um sie dort zu teilen.</translation>
+    </message>
+    <message>
+        <source>The last line has no next line to merge with.</source>
+        <translation>Die letzte Zeile hat keine folgende Zeile zum Zusammenführen.</translation>
+    </message>
+    <message>
+        <source>There are no lines to shift.</source>
+        <translation>Es gibt keine Zeilen zum Verschieben.</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -269,6 +315,89 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Untertitel (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Line</source>
+        <translation>Zeile bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the chosen lines</source>
+        <translation>Die gewählten Zeilen löschen</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Split the line in two at the text cursor, its time in the same proportion</source>
+        <translation>Die Zeile an der Schreibmarke in zwei teilen, ihre Zeit im selben Verhältnis</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge the line with the next one</source>
+        <translation>Die Zeile mit der folgenden zusammenführen</translation>
+    </message>
+    <message>
+        <source>Shift Times...</source>
+        <translation>Zeiten verschieben...</translation>
+    </message>
+    <message>
+        <source>Move every line earlier or later by the same time</source>
+        <translation>Jede Zeile um dieselbe Zeit früher oder später legen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: type it as hh:mm:ss.mmm, for example 00:01:02.500.</source>
+        <translation>„%1“ ist keine Zeit: Geben Sie sie als hh:mm:ss.mmm ein, zum Beispiel 00:01:02.500.</translation>
+    </message>
+    <message>
+        <source>Edit line</source>
+        <translation>Zeile bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move line start</source>
+        <translation>Zeilenbeginn verschieben</translation>
+    </message>
+    <message>
+        <source>Move line end</source>
+        <translation>Zeilenende verschieben</translation>
+    </message>
+    <message>
+        <source>Delete line</source>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n lines</source>
+        <translation>
+            <numerusform>%n Zeile löschen</numerusform>
+            <numerusform>%n Zeilen löschen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split line</source>
+        <translation>Zeile teilen</translation>
+    </message>
+    <message>
+        <source>Merge lines</source>
+        <translation>Zeilen zusammenführen</translation>
+    </message>
+    <message>
+        <source>Shift Times</source>
+        <translation>Zeiten verschieben</translation>
+    </message>
+    <message>
+        <source>Move every line by (+ later, - earlier), as [-]hh:mm:ss.mmm:</source>
+        <translation>Jede Zeile verschieben um (+ später, - früher), als [-]hh:mm:ss.mmm:</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Zeiten verschieben</translation>
     </message>
 </context>
 <context>
@@ -760,6 +889,10 @@
         <source>Import pictures or open a project</source>
         <translation>Bilder importieren oder ein Projekt öffnen</translation>
     </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen...</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -817,6 +950,117 @@
     <message>
         <source>Pause [Space]</source>
         <translation>Pause [Leertaste]</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Sprache zu Text</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>Ausgabeordner:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Captures:</source>
+        <translation>Aufnahmen:</translation>
+    </message>
+    <message>
+        <source>Provider:</source>
+        <translation>Anbieter:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation>Zeitlimit:</translation>
+    </message>
+    <message>
+        <source>API key:</source>
+        <translation>API-Schlüssel:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Capture frames with the subtitle drawn in</source>
+        <translation>Bilder mit eingezeichnetem Untertitel aufnehmen</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation>Beim Start nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Pictorb-Sprachdienst</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>OpenAI-kompatible Transkription</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>The model the transcription server runs, e.g. whisper-1</source>
+        <translation>Das Modell, das der Transkriptionsserver ausführt, z. B. whisper-1</translation>
+    </message>
+    <message>
+        <source>None: a local server needs no key</source>
+        <translation>Keiner: ein lokaler Server braucht keinen Schlüssel</translation>
+    </message>
+    <message>
+        <source>Kept in the system&apos;s secret store, never in the settings</source>
+        <translation>Im Schlüsselspeicher des Systems aufbewahrt, nie in den Einstellungen</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the exported pictures.</source>
+        <translation>Wählen Sie einen Ordner für die exportierten Bilder.</translation>
+    </message>
+    <message>
+        <source>Pictorb cannot write into &quot;%1&quot;: choose a folder you can write to.</source>
+        <translation>Pictorb kann nicht in „%1“ schreiben: Wählen Sie einen beschreibbaren Ordner.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address: it must start with http:// or https:// and name a host, as http://127.0.0.1:8000 does.</source>
+        <translation>„%1“ ist keine Webadresse: Sie muss mit http:// oder https:// beginnen und einen Host nennen, wie http://127.0.0.1:8000.</translation>
+    </message>
+    <message>
+        <source>Name the model the server runs, for example whisper-1.</source>
+        <translation>Nennen Sie das Modell, das der Server ausführt, zum Beispiel whisper-1.</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1410,13 @@
     </message>
 </context>
 <context>
+    <name>SubtitleWriter</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>die Datei kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -1276,6 +1527,41 @@
     <message>
         <source>Subtitles from the speech of the film</source>
         <translation>Untertitel aus der Sprache des Films</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As...</source>
+        <translation>Untertitel speichern unter...</translation>
+    </message>
+    <message>
+        <source>The corrected lines cannot be kept in &quot;%1&quot;; save them with Save Subtitles As before closing.</source>
+        <translation>Die korrigierten Zeilen können nicht in „%1“ gespeichert werden; sichern Sie sie vor dem Schließen mit „Untertitel speichern unter“.</translation>
+    </message>
+    <message>
+        <source>SubRip subtitles (*.srt)</source>
+        <translation>SubRip-Untertitel (*.srt)</translation>
+    </message>
+    <message>
+        <source>WebVTT subtitles (*.vtt)</source>
+        <translation>WebVTT-Untertitel (*.vtt)</translation>
+    </message>
+    <message>
+        <source>ASS subtitles (*.ass)</source>
+        <translation>ASS-Untertitel (*.ass)</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As</source>
+        <translation>Untertitel speichern unter</translation>
+    </message>
+    <message>
+        <source>The subtitles cannot be saved as &quot;%1&quot;: %2.</source>
+        <translation>Die Untertitel können nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n subtitle lines as &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n Untertitelzeile als „%1“ gespeichert.</numerusform>
+            <numerusform>%n Untertitelzeilen als „%1“ gespeichert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,52 @@
     </message>
 </context>
 <context>
+    <name>CaptionItem</name>
+    <message>
+        <source>Start, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Start, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</translation>
+    </message>
+    <message>
+        <source>End, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>End, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</translation>
+    </message>
+    <message>
+        <source>Text of the line. Ctrl+B splits it at the cursor. Return keeps the line, Esc drops the change.</source>
+        <translation>Text of the line. Ctrl+B splits it at the cursor. Return keeps the line, Esc drops the change.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionListEdit</name>
+    <message>
+        <source>There is no such line.</source>
+        <translation>There is no such line.</translation>
+    </message>
+    <message>
+        <source>A line needs some text; delete the line instead.</source>
+        <translation>A line needs some text; delete the line instead.</translation>
+    </message>
+    <message>
+        <source>A time cannot lie before the start of the film.</source>
+        <translation>A time cannot lie before the start of the film.</translation>
+    </message>
+    <message>
+        <source>A line cannot end before it starts.</source>
+        <translation>A line cannot end before it starts.</translation>
+    </message>
+    <message>
+        <source>Put the text cursor between two words of the line to split it there.</source>
+        <translation>Put the text cursor between two words of the line to split it there.</translation>
+    </message>
+    <message>
+        <source>The last line has no next line to merge with.</source>
+        <translation>The last line has no next line to merge with.</translation>
+    </message>
+    <message>
+        <source>There are no lines to shift.</source>
+        <translation>There are no lines to shift.</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -269,6 +315,89 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Captions (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Line</source>
+        <translation>Edit Line</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete the chosen lines</source>
+        <translation>Delete the chosen lines</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Split the line in two at the text cursor, its time in the same proportion</source>
+        <translation>Split the line in two at the text cursor, its time in the same proportion</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>Merge the line with the next one</source>
+        <translation>Merge the line with the next one</translation>
+    </message>
+    <message>
+        <source>Shift Times...</source>
+        <translation>Shift Times...</translation>
+    </message>
+    <message>
+        <source>Move every line earlier or later by the same time</source>
+        <translation>Move every line earlier or later by the same time</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: type it as hh:mm:ss.mmm, for example 00:01:02.500.</source>
+        <translation>&quot;%1&quot; is not a time: type it as hh:mm:ss.mmm, for example 00:01:02.500.</translation>
+    </message>
+    <message>
+        <source>Edit line</source>
+        <translation>Edit line</translation>
+    </message>
+    <message>
+        <source>Move line start</source>
+        <translation>Move line start</translation>
+    </message>
+    <message>
+        <source>Move line end</source>
+        <translation>Move line end</translation>
+    </message>
+    <message>
+        <source>Delete line</source>
+        <translation>Delete line</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n lines</source>
+        <translation>
+            <numerusform>Delete %n lines</numerusform>
+            <numerusform>Delete %n lines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split line</source>
+        <translation>Split line</translation>
+    </message>
+    <message>
+        <source>Merge lines</source>
+        <translation>Merge lines</translation>
+    </message>
+    <message>
+        <source>Shift Times</source>
+        <translation>Shift Times</translation>
+    </message>
+    <message>
+        <source>Move every line by (+ later, - earlier), as [-]hh:mm:ss.mmm:</source>
+        <translation>Move every line by (+ later, - earlier), as [-]hh:mm:ss.mmm:</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Shift times</translation>
     </message>
 </context>
 <context>
@@ -760,6 +889,10 @@
         <source>Import pictures or open a project</source>
         <translation>Import pictures or open a project</translation>
     </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Preferences...</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -817,6 +950,117 @@
     <message>
         <source>Pause [Space]</source>
         <translation>Pause [Space]</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Speech</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>Output folder:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Captures:</source>
+        <translation>Captures:</translation>
+    </message>
+    <message>
+        <source>Provider:</source>
+        <translation>Provider:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation>Time-out:</translation>
+    </message>
+    <message>
+        <source>API key:</source>
+        <translation>API key:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Capture frames with the subtitle drawn in</source>
+        <translation>Capture frames with the subtitle drawn in</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation>Check for updates at start</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Pictorb speech service</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>OpenAI-compatible transcription</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>The model the transcription server runs, e.g. whisper-1</source>
+        <translation>The model the transcription server runs, e.g. whisper-1</translation>
+    </message>
+    <message>
+        <source>None: a local server needs no key</source>
+        <translation>None: a local server needs no key</translation>
+    </message>
+    <message>
+        <source>Kept in the system&apos;s secret store, never in the settings</source>
+        <translation>Kept in the system&apos;s secret store, never in the settings</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the exported pictures.</source>
+        <translation>Choose a folder for the exported pictures.</translation>
+    </message>
+    <message>
+        <source>Pictorb cannot write into &quot;%1&quot;: choose a folder you can write to.</source>
+        <translation>Pictorb cannot write into &quot;%1&quot;: choose a folder you can write to.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address: it must start with http:// or https:// and name a host, as http://127.0.0.1:8000 does.</source>
+        <translation>&quot;%1&quot; is not a web address: it must start with http:// or https:// and name a host, as http://127.0.0.1:8000 does.</translation>
+    </message>
+    <message>
+        <source>Name the model the server runs, for example whisper-1.</source>
+        <translation>Name the model the server runs, for example whisper-1.</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1410,13 @@
     </message>
 </context>
 <context>
+    <name>SubtitleWriter</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>the file cannot be written</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -1276,6 +1527,41 @@
     <message>
         <source>Subtitles from the speech of the film</source>
         <translation>Subtitles from the speech of the film</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As...</source>
+        <translation>Save Subtitles As...</translation>
+    </message>
+    <message>
+        <source>The corrected lines cannot be kept in &quot;%1&quot;; save them with Save Subtitles As before closing.</source>
+        <translation>The corrected lines cannot be kept in &quot;%1&quot;; save them with Save Subtitles As before closing.</translation>
+    </message>
+    <message>
+        <source>SubRip subtitles (*.srt)</source>
+        <translation>SubRip subtitles (*.srt)</translation>
+    </message>
+    <message>
+        <source>WebVTT subtitles (*.vtt)</source>
+        <translation>WebVTT subtitles (*.vtt)</translation>
+    </message>
+    <message>
+        <source>ASS subtitles (*.ass)</source>
+        <translation>ASS subtitles (*.ass)</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As</source>
+        <translation>Save Subtitles As</translation>
+    </message>
+    <message>
+        <source>The subtitles cannot be saved as &quot;%1&quot;: %2.</source>
+        <translation>The subtitles cannot be saved as &quot;%1&quot;: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n subtitle lines as &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>Saved %n subtitle line as &quot;%1&quot;.</numerusform>
+            <numerusform>Saved %n subtitle lines as &quot;%1&quot;.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

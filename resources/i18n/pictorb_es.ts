@@ -123,6 +123,52 @@
     </message>
 </context>
 <context>
+    <name>CaptionItem</name>
+    <message>
+        <source>Start, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Inicio, como hh:mm:ss.mmm. Alt+Arriba: %1 ms más tarde, Alt+Abajo: %1 ms antes. Intro guarda la línea, Esc descarta el cambio.</translation>
+    </message>
+    <message>
+        <source>End, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Fin, como hh:mm:ss.mmm. Alt+Arriba: %1 ms más tarde, Alt+Abajo: %1 ms antes. Intro guarda la línea, Esc descarta el cambio.</translation>
+    </message>
+    <message>
+        <source>Text of the line. Ctrl+B splits it at the cursor. Return keeps the line, Esc drops the change.</source>
+        <translation>Texto de la línea. Ctrl+B la divide en el cursor. Intro guarda la línea, Esc descarta el cambio.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionListEdit</name>
+    <message>
+        <source>There is no such line.</source>
+        <translation>Esa línea no existe.</translation>
+    </message>
+    <message>
+        <source>A line needs some text; delete the line instead.</source>
+        <translation>Una línea necesita texto; elimine la línea en su lugar.</translation>
+    </message>
+    <message>
+        <source>A time cannot lie before the start of the film.</source>
+        <translation>Un tiempo no puede ser anterior al inicio de la película.</translation>
+    </message>
+    <message>
+        <source>A line cannot end before it starts.</source>
+        <translation>Una línea no puede terminar antes de empezar.</translation>
+    </message>
+    <message>
+        <source>Put the text cursor between two words of the line to split it there.</source>
+        <translation>Coloque el cursor entre dos palabras de la línea para dividirla ahí.</translation>
+    </message>
+    <message>
+        <source>The last line has no next line to merge with.</source>
+        <translation>La última línea no tiene una siguiente con la que unirse.</translation>
+    </message>
+    <message>
+        <source>There are no lines to shift.</source>
+        <translation>No hay líneas que desplazar.</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -269,6 +315,89 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Subtítulos (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Line</source>
+        <translation>Editar línea</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the chosen lines</source>
+        <translation>Eliminar las líneas elegidas</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Split the line in two at the text cursor, its time in the same proportion</source>
+        <translation>Dividir la línea en dos en el cursor, y su tiempo en la misma proporción</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Unir</translation>
+    </message>
+    <message>
+        <source>Merge the line with the next one</source>
+        <translation>Unir la línea con la siguiente</translation>
+    </message>
+    <message>
+        <source>Shift Times...</source>
+        <translation>Desplazar tiempos...</translation>
+    </message>
+    <message>
+        <source>Move every line earlier or later by the same time</source>
+        <translation>Mover todas las líneas antes o después el mismo tiempo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: type it as hh:mm:ss.mmm, for example 00:01:02.500.</source>
+        <translation>«%1» no es un tiempo: escríbalo como hh:mm:ss.mmm, por ejemplo 00:01:02.500.</translation>
+    </message>
+    <message>
+        <source>Edit line</source>
+        <translation>Editar línea</translation>
+    </message>
+    <message>
+        <source>Move line start</source>
+        <translation>Mover inicio de línea</translation>
+    </message>
+    <message>
+        <source>Move line end</source>
+        <translation>Mover fin de línea</translation>
+    </message>
+    <message>
+        <source>Delete line</source>
+        <translation>Eliminar línea</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n lines</source>
+        <translation>
+            <numerusform>Eliminar %n línea</numerusform>
+            <numerusform>Eliminar %n líneas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split line</source>
+        <translation>Dividir línea</translation>
+    </message>
+    <message>
+        <source>Merge lines</source>
+        <translation>Unir líneas</translation>
+    </message>
+    <message>
+        <source>Shift Times</source>
+        <translation>Desplazar tiempos</translation>
+    </message>
+    <message>
+        <source>Move every line by (+ later, - earlier), as [-]hh:mm:ss.mmm:</source>
+        <translation>Mover todas las líneas (+ después, - antes), como [-]hh:mm:ss.mmm:</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Desplazar tiempos</translation>
     </message>
 </context>
 <context>
@@ -760,6 +889,10 @@
         <source>Import pictures or open a project</source>
         <translation>Importar imágenes o abrir un proyecto</translation>
     </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Preferencias...</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -817,6 +950,117 @@
     <message>
         <source>Pause [Space]</source>
         <translation>Pausa [Espacio]</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>Carpeta de salida:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Captures:</source>
+        <translation>Capturas:</translation>
+    </message>
+    <message>
+        <source>Provider:</source>
+        <translation>Proveedor:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modelo:</translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation>Tiempo límite:</translation>
+    </message>
+    <message>
+        <source>API key:</source>
+        <translation>Clave de API:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Capture frames with the subtitle drawn in</source>
+        <translation>Capturar fotogramas con el subtítulo dibujado</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation>Buscar actualizaciones al iniciar</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Servicio de voz de Pictorb</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>Transcripción compatible con OpenAI</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>The model the transcription server runs, e.g. whisper-1</source>
+        <translation>El modelo que ejecuta el servidor de transcripción, p. ej. whisper-1</translation>
+    </message>
+    <message>
+        <source>None: a local server needs no key</source>
+        <translation>Ninguna: un servidor local no necesita clave</translation>
+    </message>
+    <message>
+        <source>Kept in the system&apos;s secret store, never in the settings</source>
+        <translation>Se guarda en el almacén de secretos del sistema, nunca en la configuración</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the exported pictures.</source>
+        <translation>Elija una carpeta para las imágenes exportadas.</translation>
+    </message>
+    <message>
+        <source>Pictorb cannot write into &quot;%1&quot;: choose a folder you can write to.</source>
+        <translation>Pictorb no puede escribir en «%1»: elija una carpeta en la que se pueda escribir.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address: it must start with http:// or https:// and name a host, as http://127.0.0.1:8000 does.</source>
+        <translation>«%1» no es una dirección web: debe empezar por http:// o https:// e indicar un host, como http://127.0.0.1:8000.</translation>
+    </message>
+    <message>
+        <source>Name the model the server runs, for example whisper-1.</source>
+        <translation>Indique el modelo que ejecuta el servidor, por ejemplo whisper-1.</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1410,13 @@
     </message>
 </context>
 <context>
+    <name>SubtitleWriter</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>no se puede escribir el archivo</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -1276,6 +1527,41 @@
     <message>
         <source>Subtitles from the speech of the film</source>
         <translation>Subtítulos a partir de la voz de la película</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As...</source>
+        <translation>Guardar subtítulos como...</translation>
+    </message>
+    <message>
+        <source>The corrected lines cannot be kept in &quot;%1&quot;; save them with Save Subtitles As before closing.</source>
+        <translation>Las líneas corregidas no se pueden guardar en «%1»; guárdelas con Guardar subtítulos como antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>SubRip subtitles (*.srt)</source>
+        <translation>Subtítulos SubRip (*.srt)</translation>
+    </message>
+    <message>
+        <source>WebVTT subtitles (*.vtt)</source>
+        <translation>Subtítulos WebVTT (*.vtt)</translation>
+    </message>
+    <message>
+        <source>ASS subtitles (*.ass)</source>
+        <translation>Subtítulos ASS (*.ass)</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As</source>
+        <translation>Guardar subtítulos como</translation>
+    </message>
+    <message>
+        <source>The subtitles cannot be saved as &quot;%1&quot;: %2.</source>
+        <translation>Los subtítulos no se pueden guardar como «%1»: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n subtitle lines as &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>Se guardó %n línea de subtítulos como «%1».</numerusform>
+            <numerusform>Se guardaron %n líneas de subtítulos como «%1».</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,52 @@
     </message>
 </context>
 <context>
+    <name>CaptionItem</name>
+    <message>
+        <source>Start, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Début, au format hh:mm:ss.mmm. Alt+Haut : %1 ms plus tard, Alt+Bas : %1 ms plus tôt. Entrée garde la ligne, Échap annule la modification.</translation>
+    </message>
+    <message>
+        <source>End, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Fin, au format hh:mm:ss.mmm. Alt+Haut : %1 ms plus tard, Alt+Bas : %1 ms plus tôt. Entrée garde la ligne, Échap annule la modification.</translation>
+    </message>
+    <message>
+        <source>Text of the line. Ctrl+B splits it at the cursor. Return keeps the line, Esc drops the change.</source>
+        <translation>Texte de la ligne. Ctrl+B la coupe au curseur. Entrée garde la ligne, Échap annule la modification.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionListEdit</name>
+    <message>
+        <source>There is no such line.</source>
+        <translation>Cette ligne n’existe pas.</translation>
+    </message>
+    <message>
+        <source>A line needs some text; delete the line instead.</source>
+        <translation>Une ligne doit contenir du texte ; supprimez plutôt la ligne.</translation>
+    </message>
+    <message>
+        <source>A time cannot lie before the start of the film.</source>
+        <translation>Un temps ne peut pas précéder le début du film.</translation>
+    </message>
+    <message>
+        <source>A line cannot end before it starts.</source>
+        <translation>Une ligne ne peut pas finir avant de commencer.</translation>
+    </message>
+    <message>
+        <source>Put the text cursor between two words of the line to split it there.</source>
+        <translation>Placez le curseur entre deux mots de la ligne pour la couper à cet endroit.</translation>
+    </message>
+    <message>
+        <source>The last line has no next line to merge with.</source>
+        <translation>La dernière ligne n’a pas de ligne suivante avec laquelle fusionner.</translation>
+    </message>
+    <message>
+        <source>There are no lines to shift.</source>
+        <translation>Il n’y a aucune ligne à décaler.</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -269,6 +315,89 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Sous-titres (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Line</source>
+        <translation>Modifier la ligne</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete the chosen lines</source>
+        <translation>Supprimer les lignes choisies</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Split the line in two at the text cursor, its time in the same proportion</source>
+        <translation>Couper la ligne en deux au curseur, sa durée dans la même proportion</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Merge the line with the next one</source>
+        <translation>Fusionner la ligne avec la suivante</translation>
+    </message>
+    <message>
+        <source>Shift Times...</source>
+        <translation>Décaler les temps...</translation>
+    </message>
+    <message>
+        <source>Move every line earlier or later by the same time</source>
+        <translation>Avancer ou retarder toutes les lignes de la même durée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: type it as hh:mm:ss.mmm, for example 00:01:02.500.</source>
+        <translation>« %1 » n’est pas un temps : saisissez-le au format hh:mm:ss.mmm, par exemple 00:01:02.500.</translation>
+    </message>
+    <message>
+        <source>Edit line</source>
+        <translation>Modifier la ligne</translation>
+    </message>
+    <message>
+        <source>Move line start</source>
+        <translation>Déplacer le début de la ligne</translation>
+    </message>
+    <message>
+        <source>Move line end</source>
+        <translation>Déplacer la fin de la ligne</translation>
+    </message>
+    <message>
+        <source>Delete line</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n lines</source>
+        <translation>
+            <numerusform>Supprimer %n ligne</numerusform>
+            <numerusform>Supprimer %n lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split line</source>
+        <translation>Couper la ligne</translation>
+    </message>
+    <message>
+        <source>Merge lines</source>
+        <translation>Fusionner les lignes</translation>
+    </message>
+    <message>
+        <source>Shift Times</source>
+        <translation>Décaler les temps</translation>
+    </message>
+    <message>
+        <source>Move every line by (+ later, - earlier), as [-]hh:mm:ss.mmm:</source>
+        <translation>Décaler toutes les lignes de (+ plus tard, - plus tôt), au format [-]hh:mm:ss.mmm :</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Décaler les temps</translation>
     </message>
 </context>
 <context>
@@ -760,6 +889,10 @@
         <source>Import pictures or open a project</source>
         <translation>Importer des images ou ouvrir un projet</translation>
     </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Préférences...</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -817,6 +950,117 @@
     <message>
         <source>Pause [Space]</source>
         <translation>Pause [Espace]</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Parole</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>Dossier de sortie :</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>Captures:</source>
+        <translation>Captures :</translation>
+    </message>
+    <message>
+        <source>Provider:</source>
+        <translation>Fournisseur :</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation>Délai maximal :</translation>
+    </message>
+    <message>
+        <source>API key:</source>
+        <translation>Clé d’API :</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Capture frames with the subtitle drawn in</source>
+        <translation>Capturer les images avec le sous-titre incrusté</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation>Rechercher les mises à jour au démarrage</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Service vocal Pictorb</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>Transcription compatible OpenAI</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>The model the transcription server runs, e.g. whisper-1</source>
+        <translation>Le modèle qu’exécute le serveur de transcription, p. ex. whisper-1</translation>
+    </message>
+    <message>
+        <source>None: a local server needs no key</source>
+        <translation>Aucune : un serveur local n’en a pas besoin</translation>
+    </message>
+    <message>
+        <source>Kept in the system&apos;s secret store, never in the settings</source>
+        <translation>Conservée dans le trousseau du système, jamais dans les réglages</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the exported pictures.</source>
+        <translation>Choisissez un dossier pour les images exportées.</translation>
+    </message>
+    <message>
+        <source>Pictorb cannot write into &quot;%1&quot;: choose a folder you can write to.</source>
+        <translation>Pictorb ne peut pas écrire dans « %1 » : choisissez un dossier accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address: it must start with http:// or https:// and name a host, as http://127.0.0.1:8000 does.</source>
+        <translation>« %1 » n’est pas une adresse web : elle doit commencer par http:// ou https:// et nommer un hôte, comme http://127.0.0.1:8000.</translation>
+    </message>
+    <message>
+        <source>Name the model the server runs, for example whisper-1.</source>
+        <translation>Indiquez le modèle qu’exécute le serveur, par exemple whisper-1.</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1410,13 @@
     </message>
 </context>
 <context>
+    <name>SubtitleWriter</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>le fichier ne peut pas être écrit</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -1276,6 +1527,41 @@
     <message>
         <source>Subtitles from the speech of the film</source>
         <translation>Sous-titres à partir de la parole du film</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As...</source>
+        <translation>Enregistrer les sous-titres sous...</translation>
+    </message>
+    <message>
+        <source>The corrected lines cannot be kept in &quot;%1&quot;; save them with Save Subtitles As before closing.</source>
+        <translation>Les lignes corrigées ne peuvent pas être conservées dans « %1 » ; enregistrez-les avec Enregistrer les sous-titres sous avant de fermer.</translation>
+    </message>
+    <message>
+        <source>SubRip subtitles (*.srt)</source>
+        <translation>Sous-titres SubRip (*.srt)</translation>
+    </message>
+    <message>
+        <source>WebVTT subtitles (*.vtt)</source>
+        <translation>Sous-titres WebVTT (*.vtt)</translation>
+    </message>
+    <message>
+        <source>ASS subtitles (*.ass)</source>
+        <translation>Sous-titres ASS (*.ass)</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As</source>
+        <translation>Enregistrer les sous-titres sous</translation>
+    </message>
+    <message>
+        <source>The subtitles cannot be saved as &quot;%1&quot;: %2.</source>
+        <translation>Les sous-titres ne peuvent pas être enregistrés sous « %1 » : %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n subtitle lines as &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n ligne de sous-titres enregistrée sous « %1 ».</numerusform>
+            <numerusform>%n lignes de sous-titres enregistrées sous « %1 ».</numerusform>
+        </translation>
     </message>
 </context>
 <context>

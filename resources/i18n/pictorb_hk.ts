@@ -123,6 +123,52 @@
     </message>
 </context>
 <context>
+    <name>CaptionItem</name>
+    <message>
+        <source>Start, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>開始時間，格式 hh:mm:ss.mmm。Alt+上：延後 %1 毫秒，Alt+下：提前 %1 毫秒。Enter 保留此行，Esc 放棄變更。</translation>
+    </message>
+    <message>
+        <source>End, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>結束時間，格式 hh:mm:ss.mmm。Alt+上：延後 %1 毫秒，Alt+下：提前 %1 毫秒。Enter 保留此行，Esc 放棄變更。</translation>
+    </message>
+    <message>
+        <source>Text of the line. Ctrl+B splits it at the cursor. Return keeps the line, Esc drops the change.</source>
+        <translation>此行文字。Ctrl+B 在游標處拆分。Enter 保留此行，Esc 放棄變更。</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionListEdit</name>
+    <message>
+        <source>There is no such line.</source>
+        <translation>沒有這一行。</translation>
+    </message>
+    <message>
+        <source>A line needs some text; delete the line instead.</source>
+        <translation>一行必須有文字；如不需要，請刪除該行。</translation>
+    </message>
+    <message>
+        <source>A time cannot lie before the start of the film.</source>
+        <translation>時間不能早於影片開頭。</translation>
+    </message>
+    <message>
+        <source>A line cannot end before it starts.</source>
+        <translation>一行的結束不能早於開始。</translation>
+    </message>
+    <message>
+        <source>Put the text cursor between two words of the line to split it there.</source>
+        <translation>請將游標放在兩個詞之間，再在該處拆分。</translation>
+    </message>
+    <message>
+        <source>The last line has no next line to merge with.</source>
+        <translation>最後一行之後沒有可合併的行。</translation>
+    </message>
+    <message>
+        <source>There are no lines to shift.</source>
+        <translation>沒有可平移的行。</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -269,6 +315,88 @@
     <message>
         <source>Captions (%1)</source>
         <translation>字幕（%1）</translation>
+    </message>
+    <message>
+        <source>Edit Line</source>
+        <translation>編輯此行</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Delete the chosen lines</source>
+        <translation>刪除所選的行</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>拆分</translation>
+    </message>
+    <message>
+        <source>Split the line in two at the text cursor, its time in the same proportion</source>
+        <translation>在游標處將此行一分為二，時間按相同比例拆分</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合併</translation>
+    </message>
+    <message>
+        <source>Merge the line with the next one</source>
+        <translation>將此行與下一行合併</translation>
+    </message>
+    <message>
+        <source>Shift Times...</source>
+        <translation>平移時間...</translation>
+    </message>
+    <message>
+        <source>Move every line earlier or later by the same time</source>
+        <translation>將所有行提前或延後相同的時間</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: type it as hh:mm:ss.mmm, for example 00:01:02.500.</source>
+        <translation>「%1」不是時間：請按 hh:mm:ss.mmm 輸入，例如 00:01:02.500。</translation>
+    </message>
+    <message>
+        <source>Edit line</source>
+        <translation>編輯字幕行</translation>
+    </message>
+    <message>
+        <source>Move line start</source>
+        <translation>移動行開始時間</translation>
+    </message>
+    <message>
+        <source>Move line end</source>
+        <translation>移動行結束時間</translation>
+    </message>
+    <message>
+        <source>Delete line</source>
+        <translation>刪除字幕行</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n lines</source>
+        <translation>
+            <numerusform>刪除 %n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split line</source>
+        <translation>拆分字幕行</translation>
+    </message>
+    <message>
+        <source>Merge lines</source>
+        <translation>合併字幕行</translation>
+    </message>
+    <message>
+        <source>Shift Times</source>
+        <translation>平移時間</translation>
+    </message>
+    <message>
+        <source>Move every line by (+ later, - earlier), as [-]hh:mm:ss.mmm:</source>
+        <translation>所有行平移（+ 延後，- 提前），格式 [-]hh:mm:ss.mmm：</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>平移時間</translation>
     </message>
 </context>
 <context>
@@ -760,6 +888,10 @@
         <source>Import pictures or open a project</source>
         <translation>匯入圖片或開啟專案</translation>
     </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>偏好設定...</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -817,6 +949,117 @@
     <message>
         <source>Pause [Space]</source>
         <translation>暫停 [空白鍵]</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>輸出</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>語音</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>輸出資料夾：</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Captures:</source>
+        <translation>擷取：</translation>
+    </message>
+    <message>
+        <source>Provider:</source>
+        <translation>服務提供方：</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>位址：</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>模型：</translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation>逾時：</translation>
+    </message>
+    <message>
+        <source>API key:</source>
+        <translation>API 金鑰：</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>語言：</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>Capture frames with the subtitle drawn in</source>
+        <translation>擷取畫面時帶上字幕</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation>啟動時檢查更新</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Pictorb 語音服務</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>相容 OpenAI 的轉寫服務</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> 分鐘</translation>
+    </message>
+    <message>
+        <source>The model the transcription server runs, e.g. whisper-1</source>
+        <translation>轉寫伺服器執行的模型，例如 whisper-1</translation>
+    </message>
+    <message>
+        <source>None: a local server needs no key</source>
+        <translation>無：本機伺服器無需金鑰</translation>
+    </message>
+    <message>
+        <source>Kept in the system&apos;s secret store, never in the settings</source>
+        <translation>保存在系統的金鑰存放區中，絕不寫入設定</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the exported pictures.</source>
+        <translation>請為匯出的圖片選擇一個資料夾。</translation>
+    </message>
+    <message>
+        <source>Pictorb cannot write into &quot;%1&quot;: choose a folder you can write to.</source>
+        <translation>Pictorb 無法寫入「%1」：請選擇一個可寫入的資料夾。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address: it must start with http:// or https:// and name a host, as http://127.0.0.1:8000 does.</source>
+        <translation>「%1」不是網址：必須以 http:// 或 https:// 開頭並包含主機名稱，例如 http://127.0.0.1:8000。</translation>
+    </message>
+    <message>
+        <source>Name the model the server runs, for example whisper-1.</source>
+        <translation>請填寫伺服器執行的模型，例如 whisper-1。</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1409,13 @@
     </message>
 </context>
 <context>
+    <name>SubtitleWriter</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>無法寫入檔案</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -1276,6 +1526,40 @@
     <message>
         <source>Subtitles from the speech of the film</source>
         <translation>根據影片中的語音產生字幕</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As...</source>
+        <translation>字幕另存為...</translation>
+    </message>
+    <message>
+        <source>The corrected lines cannot be kept in &quot;%1&quot;; save them with Save Subtitles As before closing.</source>
+        <translation>修改後的字幕行無法儲存到「%1」；請在關閉前用「字幕另存為」儲存。</translation>
+    </message>
+    <message>
+        <source>SubRip subtitles (*.srt)</source>
+        <translation>SubRip 字幕 (*.srt)</translation>
+    </message>
+    <message>
+        <source>WebVTT subtitles (*.vtt)</source>
+        <translation>WebVTT 字幕 (*.vtt)</translation>
+    </message>
+    <message>
+        <source>ASS subtitles (*.ass)</source>
+        <translation>ASS 字幕 (*.ass)</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As</source>
+        <translation>字幕另存為</translation>
+    </message>
+    <message>
+        <source>The subtitles cannot be saved as &quot;%1&quot;: %2.</source>
+        <translation>無法將字幕儲存為「%1」：%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n subtitle lines as &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>已將 %n 行字幕儲存為「%1」。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

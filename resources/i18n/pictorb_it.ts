@@ -123,6 +123,52 @@
     </message>
 </context>
 <context>
+    <name>CaptionItem</name>
+    <message>
+        <source>Start, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Inizio, come hh:mm:ss.mmm. Alt+Su: %1 ms dopo, Alt+Giù: %1 ms prima. Invio conserva la riga, Esc annulla la modifica.</translation>
+    </message>
+    <message>
+        <source>End, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Fine, come hh:mm:ss.mmm. Alt+Su: %1 ms dopo, Alt+Giù: %1 ms prima. Invio conserva la riga, Esc annulla la modifica.</translation>
+    </message>
+    <message>
+        <source>Text of the line. Ctrl+B splits it at the cursor. Return keeps the line, Esc drops the change.</source>
+        <translation>Testo della riga. Ctrl+B la divide al cursore. Invio conserva la riga, Esc annulla la modifica.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionListEdit</name>
+    <message>
+        <source>There is no such line.</source>
+        <translation>Questa riga non esiste.</translation>
+    </message>
+    <message>
+        <source>A line needs some text; delete the line instead.</source>
+        <translation>Una riga deve contenere testo; elimina invece la riga.</translation>
+    </message>
+    <message>
+        <source>A time cannot lie before the start of the film.</source>
+        <translation>Un tempo non può precedere l’inizio del film.</translation>
+    </message>
+    <message>
+        <source>A line cannot end before it starts.</source>
+        <translation>Una riga non può finire prima di iniziare.</translation>
+    </message>
+    <message>
+        <source>Put the text cursor between two words of the line to split it there.</source>
+        <translation>Posiziona il cursore tra due parole della riga per dividerla lì.</translation>
+    </message>
+    <message>
+        <source>The last line has no next line to merge with.</source>
+        <translation>L’ultima riga non ha una riga successiva da unire.</translation>
+    </message>
+    <message>
+        <source>There are no lines to shift.</source>
+        <translation>Non ci sono righe da spostare.</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -269,6 +315,89 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Sottotitoli (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Line</source>
+        <translation>Modifica riga</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Delete the chosen lines</source>
+        <translation>Elimina le righe scelte</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividi</translation>
+    </message>
+    <message>
+        <source>Split the line in two at the text cursor, its time in the same proportion</source>
+        <translation>Dividi la riga in due al cursore, il suo tempo nella stessa proporzione</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Unisci</translation>
+    </message>
+    <message>
+        <source>Merge the line with the next one</source>
+        <translation>Unisci la riga con la successiva</translation>
+    </message>
+    <message>
+        <source>Shift Times...</source>
+        <translation>Sposta i tempi...</translation>
+    </message>
+    <message>
+        <source>Move every line earlier or later by the same time</source>
+        <translation>Anticipa o posticipa ogni riga dello stesso tempo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: type it as hh:mm:ss.mmm, for example 00:01:02.500.</source>
+        <translation>«%1» non è un tempo: scrivilo come hh:mm:ss.mmm, per esempio 00:01:02.500.</translation>
+    </message>
+    <message>
+        <source>Edit line</source>
+        <translation>Modifica riga</translation>
+    </message>
+    <message>
+        <source>Move line start</source>
+        <translation>Sposta inizio riga</translation>
+    </message>
+    <message>
+        <source>Move line end</source>
+        <translation>Sposta fine riga</translation>
+    </message>
+    <message>
+        <source>Delete line</source>
+        <translation>Elimina riga</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n lines</source>
+        <translation>
+            <numerusform>Elimina %n riga</numerusform>
+            <numerusform>Elimina %n righe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split line</source>
+        <translation>Dividi riga</translation>
+    </message>
+    <message>
+        <source>Merge lines</source>
+        <translation>Unisci righe</translation>
+    </message>
+    <message>
+        <source>Shift Times</source>
+        <translation>Sposta i tempi</translation>
+    </message>
+    <message>
+        <source>Move every line by (+ later, - earlier), as [-]hh:mm:ss.mmm:</source>
+        <translation>Sposta ogni riga di (+ dopo, - prima), come [-]hh:mm:ss.mmm:</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Sposta i tempi</translation>
     </message>
 </context>
 <context>
@@ -760,6 +889,10 @@
         <source>Import pictures or open a project</source>
         <translation>Importa immagini o apri un progetto</translation>
     </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Preferenze...</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -817,6 +950,117 @@
     <message>
         <source>Pause [Space]</source>
         <translation>Pausa [Spazio]</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Parlato</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>Cartella di uscita:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Captures:</source>
+        <translation>Catture:</translation>
+    </message>
+    <message>
+        <source>Provider:</source>
+        <translation>Fornitore:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Indirizzo:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modello:</translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation>Tempo massimo:</translation>
+    </message>
+    <message>
+        <source>API key:</source>
+        <translation>Chiave API:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Lingua:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Capture frames with the subtitle drawn in</source>
+        <translation>Cattura i fotogrammi con il sottotitolo impresso</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation>Cerca aggiornamenti all’avvio</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Servizio vocale Pictorb</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>Trascrizione compatibile con OpenAI</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>The model the transcription server runs, e.g. whisper-1</source>
+        <translation>Il modello eseguito dal server di trascrizione, ad es. whisper-1</translation>
+    </message>
+    <message>
+        <source>None: a local server needs no key</source>
+        <translation>Nessuna: un server locale non ne ha bisogno</translation>
+    </message>
+    <message>
+        <source>Kept in the system&apos;s secret store, never in the settings</source>
+        <translation>Conservata nell’archivio segreto del sistema, mai nelle impostazioni</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the exported pictures.</source>
+        <translation>Scegli una cartella per le immagini esportate.</translation>
+    </message>
+    <message>
+        <source>Pictorb cannot write into &quot;%1&quot;: choose a folder you can write to.</source>
+        <translation>Pictorb non può scrivere in «%1»: scegli una cartella scrivibile.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address: it must start with http:// or https:// and name a host, as http://127.0.0.1:8000 does.</source>
+        <translation>«%1» non è un indirizzo web: deve iniziare con http:// o https:// e indicare un host, come http://127.0.0.1:8000.</translation>
+    </message>
+    <message>
+        <source>Name the model the server runs, for example whisper-1.</source>
+        <translation>Indica il modello eseguito dal server, per esempio whisper-1.</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1410,13 @@
     </message>
 </context>
 <context>
+    <name>SubtitleWriter</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>il file non può essere scritto</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -1276,6 +1527,41 @@
     <message>
         <source>Subtitles from the speech of the film</source>
         <translation>Sottotitoli dal parlato del film</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As...</source>
+        <translation>Salva sottotitoli come...</translation>
+    </message>
+    <message>
+        <source>The corrected lines cannot be kept in &quot;%1&quot;; save them with Save Subtitles As before closing.</source>
+        <translation>Le righe corrette non possono essere conservate in «%1»; salvale con Salva sottotitoli come prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>SubRip subtitles (*.srt)</source>
+        <translation>Sottotitoli SubRip (*.srt)</translation>
+    </message>
+    <message>
+        <source>WebVTT subtitles (*.vtt)</source>
+        <translation>Sottotitoli WebVTT (*.vtt)</translation>
+    </message>
+    <message>
+        <source>ASS subtitles (*.ass)</source>
+        <translation>Sottotitoli ASS (*.ass)</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As</source>
+        <translation>Salva sottotitoli come</translation>
+    </message>
+    <message>
+        <source>The subtitles cannot be saved as &quot;%1&quot;: %2.</source>
+        <translation>I sottotitoli non possono essere salvati come «%1»: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n subtitle lines as &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n riga di sottotitoli salvata come «%1».</numerusform>
+            <numerusform>%n righe di sottotitoli salvate come «%1».</numerusform>
+        </translation>
     </message>
 </context>
 <context>

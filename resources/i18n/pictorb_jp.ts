@@ -123,6 +123,52 @@
     </message>
 </context>
 <context>
+    <name>CaptionItem</name>
+    <message>
+        <source>Start, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>開始時刻 (hh:mm:ss.mmm)。Alt+上: %1 ミリ秒遅く、Alt+下: %1 ミリ秒早く。Enter で確定、Esc で変更を取り消します。</translation>
+    </message>
+    <message>
+        <source>End, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>終了時刻 (hh:mm:ss.mmm)。Alt+上: %1 ミリ秒遅く、Alt+下: %1 ミリ秒早く。Enter で確定、Esc で変更を取り消します。</translation>
+    </message>
+    <message>
+        <source>Text of the line. Ctrl+B splits it at the cursor. Return keeps the line, Esc drops the change.</source>
+        <translation>行のテキスト。Ctrl+B でカーソル位置で分割。Enter で確定、Esc で変更を取り消します。</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionListEdit</name>
+    <message>
+        <source>There is no such line.</source>
+        <translation>その行はありません。</translation>
+    </message>
+    <message>
+        <source>A line needs some text; delete the line instead.</source>
+        <translation>行にはテキストが必要です。不要なら行を削除してください。</translation>
+    </message>
+    <message>
+        <source>A time cannot lie before the start of the film.</source>
+        <translation>時刻を映像の開始より前にはできません。</translation>
+    </message>
+    <message>
+        <source>A line cannot end before it starts.</source>
+        <translation>行の終了を開始より前にはできません。</translation>
+    </message>
+    <message>
+        <source>Put the text cursor between two words of the line to split it there.</source>
+        <translation>分割するには、行の2つの語の間にカーソルを置いてください。</translation>
+    </message>
+    <message>
+        <source>The last line has no next line to merge with.</source>
+        <translation>最後の行には結合する次の行がありません。</translation>
+    </message>
+    <message>
+        <source>There are no lines to shift.</source>
+        <translation>ずらす行がありません。</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -269,6 +315,88 @@
     <message>
         <source>Captions (%1)</source>
         <translation>字幕（%1）</translation>
+    </message>
+    <message>
+        <source>Edit Line</source>
+        <translation>行を編集</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete the chosen lines</source>
+        <translation>選んだ行を削除</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Split the line in two at the text cursor, its time in the same proportion</source>
+        <translation>カーソル位置で行を2つに分割し、時間も同じ比率で分けます</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>結合</translation>
+    </message>
+    <message>
+        <source>Merge the line with the next one</source>
+        <translation>この行を次の行と結合</translation>
+    </message>
+    <message>
+        <source>Shift Times...</source>
+        <translation>時間をずらす...</translation>
+    </message>
+    <message>
+        <source>Move every line earlier or later by the same time</source>
+        <translation>すべての行を同じ時間だけ早く/遅くします</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: type it as hh:mm:ss.mmm, for example 00:01:02.500.</source>
+        <translation>「%1」は時刻ではありません。hh:mm:ss.mmm の形式で入力してください (例: 00:01:02.500)。</translation>
+    </message>
+    <message>
+        <source>Edit line</source>
+        <translation>行の編集</translation>
+    </message>
+    <message>
+        <source>Move line start</source>
+        <translation>行の開始を移動</translation>
+    </message>
+    <message>
+        <source>Move line end</source>
+        <translation>行の終了を移動</translation>
+    </message>
+    <message>
+        <source>Delete line</source>
+        <translation>行の削除</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n lines</source>
+        <translation>
+            <numerusform>%n 行の削除</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split line</source>
+        <translation>行の分割</translation>
+    </message>
+    <message>
+        <source>Merge lines</source>
+        <translation>行の結合</translation>
+    </message>
+    <message>
+        <source>Shift Times</source>
+        <translation>時間をずらす</translation>
+    </message>
+    <message>
+        <source>Move every line by (+ later, - earlier), as [-]hh:mm:ss.mmm:</source>
+        <translation>すべての行をずらす量 (+ 遅く、- 早く)、[-]hh:mm:ss.mmm 形式:</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>時間のずらし</translation>
     </message>
 </context>
 <context>
@@ -760,6 +888,10 @@
         <source>Import pictures or open a project</source>
         <translation>画像を読み込むかプロジェクトを開く</translation>
     </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>環境設定...</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -817,6 +949,117 @@
     <message>
         <source>Pause [Space]</source>
         <translation>一時停止 [Space]</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>出力フォルダー:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>形式:</translation>
+    </message>
+    <message>
+        <source>Captures:</source>
+        <translation>キャプチャ:</translation>
+    </message>
+    <message>
+        <source>Provider:</source>
+        <translation>プロバイダー:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>アドレス:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>モデル:</translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation>タイムアウト:</translation>
+    </message>
+    <message>
+        <source>API key:</source>
+        <translation>API キー:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>言語:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Capture frames with the subtitle drawn in</source>
+        <translation>字幕を描き込んでフレームをキャプチャ</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation>起動時に更新を確認</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Pictorb 音声サービス</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>OpenAI 互換の文字起こし</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> 分</translation>
+    </message>
+    <message>
+        <source>The model the transcription server runs, e.g. whisper-1</source>
+        <translation>文字起こしサーバーが使うモデル (例: whisper-1)</translation>
+    </message>
+    <message>
+        <source>None: a local server needs no key</source>
+        <translation>なし: ローカルサーバーにはキーは不要です</translation>
+    </message>
+    <message>
+        <source>Kept in the system&apos;s secret store, never in the settings</source>
+        <translation>システムのシークレットストアに保存され、設定には保存されません</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the exported pictures.</source>
+        <translation>書き出した画像のフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>Pictorb cannot write into &quot;%1&quot;: choose a folder you can write to.</source>
+        <translation>Pictorb は「%1」に書き込めません。書き込めるフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address: it must start with http:// or https:// and name a host, as http://127.0.0.1:8000 does.</source>
+        <translation>「%1」は Web アドレスではありません。http:// または https:// で始まり、ホストを含む必要があります (例: http://127.0.0.1:8000)。</translation>
+    </message>
+    <message>
+        <source>Name the model the server runs, for example whisper-1.</source>
+        <translation>サーバーが使うモデルを入力してください (例: whisper-1)。</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1409,13 @@
     </message>
 </context>
 <context>
+    <name>SubtitleWriter</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>ファイルを書き込めません</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -1276,6 +1526,40 @@
     <message>
         <source>Subtitles from the speech of the film</source>
         <translation>動画の音声から字幕を作成</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As...</source>
+        <translation>名前を付けて字幕を保存...</translation>
+    </message>
+    <message>
+        <source>The corrected lines cannot be kept in &quot;%1&quot;; save them with Save Subtitles As before closing.</source>
+        <translation>修正した行を「%1」に保存できません。閉じる前に「名前を付けて字幕を保存」で保存してください。</translation>
+    </message>
+    <message>
+        <source>SubRip subtitles (*.srt)</source>
+        <translation>SubRip 字幕 (*.srt)</translation>
+    </message>
+    <message>
+        <source>WebVTT subtitles (*.vtt)</source>
+        <translation>WebVTT 字幕 (*.vtt)</translation>
+    </message>
+    <message>
+        <source>ASS subtitles (*.ass)</source>
+        <translation>ASS 字幕 (*.ass)</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As</source>
+        <translation>名前を付けて字幕を保存</translation>
+    </message>
+    <message>
+        <source>The subtitles cannot be saved as &quot;%1&quot;: %2.</source>
+        <translation>字幕を「%1」として保存できません: %2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n subtitle lines as &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n 行の字幕を「%1」として保存しました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,52 @@
     </message>
 </context>
 <context>
+    <name>CaptionItem</name>
+    <message>
+        <source>Start, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Início, como hh:mm:ss.mmm. Alt+Cima: %1 ms mais tarde, Alt+Baixo: %1 ms mais cedo. Enter guarda a linha, Esc descarta a alteração.</translation>
+    </message>
+    <message>
+        <source>End, as hh:mm:ss.mmm. Alt+Up: %1 ms later, Alt+Down: %1 ms earlier. Return keeps the line, Esc drops the change.</source>
+        <translation>Fim, como hh:mm:ss.mmm. Alt+Cima: %1 ms mais tarde, Alt+Baixo: %1 ms mais cedo. Enter guarda a linha, Esc descarta a alteração.</translation>
+    </message>
+    <message>
+        <source>Text of the line. Ctrl+B splits it at the cursor. Return keeps the line, Esc drops the change.</source>
+        <translation>Texto da linha. Ctrl+B divide-a no cursor. Enter guarda a linha, Esc descarta a alteração.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionListEdit</name>
+    <message>
+        <source>There is no such line.</source>
+        <translation>Essa linha não existe.</translation>
+    </message>
+    <message>
+        <source>A line needs some text; delete the line instead.</source>
+        <translation>Uma linha precisa de texto; elimine antes a linha.</translation>
+    </message>
+    <message>
+        <source>A time cannot lie before the start of the film.</source>
+        <translation>Um tempo não pode ser anterior ao início do filme.</translation>
+    </message>
+    <message>
+        <source>A line cannot end before it starts.</source>
+        <translation>Uma linha não pode terminar antes de começar.</translation>
+    </message>
+    <message>
+        <source>Put the text cursor between two words of the line to split it there.</source>
+        <translation>Coloque o cursor entre duas palavras da linha para a dividir aí.</translation>
+    </message>
+    <message>
+        <source>The last line has no next line to merge with.</source>
+        <translation>A última linha não tem linha seguinte para juntar.</translation>
+    </message>
+    <message>
+        <source>There are no lines to shift.</source>
+        <translation>Não há linhas para deslocar.</translation>
+    </message>
+</context>
+<context>
     <name>CaptionManager</name>
     <message>
         <source>英语（美国）</source>
@@ -269,6 +315,89 @@
     <message>
         <source>Captions (%1)</source>
         <translation>Legendas (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Line</source>
+        <translation>Editar linha</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the chosen lines</source>
+        <translation>Eliminar as linhas escolhidas</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Split the line in two at the text cursor, its time in the same proportion</source>
+        <translation>Dividir a linha em duas no cursor, o seu tempo na mesma proporção</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Juntar</translation>
+    </message>
+    <message>
+        <source>Merge the line with the next one</source>
+        <translation>Juntar a linha com a seguinte</translation>
+    </message>
+    <message>
+        <source>Shift Times...</source>
+        <translation>Deslocar tempos...</translation>
+    </message>
+    <message>
+        <source>Move every line earlier or later by the same time</source>
+        <translation>Mover todas as linhas mais cedo ou mais tarde pelo mesmo tempo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: type it as hh:mm:ss.mmm, for example 00:01:02.500.</source>
+        <translation>«%1» não é um tempo: escreva-o como hh:mm:ss.mmm, por exemplo 00:01:02.500.</translation>
+    </message>
+    <message>
+        <source>Edit line</source>
+        <translation>Editar linha</translation>
+    </message>
+    <message>
+        <source>Move line start</source>
+        <translation>Mover início da linha</translation>
+    </message>
+    <message>
+        <source>Move line end</source>
+        <translation>Mover fim da linha</translation>
+    </message>
+    <message>
+        <source>Delete line</source>
+        <translation>Eliminar linha</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n lines</source>
+        <translation>
+            <numerusform>Eliminar %n linha</numerusform>
+            <numerusform>Eliminar %n linhas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split line</source>
+        <translation>Dividir linha</translation>
+    </message>
+    <message>
+        <source>Merge lines</source>
+        <translation>Juntar linhas</translation>
+    </message>
+    <message>
+        <source>Shift Times</source>
+        <translation>Deslocar tempos</translation>
+    </message>
+    <message>
+        <source>Move every line by (+ later, - earlier), as [-]hh:mm:ss.mmm:</source>
+        <translation>Mover todas as linhas (+ mais tarde, - mais cedo), como [-]hh:mm:ss.mmm:</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Deslocar tempos</translation>
     </message>
 </context>
 <context>
@@ -760,6 +889,10 @@
         <source>Import pictures or open a project</source>
         <translation>Importar imagens ou abrir um projeto</translation>
     </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Preferências...</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -817,6 +950,117 @@
     <message>
         <source>Pause [Space]</source>
         <translation>Pausa [Espaço]</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Fala</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>Pasta de saída:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Captures:</source>
+        <translation>Capturas:</translation>
+    </message>
+    <message>
+        <source>Provider:</source>
+        <translation>Fornecedor:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Endereço:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modelo:</translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation>Tempo limite:</translation>
+    </message>
+    <message>
+        <source>API key:</source>
+        <translation>Chave de API:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar...</translation>
+    </message>
+    <message>
+        <source>Capture frames with the subtitle drawn in</source>
+        <translation>Capturar fotogramas com a legenda desenhada</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation>Procurar atualizações ao iniciar</translation>
+    </message>
+    <message>
+        <source>Pictorb speech service</source>
+        <translation>Serviço de fala Pictorb</translation>
+    </message>
+    <message>
+        <source>OpenAI-compatible transcription</source>
+        <translation>Transcrição compatível com OpenAI</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>The model the transcription server runs, e.g. whisper-1</source>
+        <translation>O modelo que o servidor de transcrição executa, p. ex. whisper-1</translation>
+    </message>
+    <message>
+        <source>None: a local server needs no key</source>
+        <translation>Nenhuma: um servidor local não precisa de chave</translation>
+    </message>
+    <message>
+        <source>Kept in the system&apos;s secret store, never in the settings</source>
+        <translation>Guardada no cofre de segredos do sistema, nunca nas definições</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the exported pictures.</source>
+        <translation>Escolha uma pasta para as imagens exportadas.</translation>
+    </message>
+    <message>
+        <source>Pictorb cannot write into &quot;%1&quot;: choose a folder you can write to.</source>
+        <translation>O Pictorb não consegue escrever em «%1»: escolha uma pasta onde possa escrever.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address: it must start with http:// or https:// and name a host, as http://127.0.0.1:8000 does.</source>
+        <translation>«%1» não é um endereço web: tem de começar por http:// ou https:// e indicar um anfitrião, como http://127.0.0.1:8000.</translation>
+    </message>
+    <message>
+        <source>Name the model the server runs, for example whisper-1.</source>
+        <translation>Indique o modelo que o servidor executa, por exemplo whisper-1.</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1410,13 @@
     </message>
 </context>
 <context>
+    <name>SubtitleWriter</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>não é possível escrever o ficheiro</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Add Image</source>
@@ -1276,6 +1527,41 @@
     <message>
         <source>Subtitles from the speech of the film</source>
         <translation>Legendas a partir da fala do filme</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As...</source>
+        <translation>Guardar legendas como...</translation>
+    </message>
+    <message>
+        <source>The corrected lines cannot be kept in &quot;%1&quot;; save them with Save Subtitles As before closing.</source>
+        <translation>As linhas corrigidas não podem ser guardadas em «%1»; guarde-as com Guardar legendas como antes de fechar.</translation>
+    </message>
+    <message>
+        <source>SubRip subtitles (*.srt)</source>
+        <translation>Legendas SubRip (*.srt)</translation>
+    </message>
+    <message>
+        <source>WebVTT subtitles (*.vtt)</source>
+        <translation>Legendas WebVTT (*.vtt)</translation>
+    </message>
+    <message>
+        <source>ASS subtitles (*.ass)</source>
+        <translation>Legendas ASS (*.ass)</translation>
+    </message>
+    <message>
+        <source>Save Subtitles As</source>
+        <translation>Guardar legendas como</translation>
+    </message>
+    <message>
+        <source>The subtitles cannot be saved as &quot;%1&quot;: %2.</source>
+        <translation>As legendas não podem ser guardadas como «%1»: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n subtitle lines as &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n linha de legendas guardada como «%1».</numerusform>
+            <numerusform>%n linhas de legendas guardadas como «%1».</numerusform>
+        </translation>
     </message>
 </context>
 <context>

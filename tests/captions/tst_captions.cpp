@@ -1,9 +1,16 @@
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QProcess>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QToolButton>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <algorithm>
@@ -11,10 +18,17 @@
 
 #include "core/base/AppConfig.h"
 #include "core/captions/CaptionInfo.h"
+#include "core/captions/CaptionListEdit.h"
 #include "core/captions/CaptionManager.h"
+#include "core/captions/SubtitleFile.h"
+#include "core/project/SessionStore.h"
 #include "gui/application/GlobalManager.h"
+#include "gui/application/History.h"
 #include "gui/captions/CaptionItem.h"
 #include "gui/captions/CaptionWidget.h"
+#include "gui/mainwindow/CollectionDocument.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/mainwindow/VideoActions.h"
 #include "support/TestSupport.h"
 
 using TestSupport::readBytes;
@@ -78,6 +92,43 @@ QString shown(const CaptionInfo* caption)
     return caption->startTime + '-' + caption->endTime + ' ' + caption->text;
 }
 
+QStringList shownLines()
+{
+    QStringList list;
+    for (const CaptionInfo* caption : CaptionManager::instance()->captions())
+        list << QString::number(caption->index) + ' ' + shown(caption);
+    return list;
+}
+
+// Three lines to correct: the first of three words, two seconds long.
+const QByteArray kThreeLines = result(utterance("0", "2000", "\"first line here\"") + ',' +
+                                      utterance("3000", "4000", "\"second line\"") + ',' +
+                                      utterance("5000", "6000", "\"third\""));
+
+// The notices the window would show, as texts.
+class Notices : public QObject
+{
+public:
+    Notices()
+    {
+        connect(GlobalManager::instance(), &GlobalManager::noticeShown, this,
+                [this](const Notice& notice) { texts << notice.text; });
+    }
+    QStringList texts;
+};
+
+// Runs `program` and gives its standard output; empty when it fails.
+QByteArray run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        qWarning() << program << arguments << process.readAllStandardError();
+        return QByteArray();
+    }
+    return process.readAllStandardOutput();
+}
+
 QStringList names(const QSignalSpy& bus)
 {
     QStringList list;
@@ -106,6 +157,18 @@ private slots:
     void listShowsMarkupAsText();
     void listPages_data();
     void listPages();
+
+    void clockText_data();
+    void clockText();
+    void correctLines_data();
+    void correctLines();
+    void refusedCorrections_data();
+    void refusedCorrections();
+    void saveSubtitlesAs_data();
+    void saveSubtitlesAs();
+    void correctionsWithoutPicturesLeaveNoSession();
+    void workScriptReadAsPlayersReadIt_data();
+    void workScriptReadAsPlayersReadIt();
 
 private:
     // The work files are named after the video and the recognition language.
@@ -361,6 +424,441 @@ void TestCaptions::listPages()
     QCOMPARE(panel.listWidget()->count(), 0);
     QVERIFY(panel.placeholder()->isVisible());
     QCOMPARE(panel.countLabel()->text(), QStringLiteral("Captions (0)"));
+}
+
+void TestCaptions::clockText_data()
+{
+    // -1: refused.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("ms");
+    QTest::newRow("hours to milliseconds") << "01:02:03.456" << 3723456;
+    QTest::newRow("comma as in SubRip") << "00:00:01,5" << 1500;
+    QTest::newRow("minutes and seconds") << "2:03.04" << 123040;
+    QTest::newRow("seconds alone") << "7" << 7000;
+    QTest::newRow("sixty minutes after hours") << "1:60:00.000" << -1;
+    QTest::newRow("sixty seconds after minutes") << "0:60.0" << -1;
+    QTest::newRow("letters") << "00:0x:01.000" << -1;
+    QTest::newRow("negative") << "-00:00:01.000" << -1;
+    QTest::newRow("empty") << "" << -1;
+}
+
+void TestCaptions::clockText()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, ms);
+    QCOMPARE(CaptionListEdit::parseClock(typed), ms);
+    if (ms >= 0)
+        QCOMPARE(CaptionListEdit::parseClock(CaptionListEdit::clockText(ms)), ms);
+}
+
+void TestCaptions::correctLines_data()
+{
+    // command: what the user does to row `row`; typed: what is typed (the cursor position for
+    // a split, the offset for a shift); lines: the list afterwards as "number start-end text";
+    // current: the row then current.
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("current");
+    const QString first = QStringLiteral("1 0:0:0.0-0:0:2.0 first line here");
+    const QString second = QStringLiteral("2 0:0:3.0-0:0:4.0 second line");
+    const QString third = QStringLiteral("3 0:0:5.0-0:0:6.0 third");
+    QTest::newRow("text typed") << "text" << 1 << "  a better line "
+                                << "Edit line"
+                                << QStringList{first, "2 0:0:3.0-0:0:4.0 a better line", third}
+                                << 1;
+    // The work script keeps centiseconds: 3.256 s is rounded to 3.26 s.
+    QTest::newRow("start typed, milliseconds rounded")
+        << "start" << 1 << "00:00:03.256"
+        << "Edit line" << QStringList{first, "2 0:0:3.26-0:0:4.0 second line", third} << 1;
+    QTest::newRow("start typed before the line above: the order follows")
+        << "start" << 2 << "00:00:02.500"
+        << "Edit line"
+        << QStringList{first, "2 0:0:2.50-0:0:6.0 third", "3 0:0:3.0-0:0:4.0 second line"} << 1;
+    QTest::newRow("end typed") << "end" << 2 << "00:00:07"
+                               << "Edit line"
+                               << QStringList{first, second, "3 0:0:5.0-0:0:7.0 third"} << 2;
+    QTest::newRow("start nudged later with Alt+Up")
+        << "nudge start" << 1 << "up"
+        << "Move line start" << QStringList{first, "2 0:0:3.10-0:0:4.0 second line", third} << 1;
+    QTest::newRow("end nudged earlier with Alt+Down")
+        << "nudge end" << 0 << "down"
+        << "Move line end" << QStringList{"1 0:0:0.0-0:0:1.90 first line here", second, third} << 0;
+    // Eleven presses are one step, as typing is; the end is taken along past 6.0 s.
+    QTest::newRow("start nudged past the end takes the end along")
+        << "nudge start" << 2 << "up up up up up up up up up up up"
+        << "Move line start" << QStringList{first, second, "3 0:0:6.10-0:0:6.10 third"} << 2;
+    QTest::newRow("deleted with the Delete key")
+        << "delete key" << 1 << ""
+        << "Delete line" << QStringList{first, "2 0:0:5.0-0:0:6.0 third"} << 1;
+    QTest::newRow("two chosen rows deleted with the button")
+        << "delete two" << 0 << ""
+        << "Delete 2 lines" << QStringList{"1 0:0:5.0-0:0:6.0 third"} << 0;
+    // Cut after "first " (6 of 15 characters): 2 s * 6 / 15 = 0.8 s; the first part ends
+    // 10 ms before the second starts.
+    QTest::newRow("split at the text cursor with Ctrl+B")
+        << "split key" << 0 << "6"
+        << "Split line"
+        << QStringList{"1 0:0:0.0-0:0:0.79 first", "2 0:0:0.80-0:0:2.0 line here",
+                       "3 0:0:3.0-0:0:4.0 second line", "4 0:0:5.0-0:0:6.0 third"}
+        << 1;
+    // Without a cursor, the space nearest the middle (character 7): after "first", 5 of 15,
+    // 0.666 s rounded to 0.67 s.
+    QTest::newRow("split from the bar at the space nearest the middle")
+        << "split button" << 0 << ""
+        << "Split line"
+        << QStringList{"1 0:0:0.0-0:0:0.66 first", "2 0:0:0.67-0:0:2.0 line here",
+                       "3 0:0:3.0-0:0:4.0 second line", "4 0:0:5.0-0:0:6.0 third"}
+        << 1;
+    QTest::newRow("merged with the next with Ctrl+J")
+        << "merge key" << 1 << ""
+        << "Merge lines" << QStringList{first, "2 0:0:3.0-0:0:6.0 second line third"} << 1;
+    QTest::newRow("every time shifted later")
+        << "shift" << 1 << "+00:00:01.500"
+        << "Shift times"
+        << QStringList{"1 0:0:1.50-0:0:3.50 first line here", "2 0:0:4.50-0:0:5.50 second line",
+                       "3 0:0:6.50-0:0:7.50 third"}
+        << 1;
+    QTest::newRow("shifted earlier, never before the start")
+        << "shift" << 0 << "-3.5"
+        << "Shift times"
+        << QStringList{"1 0:0:0.0-0:0:0.0 first line here", "2 0:0:0.0-0:0:0.50 second line",
+                       "3 0:0:1.50-0:0:2.50 third"}
+        << 0;
+}
+
+void TestCaptions::correctLines()
+{
+    QFETCH(QString, command);
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    QFETCH(QString, step);
+    QFETCH(QStringList, lines);
+    QFETCH(int, current);
+    m_store->createCaptions(kThreeLines, false);
+    const QStringList original = shownLines();
+    const QByteArray originalScript = readBytes(workFile("ass"));
+    History history;
+    CaptionWidget panel;
+    panel.setHistory(&history);
+    panel.resize(420, 400);
+    panel.show();
+    panel.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    panel.reload();
+    QSignalSpy edited(m_store, &CaptionManager::captionsEdited);
+
+    QListWidget* list = panel.listWidget();
+    const auto rowAt = [&](int i) { return list->visualItemRect(list->item(i)).center(); };
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowAt(row));
+    if (command == "text" || command == "start" || command == "end") {
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowAt(row));
+        CaptionItem* item = panel.rows().at(row);
+        QVERIFY(item->isEditing());
+        QLineEdit* field = command == "text"    ? item->editField()
+                           : command == "start" ? item->startField()
+                                                : item->endField();
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+    } else if (command.startsWith("nudge")) {
+        panel.editRow(row, command.endsWith("start") ? CaptionItem::Start : CaptionItem::End);
+        for (const QString& way : typed.split(' ')) {
+            QLineEdit* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(field);
+            QTest::keyClick(field, way == "up" ? Qt::Key_Up : Qt::Key_Down, Qt::AltModifier);
+        }
+    } else if (command == "delete key") {
+        QTest::keyClick(list, Qt::Key_Delete);
+    } else if (command == "delete two") {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, rowAt(1));
+        QTest::mouseClick(panel.deleteButton(), Qt::LeftButton);
+    } else if (command == "split key") {
+        panel.editRow(row);
+        panel.rows().at(row)->editField()->setCursorPosition(typed.toInt());
+        QTest::keyClick(panel.rows().at(row)->editField(), Qt::Key_B, Qt::ControlModifier);
+    } else if (command == "split button") {
+        QTest::mouseClick(panel.splitButton(), Qt::LeftButton);
+    } else if (command == "merge key") {
+        QTest::keyClick(list, Qt::Key_J, Qt::ControlModifier);
+    } else if (command == "shift") {
+        QTest::mouseClick(panel.shiftButton(), Qt::LeftButton);
+        QVERIFY(panel.shiftDialog());
+        panel.shiftDialog()->setTextValue(typed);
+        panel.shiftDialog()->accept();
+    }
+
+    const QStringList& expected = lines;
+    QCOMPARE(shownLines(), expected);
+    // The rows show the corrected lines, and the corrected one is current.
+    QCOMPARE(panel.rows().size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(panel.rows().at(i)->textLabel()->text() + ' ',
+                 expected.at(i).section(' ', 2) + ' ');
+    QCOMPARE(list->currentRow(), current);
+    // Saved in the work script the player shows, one Dialogue line each.
+    QVERIFY(!edited.isEmpty());
+    QCOMPARE(edited.last().at(0).toString(), workFile("ass"));
+    const QByteArray script = readBytes(workFile("ass"));
+    QCOMPARE(script.count("\nDialogue: "), expected.size());
+    for (const CaptionInfo* caption : m_store->captions())
+        QVERIFY2(script.contains("," + caption->startTime.toUtf8() + "," +
+                                 caption->endTime.toUtf8() + ",Default,,0,0,0,," +
+                                 caption->text.toUtf8() + "\n"),
+                 script.constData());
+
+    // One step, undone and done again.
+    QCOMPARE(history.stack()->count(), 1);
+    QCOMPARE(history.stack()->undoText(), step);
+    history.stack()->undo();
+    QCOMPARE(shownLines(), original);
+    QCOMPARE(readBytes(workFile("ass")), originalScript);
+    QCOMPARE(panel.rows().size(), original.size());
+    history.stack()->redo();
+    QCOMPARE(shownLines(), expected);
+    QCOMPARE(readBytes(workFile("ass")), script);
+}
+
+void TestCaptions::refusedCorrections_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("end before start") << "type" << 0 << "00:00:02.000"
+                                      << "00:00:01.000"
+                                      << "first line here"
+                                      << "A line cannot end before it starts.";
+    QTest::newRow("not a time") << "type" << 0 << "00:00:0x.000"
+                                << "00:00:01.000"
+                                << "first line here"
+                                << "\"00:00:0x.000\" is not a time: type it as hh:mm:ss.mmm, "
+                                   "for example 00:01:02.500.";
+    QTest::newRow("no text") << "type" << 1 << "00:00:03.000"
+                             << "00:00:04.000"
+                             << "   "
+                             << "A line needs some text; delete the line instead.";
+    QTest::newRow("the last line merged") << "merge" << 2 << ""
+                                          << ""
+                                          << ""
+                                          << "The last line has no next line to merge with.";
+    QTest::newRow("split before the first word")
+        << "split" << 0 << ""
+        << ""
+        << "0"
+        << "Put the text cursor between two words of the line to split it there.";
+    QTest::newRow("split a single word with no space") << "split" << 2 << ""
+                                                       << ""
+                                                       << ""
+                                                       << "Put the text cursor between two "
+                                                          "words of the line to split it there.";
+    QTest::newRow("shift by no time") << "shift" << 0 << ""
+                                      << ""
+                                      << "+1:0x"
+                                      << "\"+1:0x\" is not a time: type it as hh:mm:ss.mmm, "
+                                         "for example 00:01:02.500.";
+}
+
+void TestCaptions::refusedCorrections()
+{
+    QFETCH(QString, command);
+    QFETCH(int, row);
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    QFETCH(QString, text);
+    QFETCH(QString, notice);
+    m_store->createCaptions(kThreeLines, false);
+    const QStringList original = shownLines();
+    const QByteArray originalScript = readBytes(workFile("ass"));
+    History history;
+    CaptionWidget panel;
+    panel.setHistory(&history);
+    panel.resize(420, 400);
+    panel.show();
+    panel.reload();
+    Notices notices;
+    panel.listWidget()->setCurrentRow(row);
+    if (command == "type") {
+        panel.editRow(row);
+        CaptionItem* item = panel.rows().at(row);
+        item->startField()->setText(start);
+        item->endField()->setText(end);
+        item->editField()->setText(text);
+        QTest::keyClick(item->editField(), Qt::Key_Return);
+        // The row stays open to be put right.
+        QVERIFY(item->isEditing());
+    } else if (command == "merge") {
+        panel.mergeLine();
+    } else if (command == "split") {
+        if (!text.isEmpty()) {
+            panel.editRow(row);
+            panel.rows().at(row)->editField()->setCursorPosition(text.toInt());
+        }
+        panel.splitLine();
+    } else if (command == "shift") {
+        panel.shiftTimes();
+        panel.shiftDialog()->setTextValue(text);
+        panel.shiftDialog()->accept();
+    }
+    QCOMPARE(notices.texts, QStringList{notice});
+    QCOMPARE(shownLines(), original);
+    QCOMPARE(readBytes(workFile("ass")), originalScript);
+    QCOMPARE(history.stack()->count(), 0);
+}
+
+void TestCaptions::saveSubtitlesAs_data()
+{
+    // filter: the filter chosen in the dialog; saved: the name written; written: a part of it.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray srt = "2\n00:01:01,500 --> 00:01:02,750\ntwo\nrows\n\n3\n01:00:01,000 --> "
+                           "01:00:02,500\na <b>tag</b> & {brace} --> arrow\n\n";
+    // WebVTT text is markup: what stands for itself is escaped, "-->" included.
+    const QByteArray vtt = "WEBVTT\n\n1\n00:00:00.000 --> 00:00:01.230\nplain words\n\n2\n"
+                           "00:01:01.500 --> 00:01:02.750\ntwo\nrows\n\n3\n01:00:01.000 --> "
+                           "01:00:02.500\na &lt;b&gt;tag&lt;/b&gt; &amp; {brace} --&gt; arrow\n\n";
+    const QByteArray ass = "Dialogue: 0,0:1:1.50,0:1:2.75,Default,,0,0,0,,two\\Nrows\n";
+    QTest::newRow("SubRip by extension") << "out.srt" << 2 << "out.srt" << srt;
+    QTest::newRow("WebVTT by extension") << "out.VTT" << 0 << "out.VTT" << vtt;
+    QTest::newRow("ASS by extension") << "out.ass" << 0 << "out.ass" << ass;
+    QTest::newRow("SubRip by filter") << "plain" << 0 << "plain.srt" << srt;
+    QTest::newRow("WebVTT by filter") << "plain" << 1 << "plain.vtt" << vtt;
+    QTest::newRow("ASS by filter") << "notes.txt" << 2 << "notes.txt.ass" << ass;
+}
+
+void TestCaptions::saveSubtitlesAs()
+{
+    QFETCH(QString, name);
+    QFETCH(int, filter);
+    QFETCH(QString, saved);
+    QFETCH(QByteArray, written);
+    // Lines whose text means something in one of the formats, and times ffmpeg must keep.
+    m_store->createCaptions(
+        result(utterance("0", "1230", R"("plain words")") + ',' +
+               utterance("61500", "62750", R"("two\\Nrows")") + ',' +
+               utterance("3601000", "3602500", R"("a <b>tag</b> & {brace} --> arrow")") + ',' +
+               utterance("3700000", "3700010", R"("C:\\new\\Nline")")),
+        false);
+    QTemporaryDir folder;
+    MainWindow window;
+    QString asked;
+    VideoActions::setSaveChooser(
+        [&](QWidget*, const QString&, const QString&, const QString& filters, QString* chosen) {
+            asked = filters;
+            *chosen = filters.split(";;").at(filter);
+            return folder.filePath(name);
+        });
+    if (!window.videoActions())
+        QSKIP("built without the video player");
+    Notices notices;
+    QAction* command = nullptr;
+    for (QAction* each : window.videoActions()->menu()->actions()) {
+        if (each->text() == QStringLiteral("Save Subtitles As..."))
+            command = each;
+    }
+    QVERIFY(command);
+    QTRY_VERIFY(command->isEnabled());
+    command->trigger();
+    VideoActions::setSaveChooser({});
+    QCOMPARE(asked,
+             QStringLiteral(
+                 "SubRip subtitles (*.srt);;WebVTT subtitles (*.vtt);;ASS subtitles (*.ass)"));
+    const QString path = folder.filePath(saved);
+    QVERIFY2(QFile::exists(path), qPrintable(notices.texts.join('\n')));
+    QCOMPARE(notices.texts,
+             QStringList{QStringLiteral("Saved 4 subtitle lines as \"%1\".").arg(saved)});
+    const QByteArray bytes = readBytes(path);
+    QVERIFY2(bytes.contains(written), bytes.constData());
+    QCOMPARE(bytes.startsWith("WEBVTT\n"), written.startsWith("WEBVTT"));
+
+    // ffmpeg reads as many lines, at the same times, as the list holds.
+    const QByteArray packets =
+        run(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries",
+                                        "packet=pts_time,duration_time", "-of", "csv=p=0", path});
+    QStringList times;
+    for (const QByteArray& row : packets.split('\n')) {
+        // WebVTT packets carry the cue's number as side data, listed as rows of their own.
+        const QList<QByteArray> fields = row.trimmed().split(',');
+        if (fields.size() >= 2 && !fields.at(0).isEmpty())
+            times << QString::fromUtf8(fields.at(0) + ',' + fields.at(1));
+    }
+    QCOMPARE(times, (QStringList{"0.000000,1.230000", "61.500000,1.250000", "3601.000000,1.500000",
+                                 "3700.000000,0.010000"}));
+    // A line break stays one, as ffmpeg converts the file to SubRip (its formatting aside).
+    const QByteArray srt =
+        run(QStringLiteral("ffmpeg"), {"-v", "error", "-i", path, "-f", "srt", "-"});
+    const QList<SubtitleLine> back = SubtitleFile::parse(QString::fromUtf8(srt));
+    QCOMPARE(back.size(), 4);
+    QCOMPARE(back.at(0).text, QStringLiteral("plain words"));
+    QCOMPARE(back.at(1).text, QStringLiteral("two\nrows"));
+}
+
+void TestCaptions::correctionsWithoutPicturesLeaveNoSession()
+{
+    m_store->createCaptions(kThreeLines, false);
+    {
+        MainWindow window;
+        if (!window.captionWidget())
+            QSKIP("built without the video player");
+        window.captionWidget()->reload();
+        window.captionWidget()->listWidget()->setCurrentRow(0);
+        window.captionWidget()->deleteLines();
+        // The correction is a step of the window's one history...
+        QCOMPARE(window.document()->history()->stack()->undoText(), QStringLiteral("Delete line"));
+        // ...but with no picture there is no collection to keep for the next start.
+        window.document()->saveSessionNow();
+        QVERIFY(!SessionStore().exists());
+    }
+    Notices notices;
+    MainWindow next;
+    next.restoreSession();
+    QVERIFY2(notices.texts.isEmpty(), qPrintable(notices.texts.join('\n')));
+}
+
+void TestCaptions::workScriptReadAsPlayersReadIt_data()
+{
+    // The script keeps centiseconds without padding: 1050 ms is written 0:0:1.5.
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("read"); // start and end in ms
+    QTest::newRow("one digit of centiseconds") << 1050 << 1090 << "1050 1090";
+    QTest::newRow("two digits") << 2100 << 2990 << "2100 2990";
+    QTest::newRow("milliseconds dropped") << 3007 << 4999 << "3000 4990";
+    QTest::newRow("past an hour") << 3600050 << 3601500 << "3600050 3601500";
+}
+
+void TestCaptions::workScriptReadAsPlayersReadIt()
+{
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, read);
+    m_store->createCaptions(
+        result(utterance(QByteArray::number(start), QByteArray::number(end), "\"words\"")), false);
+    // What the caption list and the captures take from the script...
+    QList<SubtitleLine> lines;
+    QString error;
+    QVERIFY2(SubtitleFile::read(workFile("ass"), &lines, &error), qPrintable(error));
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(QStringLiteral("%1 %2").arg(lines.first().startMs).arg(lines.first().endMs), read);
+    // ...is when ffmpeg (as the player's libass) shows it.
+    const QByteArray packet = run(QStringLiteral("ffprobe"),
+                                  {"-v", "error", "-show_entries", "packet=pts_time,duration_time",
+                                   "-of", "csv=p=0", workFile("ass")})
+                                  .trimmed();
+    const QList<QByteArray> times = packet.split(',');
+    QCOMPARE(times.size(), 2);
+    const qint64 shownStart = qRound64(times.at(0).toDouble() * 1000);
+    QCOMPARE(QStringLiteral("%1 %2")
+                 .arg(shownStart)
+                 .arg(shownStart + qRound64(times.at(1).toDouble() * 1000)),
+             read);
 }
 
 PICTORB_TEST_MAIN(TestCaptions)

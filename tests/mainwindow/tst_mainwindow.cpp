@@ -422,8 +422,8 @@ void TestMainWindow::languages()
 #ifdef PICTORB_VIDEO
     translated << table.translate("VideoActions", "Video");
 #endif
-    for (const char* source :
-         {"Language", "Support", "User Guide", "View Log", "Check for Updates", "About"})
+    for (const char* source : {"Preferences...", "Language", "Support", "User Guide", "View Log",
+                               "Check for Updates", "About"})
         translated << table.translate("MainWindow", source);
     QCOMPARE(menu, translated);
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1String("; "))));

@@ -169,6 +169,7 @@ private slots:
     void captureEveryLine();
     void cancellingKeepsWhatWasCaptured();
     void theCaptionListFollowsAndSeeks();
+    void correctedLinesShowAtOnce();
     void subtitlesFromSpeech();
     void notAFilmLeavesThePanelAsItWas();
     void aMissingSubtitleFileIsReported();
@@ -554,6 +555,70 @@ void TestVideo::theCaptionListFollowsAndSeeks()
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::ControlModifier,
                       rows->visualItemRect(rows->item(1)).center());
     QCOMPARE(list->chosenLines(), (QList<int>{1, 4}));
+}
+
+void TestVideo::correctedLinesShowAtOnce()
+{
+    MainWindow* window = openFilm(m_film, m_srt);
+    QVERIFY(window);
+    VideoPlayer* player = window->videoPlayWidget()->player();
+    CaptionWidget* list = window->captionWidget();
+    PlaybackBar* bar = window->videoPlayWidget()->playbackBar();
+    bar->subtitlesBox()->click();
+    bar->progressSlider()->setValue(2500);
+    QVERIFY(waitForFrame(*window, 62));
+    ImageItem* before = captureNow(*window);
+    QVERIFY(before);
+    const int shownBefore = lightPixels(before->sourceImage(), kSubtitleArea, 230);
+    QVERIFY(shownBefore > 100);
+
+    // "Second line" deleted in the list: the player shows the work script without it at once.
+    QListWidget* rows = list->listWidget();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                      rows->visualItemRect(rows->item(1)).center());
+    QTest::keyClick(rows, Qt::Key_Delete);
+    const QString script = CaptionManager::instance()->getAssPath();
+    const auto showsScript = [&] {
+        for (const VideoEngine::Track& track : player->engine()->subtitleTracks()) {
+            if (track.selected && track.externalFile == script)
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(QTest::qWaitFor([&] { return player->subtitleLines().size() == 4; }, 10000));
+    // The engine lists its tracks a moment after it has read the file.
+    QVERIFY(QTest::qWaitFor(showsScript, 10000));
+    QCOMPARE(list->countLabel()->text(), QStringLiteral("Captions (4)"));
+    bar->progressSlider()->setValue(2500);
+    QVERIFY(waitForFrame(*window, 62));
+    ImageItem* after = captureNow(*window);
+    QVERIFY(after);
+    QVERIFY2(lightPixels(after->sourceImage(), kSubtitleArea, 230) + 100 < shownBefore,
+             qPrintable(QString::number(lightPixels(after->sourceImage(), kSubtitleArea, 230))));
+
+    // Corrected text is what captures of every line take.
+    list->editRow(1);
+    QLineEdit* text = list->rows().at(1)->editField();
+    text->selectAll();
+    QTest::keyClicks(text, QStringLiteral("Third, corrected"));
+    QTest::keyClick(text, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor(
+        [&] { return player->subtitleLines().value(1).text == QStringLiteral("Third, corrected"); },
+        10000));
+
+    // The window's Ctrl+Z undoes the correction, the second capture and the deletion, in the
+    // one history: the line is back on the film.
+    QCOMPARE(window->document()->history()->stack()->undoText(), QStringLiteral("Edit line"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitFor([&] { return player->subtitleLines().size() == 5; }, 10000));
+    QCOMPARE(player->subtitleLines().at(2).text, QStringLiteral("Third line"));
+    QVERIFY(QTest::qWaitFor(showsScript, 10000));
+    bar->progressSlider()->setValue(2500);
+    QVERIFY(waitForFrame(*window, 62));
+    ImageItem* again = captureNow(*window);
+    QVERIFY(again);
+    QVERIFY(lightPixels(again->sourceImage(), kSubtitleArea, 230) > 100);
 }
 
 void TestVideo::subtitlesFromSpeech()
