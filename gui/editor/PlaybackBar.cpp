@@ -71,14 +71,16 @@ QWidget* PlaybackBar::buildControlRow()
 
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
-    // Closer than the time labels below: the row also holds the subtitle toggle.
-    layout->setSpacing(scaled(10));
+    // Closer than the time labels below: the row also holds the subtitle toggle, whose words
+    // stay whole beside the caption list.
+    layout->setSpacing(scaled(6));
     for (IconButton* button : {back, forward, m_play, stop})
         layout->addWidget(button);
     layout->addLayout(volume);
     layout->addStretch();
     m_subtitlesBox = new QCheckBox;
     m_subtitlesBox->setObjectName(QStringLiteral("capture_subtitles"));
+    m_subtitlesBox->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     layout->addWidget(m_subtitlesBox);
     layout->addWidget(m_capture);
     m_controlRow = layout;
