@@ -9,7 +9,8 @@
         cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
         cmake --build build --config Release
         scripts\deploy-windows.ps1 -BuildDir build -OpenSslDir C:\OpenSSL-Win64\bin `
-            -MpvDll C:\mpv\libmpv-2.dll -Ffmpeg C:\ffmpeg\bin\ffmpeg.exe -Installer
+            -MpvDll C:\mpv\libmpv-2.dll -Ffmpeg C:\ffmpeg\bin\ffmpeg.exe `
+            -KeychainDll C:\qtkeychain\bin\qt5keychain.dll -Installer
 
     The build renders the icons with rsvg-convert (librsvg) and icotool (icoutils), which
     must be on PATH while CMake configures (MSYS2 and Cygwin carry both).
@@ -22,9 +23,12 @@
                       the TLS back-end of Qt 5.15 (OpenSSL's libssl and libcrypto) for the
                       update check and the speech service;
                       libmpv's DLL for the video player; ffmpeg.exe, which extracts a film's
-                      sound (Windows finds it beside the program first).
+                      sound (Windows finds it beside the program first); QtKeychain's DLL,
+                      which keeps the speech service's API key in the Windows credential
+                      store.
       share\doc\pictorb\third-party\
-                      the licence files that come with libmpv, ffmpeg and OpenSSL.
+                      the licence files that come with libmpv, ffmpeg, OpenSSL and
+                      QtKeychain.
     Pictorb's own LICENSE and THIRD_PARTY_NOTICES.md are installed by CMake.
 
     With -Installer, CPack's NSIS generator then writes pictorb-<version>-win64.exe into the
@@ -38,6 +42,7 @@ param(
     [Parameter(Mandatory = $true)] [string] $OpenSslDir,
     [Parameter(Mandatory = $true)] [string] $MpvDll,
     [Parameter(Mandatory = $true)] [string] $Ffmpeg,
+    [Parameter(Mandatory = $true)] [string] $KeychainDll,
     [switch] $Installer
 )
 
@@ -99,6 +104,10 @@ Copy-Item (Resolve-Path $MpvDll).Path $bin
 Copy-Licences (Split-Path (Resolve-Path $MpvDll).Path) "$thirdParty\mpv"
 Copy-Item (Resolve-Path $Ffmpeg).Path (Join-Path $bin "ffmpeg.exe")
 Copy-Licences (Split-Path (Split-Path (Resolve-Path $Ffmpeg).Path)) "$thirdParty\ffmpeg"
+
+# The secret store for the transcription service's API key.
+Copy-Item (Resolve-Path $KeychainDll).Path $bin
+Copy-Licences (Split-Path (Split-Path (Resolve-Path $KeychainDll).Path)) "$thirdParty\qtkeychain"
 
 Write-Host "Runtime gathered in $runtime"
 
